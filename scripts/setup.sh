@@ -1,0 +1,19 @@
+# Sourced by the other scripts: installs Debian packages that are missing.
+# Runs apt-get as root, or through sudo for a normal user.
+
+require_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building the command-line tool and the tests needs.
+CORE_PACKAGES=(cmake make g++ libgtest-dev)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in a normal
+# build (build/) and in one with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+require_packages "${CORE_PACKAGES[@]}"
+
+jobs=$(nproc)
+run_build() {
+    local dir=$1
+    shift
+    echo "== $dir"
+    cmake -S . -B "$dir" -DMORLINDO_WERROR=ON "$@"
+    cmake --build "$dir" -j"$jobs"
+    (cd "$dir" && ctest --output-on-failure -j"$jobs")
+}
+
+run_build build
+run_build build-asan -DCMAKE_BUILD_TYPE=Debug -DMORLINDO_SANITIZE=ON

@@ -1,0 +1,286 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <functional>
+#include <map>
+
+#include "io/error.h"
+
+namespace morlindo::cli {
+namespace {
+
+std::string lowercase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Characters, not bytes, of UTF-8 text.
+std::size_t characterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::optional<int> parseWholeNumber(const std::string& text) {
+    const char* begin = text.data() + (text.starts_with('+') ? 1 : 0);
+    int value = 0;
+    const auto result = std::from_chars(begin, text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size() ||
+        begin == result.ptr) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<FileKind> fileKindNamed(const std::string& name) {
+    static const std::map<std::string, FileKind> kinds{{"alr", FileKind::AlmapTrack},
+                                                       {"plt", FileKind::OziTrack},
+                                                       {"rte", FileKind::OziRoute},
+                                                       {"wpt", FileKind::OziWaypoints},
+                                                       {"nmea", FileKind::NmeaLog}};
+    const auto found = kinds.find(lowercase(name));
+    return found == kinds.end() ? std::nullopt : std::optional(found->second);
+}
+
+std::optional<DateTime> parseLocalTime(const std::string& text) {
+    DateTime value;
+    std::array<int*, 6> parts{&value.year, &value.month,  &value.day,
+                              &value.hour, &value.minute, &value.second};
+    static constexpr std::array<std::size_t, 6> kOffsets{0, 5, 8, 11, 14, 17};
+    static constexpr std::array<std::size_t, 6> kWidths{4, 2, 2, 2, 2, 2};
+    if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
+        text[13] != ':' || text[16] != ':') {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const char* begin = text.data() + kOffsets[i];
+        const auto result = std::from_chars(begin, begin + kWidths[i], *parts[i]);
+        if (result.ec != std::errc{} || result.ptr != begin + kWidths[i]) return std::nullopt;
+    }
+    if (!isValidDateTime(value)) return std::nullopt;
+    return value;
+}
+
+using OptionHandler = std::function<void(Request&, const std::string&)>;
+
+void requireLength(const std::string& option, const std::string& value, std::size_t limit) {
+    if (characterCount(value) > limit) {
+        throw UsageError(option + " takes at most " + std::to_string(limit) +
+                         " characters, not \"" + value + "\"");
+    }
+}
+
+std::int32_t colorValue(const std::string& option, const std::string& value) {
+    const auto color = parseColor(value);
+    if (!color) {
+        throw UsageError(option +
+                         " takes #RRGGBB or one of black, white, red, green, blue, "
+                         "yellow, cyan, magenta, not \"" +
+                         value + "\"");
+    }
+    return *color;
+}
+
+const std::map<std::string, OptionHandler>& valueOptions() {
+    static const std::map<std::string, OptionHandler> handlers{
+        {"--to",
+         [](Request& r, const std::string& v) {
+             const auto kind = fileKindNamed(v);
+             if (!kind || *kind == FileKind::NmeaLog) {
+                 throw UsageError("--to takes plt, rte, wpt or alr, not \"" + v + "\"");
+             }
+             r.target = *kind;
+         }},
+        {"--from",
+         [](Request& r, const std::string& v) {
+             const auto kind = fileKindNamed(v);
+             if (!kind || (*kind != FileKind::AlmapTrack && *kind != FileKind::OziTrack &&
+                           *kind != FileKind::NmeaLog)) {
+                 throw UsageError("--from takes alr, plt or nmea, not \"" + v + "\"");
+             }
+             r.source = *kind;
+         }},
+        {"--line-width",
+         [](Request& r, const std::string& v) {
+             if (v != "1" && v != "2")
+                 throw UsageError("--line-width takes 1 or 2, not \"" + v + "\"");
+             r.options.track.lineWidth = r.options.nmeaTrack.lineWidth = v;
+         }},
+        {"--track-type",
+         [](Request& r, const std::string& v) {
+             const std::string type = lowercase(v);
+             if (type != "polyline" && type != "polygon") {
+                 throw UsageError("--track-type takes polyline or polygon, not \"" + v + "\"");
+             }
+             r.options.track.trackType = r.options.nmeaTrack.trackType =
+                 type == "polygon" ? kTrackTypePolygon : kTrackTypePolyline;
+         }},
+        {"--color",
+         [](Request& r, const std::string& v) {
+             r.options.track.trackColor = r.options.nmeaTrack.trackColor =
+                 r.options.route.routeColor = colorValue("--color", v);
+         }},
+        {"--waypoint-color",
+         [](Request& r, const std::string& v) {
+             r.options.route.waypointForeColor = r.options.waypoints.waypointForeColor =
+                 colorValue("--waypoint-color", v);
+         }},
+        {"--waypoint-background",
+         [](Request& r, const std::string& v) {
+             r.options.route.waypointBackColor = r.options.waypoints.waypointBackColor =
+                 colorValue("--waypoint-background", v);
+         }},
+        {"--route-name",
+         [](Request& r, const std::string& v) {
+             requireLength("--route-name", v, 8);
+             r.options.route.routeName = v;
+         }},
+        {"--route-description",
+         [](Request& r, const std::string& v) { r.options.route.routeDescription = v; }},
+        {"--prefix",
+         [](Request& r, const std::string& v) {
+             requireLength("--prefix", v, 7);
+             r.options.waypoints.namePrefix = v;
+         }},
+        {"--time-zone",
+         [](Request& r, const std::string& v) {
+             const auto hours = parseWholeNumber(v);
+             if (!hours || *hours < -12 || *hours > 13) {
+                 throw UsageError("--time-zone takes whole hours from -12 to 13, not \"" + v +
+                                  "\"");
+             }
+             r.options.nmeaTrack.timeZoneHours = *hours;
+         }},
+        {"--now",
+         [](Request& r, const std::string& v) {
+             r.now = parseLocalTime(v);
+             if (!r.now) {
+                 throw UsageError("--now takes a local time as YYYY-MM-DDTHH:MM:SS, not \"" + v +
+                                  "\"");
+             }
+         }},
+    };
+    return handlers;
+}
+
+bool handleFlag(Request& request, const std::string& argument) {
+    if (argument == "-h" || argument == "--help") return request.showHelp = true;
+    if (argument == "--version") return request.showVersion = true;
+    if (argument == "-q" || argument == "--quiet") return request.quiet = true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> parseColor(const std::string& text) {
+    static const std::map<std::string, std::int32_t> kNamed{
+        {"black", 0x000000}, {"white", 0xFFFFFF},  {"red", 0x0000FF},  {"green", 0x00FF00},
+        {"blue", 0xFF0000},  {"yellow", 0x00FFFF}, {"cyan", 0xFFFF00}, {"magenta", 0xFF00FF}};
+    if (const auto found = kNamed.find(lowercase(text)); found != kNamed.end())
+        return found->second;
+    if (text.size() != 7 || text[0] != '#') return std::nullopt;
+    std::uint32_t rgb = 0;
+    const auto result = std::from_chars(text.data() + 1, text.data() + 7, rgb, 16);
+    if (result.ec != std::errc{} || result.ptr != text.data() + 7) return std::nullopt;
+    const std::uint32_t red = rgb >> 16 & 0xFF, green = rgb >> 8 & 0xFF, blue = rgb & 0xFF;
+    return static_cast<std::int32_t>(red + 256 * green + 65536 * blue);
+}
+
+Request parseCommandLine(const std::vector<std::string>& arguments) {
+    Request request;
+    bool sawTarget = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string argument = arguments[i];
+        if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
+            request.files.emplace_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (handleFlag(request, argument)) continue;
+        std::optional<std::string> value;
+        if (const auto equals = argument.find('='); equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+            argument.resize(equals);
+        }
+        const auto handler = valueOptions().find(argument);
+        if (handler == valueOptions().end()) throw UsageError("unknown option " + argument);
+        if (!value) {
+            if (i + 1 == arguments.size()) throw UsageError(argument + " needs a value");
+            value = arguments[++i];
+        }
+        handler->second(request, *value);
+        sawTarget = sawTarget || argument == "--to";
+    }
+    if (request.showHelp || request.showVersion) return request;
+    if (!sawTarget) throw UsageError("say what to convert to with --to plt, rte, wpt or alr");
+    if (request.files.empty()) throw UsageError("name at least one file to convert");
+    return request;
+}
+
+ConversionKind conversionFor(const Request& request, const std::filesystem::path& file) {
+    std::optional<FileKind> source = request.source;
+    if (!source) {
+        const auto extension = displayPath(file.extension());
+        source = extension.size() > 1 ? fileKindNamed(extension.substr(1)) : std::nullopt;
+        if (!source || *source == FileKind::OziRoute || *source == FileKind::OziWaypoints) {
+            throw UsageError("cannot tell what kind of file " + displayPath(file) +
+                             " is; name it .alr, .plt or .nmea, or say --from alr, plt or nmea");
+        }
+    }
+    const auto kind = conversionBetween(*source, request.target);
+    if (!kind) {
+        throw UsageError("cannot convert " + std::string(extensionOf(*source).substr(1)) + " to " +
+                         std::string(extensionOf(request.target).substr(1)) + " (" +
+                         displayPath(file) +
+                         "); alr converts to plt, rte or wpt, plt to alr, nmea to alr or plt");
+    }
+    return *kind;
+}
+
+std::string helpText() {
+    return R"(Usage: morlindo --to {plt|rte|wpt|alr} [--from {alr|plt|nmea}] [options] FILE...
+
+Converts GPS track files. Each output is written beside its input, under the
+input's name up to its first "." with the new extension.
+
+  alr  -> plt, rte, wpt    AlMap track to OziExplorer track, route or waypoints
+  plt  -> alr              OziExplorer track to AlMap track
+  nmea -> alr, plt         NMEA 0183 log to AlMap or OziExplorer track
+
+The kind of each FILE comes from --from, or else from its extension.
+
+Options:
+  --to KIND                     what to convert to: plt, rte, wpt or alr
+  --from KIND                   read every FILE as alr, plt or nmea
+  --line-width 1|2              track line width (2)
+  --track-type polyline|polygon track type (polyline)
+  --color COLOR                 track colour (.plt) and route colour (.rte) (red)
+  --route-name NAME             route name, at most 8 characters (R0)
+  --route-description TEXT      route description (empty)
+  --waypoint-color COLOR        waypoint foreground colour (red)
+  --waypoint-background COLOR   waypoint background colour (white)
+  --prefix TEXT                 waypoint name prefix, at most 7 characters (WPT)
+  --time-zone HOURS             hours added to NMEA times, -12 to 13 (9)
+  --now YYYY-MM-DDTHH:MM:SS     stamp AlMap -> .plt points with this local time
+                                instead of the clock
+  -q, --quiet                   print nothing for files that convert
+  -h, --help                    show this help
+  --version                     show the version
+
+COLOR is #RRGGBB or one of black, white, red, green, blue, yellow, cyan,
+magenta.
+
+Exit status: 0 when every file converted, 1 when any failed (the others are
+still converted), 2 when the command line is wrong.
+)";
+}
+
+}  // namespace morlindo::cli

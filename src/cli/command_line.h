@@ -1,0 +1,45 @@
+// The command line of `morlindo`: what the user asked for, read from the
+// arguments, with every check that does not need the files themselves.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "batch/conversion_kind.h"
+#include "formats/date_time.h"
+
+namespace morlindo::cli {
+
+// A mistake in the arguments: exit status 2, with the message.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Request {
+    bool showHelp = false;
+    bool showVersion = false;
+    bool quiet = false;
+    FileKind target = FileKind::OziTrack;
+    std::optional<FileKind> source;  // --from; else each file's extension
+    std::optional<DateTime> now;     // --now
+    ConversionOptions options;
+    std::vector<std::filesystem::path> files;
+};
+
+// Reads the arguments (without the program name). Throws UsageError.
+Request parseCommandLine(const std::vector<std::string>& arguments);
+
+// The conversion for one file of the request. Throws UsageError when the
+// file's kind is unknown or cannot become the target.
+ConversionKind conversionFor(const Request& request, const std::filesystem::path& file);
+
+// "#RRGGBB" or a colour name, as R + 256 G + 65536 B; nullopt when neither.
+std::optional<std::int32_t> parseColor(const std::string& text);
+
+std::string helpText();
+
+}  // namespace morlindo::cli

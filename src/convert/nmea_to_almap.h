@@ -1,0 +1,15 @@
+// NMEA log (.nmea) -> AlMap track (.alr): every GGA sentence with a position
+// becomes one record.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "convert/conversion_result.h"
+
+namespace morlindo {
+
+ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath);
+
+}  // namespace morlindo

@@ -1,0 +1,74 @@
+#include "formats/almap_track.h"
+
+#include <bit>
+#include <string_view>
+
+namespace morlindo {
+namespace {
+
+constexpr std::string_view kSignature{"ALMAPGPS\x01\x01\x01\x01\x01", kAlmapSignatureSize};
+
+template <typename Unsigned>
+Unsigned readLittleEndian(const char* bytes) {
+    Unsigned value = 0;
+    for (std::size_t i = sizeof(Unsigned); i-- > 0;) {
+        value = static_cast<Unsigned>(value << 8) | static_cast<unsigned char>(bytes[i]);
+    }
+    return value;
+}
+
+template <typename Unsigned>
+void writeLittleEndian(char* bytes, Unsigned value) {
+    for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
+        bytes[i] = static_cast<char>(value >> (8 * i) & 0xFF);
+    }
+}
+
+double readDouble(const char* bytes) {
+    return std::bit_cast<double>(readLittleEndian<std::uint64_t>(bytes));
+}
+
+std::int16_t readWord(const char* bytes) {
+    return std::bit_cast<std::int16_t>(readLittleEndian<std::uint16_t>(bytes));
+}
+
+}  // namespace
+
+std::uint64_t almapRecordCount(std::uint64_t fileLength) {
+    return fileLength < kAlmapSignatureSize ? 0
+                                            : (fileLength - kAlmapSignatureSize) / kAlmapRecordSize;
+}
+
+AlmapTrackReader::AlmapTrackReader(const std::filesystem::path& path)
+    : file_(path), recordCount_(almapRecordCount(file_.size())) {}
+
+void AlmapTrackReader::skipAlmapHeader() { file_.seek(kAlmapSignatureSize); }
+
+AlmapTrackPoint AlmapTrackReader::readAlmapPoint() {
+    std::array<char, kAlmapRecordSize> record;
+    file_.readExactly(record.data(), record.size());
+    AlmapTrackPoint point;
+    point.longitude = readDouble(record.data());
+    point.latitude = readDouble(record.data() + 8);
+    point.value3 = readDouble(record.data() + 16);
+    point.word1 = readWord(record.data() + 24);
+    point.word2 = readWord(record.data() + 26);
+    point.word3 = readWord(record.data() + 28);
+    point.word4 = readWord(record.data() + 30);
+    return point;
+}
+
+AlmapTrackWriter::AlmapTrackWriter(OutputFile& output) : output_(output) {
+    output_.write(kSignature);
+}
+
+void AlmapTrackWriter::writeAlmapPoint(double longitude, double latitude) {
+    std::array<char, kAlmapRecordSize> record{};
+    writeLittleEndian(record.data(), std::bit_cast<std::uint64_t>(longitude));
+    writeLittleEndian(record.data() + 8, std::bit_cast<std::uint64_t>(latitude));
+    // value3 stays +0.0 and words 2 to 4 stay 0.
+    writeLittleEndian(record.data() + 24, std::uint16_t{60});
+    output_.write(std::string_view(record.data(), record.size()));
+}
+
+}  // namespace morlindo

@@ -1,0 +1,114 @@
+#include "formats/ozi_track.h"
+
+#include <cmath>
+#include <limits>
+
+#include "formats/number_text.h"
+#include "io/error.h"
+
+namespace morlindo {
+namespace {
+
+constexpr std::size_t kQuotedFieldLength = 40;
+
+// A field as it appears in a message: short, and free of control bytes.
+std::string quoted(std::string_view field) {
+    std::string text = "\"";
+    for (std::size_t i = 0; i < field.size() && i < kQuotedFieldLength; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        text += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
+    }
+    if (field.size() > kQuotedFieldLength) text += "...";
+    return text + "\"";
+}
+
+bool isBlankLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string oziTrackAttributeLine(const OziTrackOptions& options, std::string_view trackName) {
+    const std::string color = std::to_string(options.trackColor);
+    std::string line = "0," + options.lineWidth + "," + color + ",";
+    line += trackName;
+    line += ",1," + std::to_string(options.trackType) + ",0," + color;
+    return line;
+}
+
+void writeOziTrackHeader(OutputFile& output, std::string_view reservedLine,
+                         const OziTrackOptions& options, std::string_view trackName,
+                         std::string_view countText) {
+    output.writeLine("OziExplorer Track Point File Version 2.1");
+    output.writeLine("WGS 84");
+    output.writeLine("Altitude is in feet");
+    output.writeLine(reservedLine);
+    output.writeLine(oziTrackAttributeLine(options, trackName));
+    output.writeLine(countText);
+}
+
+OziTrackReader::OziTrackReader(const std::filesystem::path& path) : file_(path), lines_(file_) {
+    std::string_view line;
+    for (int number = 1; number <= 6; ++number) {
+        if (!lines_.next(line)) {
+            fail(
+                "the file ends before line 6, which gives the number of points; "
+                "it is not an OziExplorer track file");
+        }
+    }
+    if (lines_.lineWasCut()) fail("the line is too long for a track file");
+    const auto count = parseNumber(line);
+    if (!count) fail("the number of points " + quoted(line) + " is not a number");
+    const double whole = std::trunc(*count);
+    counted_ = whole > 0;
+    if (counted_) {
+        constexpr double kLargest = 1e18;
+        announced_ = whole >= kLargest ? static_cast<std::uint64_t>(kLargest)
+                                       : static_cast<std::uint64_t>(whole);
+    }
+}
+
+void OziTrackReader::fail(const std::string& reason) const {
+    throw Error(file_.path(), reason, lines_.lineNumber());
+}
+
+bool OziTrackReader::nextLine(std::string_view& line) {
+    if (counted_ && pointLinesRead_ == announced_) return false;
+    if (!lines_.next(line)) {
+        if (counted_) {
+            fail("the file ends after " + std::to_string(pointLinesRead_) + " of the " +
+                 std::to_string(announced_) + " point lines that line 6 announces");
+        }
+        return false;
+    }
+    ++pointLinesRead_;
+    return true;
+}
+
+bool OziTrackReader::next(OziTrackPoint& point) {
+    std::string_view line;
+    while (nextLine(line)) {
+        if (lines_.lineWasCut()) fail("the line is too long for a track file");
+        if (isBlankLine(line)) continue;
+        point = parsePointLine(line);
+        return true;
+    }
+    return false;
+}
+
+OziTrackPoint OziTrackReader::parsePointLine(std::string_view line) const {
+    const std::size_t firstComma = line.find(',');
+    if (firstComma == std::string_view::npos) {
+        fail("a point line needs a latitude and a longitude separated by \",\"");
+    }
+    const std::string_view latitudeText = line.substr(0, firstComma);
+    std::string_view longitudeText = line.substr(firstComma + 1);
+    longitudeText = longitudeText.substr(0, longitudeText.find(','));
+    const auto latitude = parseNumber(latitudeText);
+    if (!latitude) fail("latitude " + quoted(latitudeText) + " is not a number");
+    const auto longitude = parseNumber(longitudeText);
+    if (!longitude) fail("longitude " + quoted(longitudeText) + " is not a number");
+    return {*latitude, *longitude};
+}
+
+}  // namespace morlindo

@@ -1,0 +1,38 @@
+// Where the converters get the time from. The system clock gives the local
+// date and time to whole seconds; tests and `morlindo --now` fix it instead.
+#pragma once
+
+#include <ctime>
+
+#include "formats/date_time.h"
+
+namespace morlindo {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The current local date and time, whole seconds.
+    virtual DateTime now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    DateTime now() const override;
+
+private:
+    // Turning a time into a local date is slow next to writing a point line,
+    // so the last answer is kept for the rest of its second.
+    mutable std::time_t lastTime_ = -1;
+    mutable DateTime lastLocal_;
+};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(DateTime value) : value_(value) {}
+    DateTime now() const override { return value_; }
+
+private:
+    DateTime value_;
+};
+
+}  // namespace morlindo

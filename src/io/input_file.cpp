@@ -1,0 +1,120 @@
+#include "io/input_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "io/error.h"
+#include "io/native_file.h"
+
+namespace morlindo {
+
+InputFile::InputFile(std::filesystem::path path) : path_(std::move(path)) {
+    std::error_code status;
+    if (std::filesystem::is_directory(path_, status)) {
+        throw Error(path_, "cannot open it: it is a folder, not a file");
+    }
+    file_ = openNativeFile(path_, NativeMode::Read);
+    if (file_ == nullptr) throw Error(path_, "cannot open it: " + systemReason(errno));
+    const auto length = std::filesystem::file_size(path_, status);
+    if (status) {
+        std::fclose(file_);
+        throw Error(path_, "cannot read its length: " + status.message());
+    }
+    size_ = length;
+}
+
+InputFile::~InputFile() {
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+std::size_t InputFile::read(char* destination, std::size_t count) {
+    const std::size_t got = std::fread(destination, 1, count, file_);
+    if (got < count && std::ferror(file_)) {
+        throw Error(path_, "cannot read it: " + systemReason(errno));
+    }
+    return got;
+}
+
+void InputFile::readExactly(char* destination, std::size_t count) {
+    if (read(destination, count) != count) {
+        throw Error(path_, "the file ended early; was it changed while it was being read?");
+    }
+}
+
+void InputFile::seek(std::uint64_t offset) {
+    if (!seekNativeFile(file_, offset)) {
+        throw Error(path_, "cannot read it: " + systemReason(errno));
+    }
+}
+
+LineReader::LineReader(InputFile& file, std::size_t maxLineLength)
+    : file_(file), maxLineLength_(maxLineLength), buffer_(1 << 16) {}
+
+bool LineReader::fill() {
+    if (atEnd_) return false;
+    position_ = 0;
+    end_ = file_.read(buffer_.data(), buffer_.size());
+    if (end_ == 0) atEnd_ = true;
+    return end_ > 0;
+}
+
+void LineReader::appendToLine(const char* begin, const char* end) {
+    const std::size_t room = maxLineLength_ - line_.size();
+    const auto length = static_cast<std::size_t>(end - begin);
+    if (length > room) lineWasCut_ = true;
+    line_.append(begin, std::min(length, room));
+}
+
+bool LineReader::next(std::string_view& line) {
+    line_.clear();
+    lineWasCut_ = false;
+    bool started = false;
+    for (;;) {
+        if (position_ == end_ && !fill()) {
+            if (!started) return false;
+            ++lineNumber_;
+            line = line_;
+            return true;
+        }
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (buffer_[position_] == '\n') {
+                ++position_;
+                continue;
+            }
+        }
+        started = true;
+        const char* begin = buffer_.data() + position_;
+        const char* stop = buffer_.data() + end_;
+        const char* found =
+            std::find_if(begin, stop, [](char c) { return c == '\r' || c == '\n'; });
+        if (found == stop) {
+            appendToLine(begin, stop);
+            position_ = end_;
+            continue;
+        }
+        position_ = static_cast<std::size_t>(found - buffer_.data()) + 1;
+        skipLineFeed_ = *found == '\r';
+        ++lineNumber_;
+        if (line_.empty() && static_cast<std::size_t>(found - begin) <= maxLineLength_) {
+            line = std::string_view(begin, static_cast<std::size_t>(found - begin));
+        } else {
+            appendToLine(begin, found);
+            line = line_;
+        }
+        return true;
+    }
+}
+
+void LineReader::rewind() {
+    file_.seek(0);
+    position_ = end_ = 0;
+    atEnd_ = false;
+    skipLineFeed_ = false;
+    line_.clear();
+    lineWasCut_ = false;
+    lineNumber_ = 0;
+}
+
+}  // namespace morlindo

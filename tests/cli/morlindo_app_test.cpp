@@ -1,0 +1,122 @@
+#include "cli/morlindo_app.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "support/test_files.h"
+
+namespace morlindo::cli {
+namespace {
+
+using test::almapFile;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun morlindo(std::vector<std::string> arguments) {
+    std::ostringstream out, err;
+    const int status = runMorlindo(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Morlindo, ConvertsWithAFixedTimeExactlyAsTheWorkedExample) {
+    TempDir dir;
+    const auto walk = (dir / "walk.alr").string();
+    writeFile(walk, almapFile({{127.0, 37.5}, {127.1234567, 37.7654321}}));
+    const CliRun run = morlindo({"--to", "plt", "--now", "2004-11-08T15:30:00", walk});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, walk + " -> " + (dir / "walk.plt").string() + " (2 points)\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readFile(dir / "walk.plt"),
+              test::crlfLines(
+                  {"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
+                   " reserved 3", "0,2,255,walk,1,0,0,255", " 2 ",
+                   " 37.5 , 127 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
+                   " 37.765432 , 127.123457 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00"}));
+}
+
+TEST(Morlindo, AppliesTrackOptions) {
+    TempDir dir;
+    const auto track = (dir / "T.ALR").string();
+    writeFile(track, almapFile({{127.0, 37.5}}));
+    const CliRun run = morlindo({"-q", "--to=plt", "--line-width", "1", "--track-type", "Polygon",
+                                 "--color", "#0000ff", "--now=2004-11-08T15:30:00", track});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(readFile(dir / "T.plt").find("\r\n0,1,16711680,T,1,10,0,16711680\r\n"),
+              std::string::npos);
+}
+
+TEST(Morlindo, ReportsFailedFilesAndGoesOn) {
+    TempDir dir;
+    const auto good = (dir / "good.alr").string();
+    const auto missing = (dir / "missing.alr").string();
+    writeFile(good, almapFile({{1, 2}}));
+    const CliRun run = morlindo({"--to", "plt", missing, good});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("morlindo: " + missing + ": cannot open it: ", 0), 0u) << run.err;
+    EXPECT_NE(run.out.find("good.plt (1 point)"), std::string::npos);
+}
+
+TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
+    TempDir dir;
+    const auto track = (dir / "t.alr").string();
+    writeFile(track, almapFile({{1, 2}}));
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{track}, "say what to convert to with --to"},
+        {{"--to", "plt"}, "name at least one file"},
+        {{"--to", "xyz", track}, "--to takes plt, rte, wpt or alr"},
+        {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
+        {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
+        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt or nmea"},
+        {{"--to", "plt", "--bogus", track}, "unknown option --bogus"},
+        {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
+        {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
+        {{"--to", "wpt", "--prefix", "ABCDEFGH", track}, "at most 7 characters"},
+        {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
+        {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
+        {{"--to", "plt", "--line-width", "3", track}, "--line-width takes 1 or 2"},
+        {{"--to", "plt", "--track-type"}, "--track-type needs a value"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliRun run = morlindo(arguments);
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"t.alr"});
+}
+
+TEST(Morlindo, AnswersHelpAndVersion) {
+    EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
+    const CliRun help = morlindo({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: morlindo --to {plt|rte|wpt|alr}"), std::string::npos);
+}
+
+TEST(ParseColor, TakesHexAndNames) {
+    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+        {"#FF0000", 255},
+        {"#0000ff", 16711680},
+        {"blue", 16711680},
+        {"White", 16777215},
+        {"black", 0},
+        {"#102030", 0x302010},
+        {"yellow", 65535},
+        {"#GG0000", std::nullopt},
+        {"FF0000", std::nullopt},
+        {"purple", std::nullopt},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(parseColor(text), value) << text;
+}
+
+}  // namespace
+}  // namespace morlindo::cli

@@ -1,0 +1,119 @@
+#include "formats/ozi_track.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "io/error.h"
+#include "support/test_files.h"
+
+namespace morlindo {
+namespace {
+
+using test::crlfLines;
+using test::TempDir;
+
+const std::vector<std::string> kHeader = {"OziExplorer Track Point File Version 2.1", "WGS 84",
+                                          "Altitude is in feet", "reserved 3",
+                                          "0,2,255,walk,1,0,0,255"};
+
+std::string trackFile(const std::string& countLine, const std::vector<std::string>& points) {
+    std::vector<std::string> lines = kHeader;
+    lines.push_back(countLine);
+    lines.insert(lines.end(), points.begin(), points.end());
+    return crlfLines(lines);
+}
+
+std::vector<OziTrackPoint> readAll(const std::filesystem::path& path) {
+    std::vector<OziTrackPoint> points;
+    readOziTrackPoints(path, [&](double lat, double lon) { points.push_back({lat, lon}); });
+    return points;
+}
+
+TEST(OziTrackHeader, BuildsTheAttributeLine) {
+    OziTrackOptions options;
+    EXPECT_EQ(oziTrackAttributeLine(options, "walk"), "0,2,255,walk,1,0,0,255");
+    options = {"1", 16711680, kTrackTypePolygon};
+    EXPECT_EQ(oziTrackAttributeLine(options, "a,b"), "0,1,16711680,a,b,1,10,0,16711680");
+}
+
+TEST(OziTrackReader, ReadsCountedAndUncountedFiles) {
+    const std::string spaced =
+        " 37.5 , 127.123456 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00";
+    const std::string masked = "37.5000000,127.1234560, 0 ,0123,38299.645833,2004/11/08,15:30:00";
+    struct Case {
+        std::string name;
+        std::string content;
+        std::size_t points;
+    };
+    const Case cases[] = {
+        {"uncounted, plain zero", trackFile("0", {spaced, masked, masked}), 3},
+        {"uncounted, printed zero", trackFile(" 0 ", {masked, "", masked, ""}), 2},
+        {"negative count reads to the end", trackFile("-4", {masked, masked}), 2},
+        {"counted stops early", trackFile("2", {masked, masked, masked}), 2},
+        {"empty lines use up counted lines", trackFile(" 3 ", {masked, "", "", masked, masked}), 1},
+        {"fractional count is cut", trackFile("2.9", {masked, masked, masked}), 2},
+        {"no points", trackFile("0", {}), 0},
+        {"lone LF and CR line ends", "a\nb\rc\r\nd\ne\n2\n" + masked + "\r" + spaced + "\n", 2},
+        {"last line without an end", trackFile("1", {}) + masked, 1},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        test::writeFile(dir / "t.plt", c.content);
+        const auto points = readAll(dir / "t.plt");
+        ASSERT_EQ(points.size(), c.points) << c.name;
+        for (const auto& point : points) {
+            EXPECT_EQ(point.latitude, 37.5) << c.name;
+            EXPECT_EQ(point.longitude, 127.123456) << c.name;
+        }
+    }
+}
+
+TEST(OziTrackReader, AcceptsNumbersWithOrWithoutLeadingZeroAndBlanks) {
+    TempDir dir;
+    test::writeFile(dir / "t.plt",
+                    trackFile(" 3 ", {" .5 ,-.25 ,0", "\t-0.5\t, 5. ", "+1,-2,x,y"}));
+    const auto points = readAll(dir / "t.plt");
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].latitude, 0.5);
+    EXPECT_EQ(points[0].longitude, -0.25);
+    EXPECT_EQ(points[1].latitude, -0.5);
+    EXPECT_EQ(points[1].longitude, 5.0);
+    EXPECT_EQ(points[2].latitude, 1.0);
+    EXPECT_EQ(points[2].longitude, -2.0);
+}
+
+TEST(OziTrackReader, NamesTheLineAndTheFault) {
+    struct Case {
+        std::string content;
+        std::int64_t line;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {crlfLines({"a", "b", "c"}), 3, "the file ends before line 6"},
+        {trackFile("many", {}), 6, "the number of points \"many\" is not a number"},
+        {trackFile("1e3", {}), 6, "the number of points \"1e3\" is not a number"},
+        {trackFile("0", {"37.5,127", "37.5"}), 8, "a point line needs a latitude and a longitude"},
+        {trackFile("0", {"37.5,127", "37.5,127", "abc,127"}), 9,
+         "latitude \"abc\" is not a number"},
+        {trackFile("0", {"37.5,1x7,0"}), 7, "longitude \"1x7\" is not a number"},
+        {trackFile("0", {"37.5,"}), 7, "longitude \"\" is not a number"},
+        {trackFile("3", {"1,2", "1,2"}), 8, "the file ends after 2 of the 3 point lines"},
+        {trackFile("1000000000000", {"1,2"}), 7, "the file ends after 1 of the 1000000000000"},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        test::writeFile(dir / "bad.plt", c.content);
+        try {
+            readAll(dir / "bad.plt");
+            ADD_FAILURE() << "no error for: " << c.reason;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.line(), c.line) << c.reason;
+            EXPECT_EQ(error.path(), dir / "bad.plt");
+            EXPECT_NE(error.reason().find(c.reason), std::string::npos) << error.what();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace morlindo

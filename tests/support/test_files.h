@@ -1,0 +1,95 @@
+// Helpers for tests that work on real files: a scratch folder removed after
+// the test, whole-file reads and writes, and AlMap track bytes built from
+// points.
+#pragma once
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace morlindo::test {
+
+class TempDir {
+public:
+    TempDir() {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() /
+                ("morlindo-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+    // Names of the entries in the folder, sorted.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void appendLittleEndian(std::string& out, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
+}
+
+inline const std::string kAlmapSignature{"ALMAPGPS\x01\x01\x01\x01\x01", 13};
+
+// One record as this system writes it.
+inline std::string almapRecord(double longitude, double latitude) {
+    std::string record;
+    appendLittleEndian(record, std::bit_cast<std::uint64_t>(longitude), 8);
+    appendLittleEndian(record, std::bit_cast<std::uint64_t>(latitude), 8);
+    appendLittleEndian(record, 0, 8);
+    appendLittleEndian(record, 60, 2);
+    appendLittleEndian(record, 0, 6);
+    return record;
+}
+
+// A whole track file of (longitude, latitude) points.
+inline std::string almapFile(const std::vector<std::pair<double, double>>& points) {
+    std::string bytes = kAlmapSignature;
+    for (const auto& [longitude, latitude] : points) bytes += almapRecord(longitude, latitude);
+    return bytes;
+}
+
+// Text lines joined with CR LF after each.
+inline std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+}  // namespace morlindo::test
