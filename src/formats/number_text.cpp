@@ -73,7 +73,7 @@ void appendFixed(std::string& out, const Decimal& decimal, int minIntegerDigits,
     const int integerDigits = decimal.integerDigits > 0 ? decimal.integerDigits : 0;
     if (integerDigits < minIntegerDigits) out.append(minIntegerDigits - integerDigits, '0');
     for (int i = 0; i < integerDigits; ++i) out += i < decimal.count ? decimal.digits[i] : '0';
-    const int significantDecimals = decimal.count - decimal.integerDigits;
+    const int significantDecimals = decimal.count > 0 ? decimal.count - decimal.integerDigits : 0;
     const int decimals = significantDecimals > minDecimals ? significantDecimals : minDecimals;
     if (decimals <= 0) return;
     out += '.';

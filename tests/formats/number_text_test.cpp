@@ -75,6 +75,8 @@ TEST(MaskedNumber, PadsAndRoundsHalvesAwayFromZero) {
         {-777, kMaskFourDigits, "-0777"},
         {2.5, kMaskFourDigits, "0003"},
         {-0.4, kMaskFourDigits, "0000"},
+        {-1e-60, kMaskSevenDecimals, "0.0000000"},  // far below the last place
+        {3e-300, kMaskFourDigits, "0000"},
         {1, kMaskThreeDigits, "001"},
         {42, kMaskThreeDigits, "042"},
         {999, kMaskThreeDigits, "999"},
