@@ -20,6 +20,12 @@ AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t re
     return point;
 }
 
+void appendPrintedCoordinates(std::string& line, double latitude, double longitude) {
+    appendPrintStyleNumber(line, latitude);
+    line += ',';
+    appendPrintStyleNumber(line, longitude);
+}
+
 ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
                                         const std::filesystem::path& extension,
                                         const WriteTextHeader& writeHeader,

@@ -23,8 +23,12 @@ AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t re
 using WriteTextHeader = std::function<void(OutputFile& output, std::uint64_t pointCount)>;
 // Appends the text of point line `number` (from 1) to line, which is empty;
 // the coordinates come rounded to six decimals.
-using AppendPointLine = std::function<void(std::string& line, std::uint64_t number,
-                                           double latitude, double longitude)>;
+using AppendPointLine =
+    std::function<void(std::string& line, std::uint64_t number, double latitude, double longitude)>;
+
+// Appends "latitude,longitude" in print style, as all three text files
+// carry a point's coordinates.
+void appendPrintedCoordinates(std::string& line, double latitude, double longitude);
 
 // Converts the track into a text file named after it with the extension:
 // the header, then one line per record in record order, nothing skipped.

@@ -47,9 +47,7 @@ ConversionResult convertAlmapToOziRoute(const std::filesystem::path& inputPath,
         line += ',';
         appendPrintStyleNumber(line, static_cast<std::int64_t>(number));
         line += ",,";
-        appendPrintStyleNumber(line, latitude);
-        line += ',';
-        appendPrintStyleNumber(line, longitude);
+        appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
     return convertAlmapToTextFile(inputPath, ".rte", writeHeader, appendPointLine);

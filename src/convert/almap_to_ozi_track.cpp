@@ -34,9 +34,7 @@ ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
             stamp = now;
             tail = pointLineTail(now);
         }
-        appendPrintStyleNumber(line, latitude);
-        line += ',';
-        appendPrintStyleNumber(line, longitude);
+        appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
     return convertAlmapToTextFile(inputPath, ".plt", writeHeader, appendPointLine);

@@ -37,9 +37,7 @@ ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPa
         line += options.namePrefix;
         appendMaskedNumber(line, static_cast<double>(number), kMaskThreeDigits);
         line += ',';
-        appendPrintStyleNumber(line, latitude);
-        line += ',';
-        appendPrintStyleNumber(line, longitude);
+        appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
     return convertAlmapToTextFile(inputPath, ".wpt", writeHeader, appendPointLine);
