@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
-#include "io/error.h"
 #include "support/test_files.h"
 
 namespace morlindo {
@@ -68,32 +65,6 @@ TEST(ConvertAlmapToOziRoute, WritesEveryRecordInOrder) {
         EXPECT_EQ(result.points, c.points.size()) << c.name;
         EXPECT_EQ(readFile(dir / "t.rte"), routeFile("R, 0 ,R0,, 255 ", c.points)) << c.name;
     }
-}
-
-TEST(ConvertAlmapToOziRoute, WritesOptionsUnchanged) {
-    TempDir dir;
-    writeFile(dir / "walk", almapFile({{127.25, 37.5}}));
-    writeFile(dir / "walk.rte", std::string(5000, '#'));  // an older, longer route
-    const OziRouteOptions options{"Day,1", "up, then down", 16711680, 0, 65535};
-    convertAlmapToOziRoute(dir / "walk", options);
-    EXPECT_EQ(readFile(dir / "walk.rte"),
-              routeFile("R, 0 ,Day,1,up, then down, 16711680 ",
-                        {"W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 0 , 65535 , 0 , 0 "}));
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"walk", "walk.rte"}));
-}
-
-TEST(ConvertAlmapToOziRoute, RefusesRecordsThatAreNotCoordinatesAndKeepsTheOlderRoute) {
-    TempDir dir;
-    writeFile(dir / "bad.rte", "older");
-    writeFile(dir / "bad.alr", almapFile({{1, 2}, {std::numeric_limits<double>::infinity(), 4}}));
-    try {
-        convertAlmapToOziRoute(dir / "bad.alr", kSampleOptions);
-        FAIL();
-    } catch (const Error& error) {
-        EXPECT_NE(error.reason().find("record 2: the longitude"), std::string::npos);
-    }
-    EXPECT_EQ(readFile(dir / "bad.rte"), "older");
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.alr", "bad.rte"}));
 }
 
 }  // namespace

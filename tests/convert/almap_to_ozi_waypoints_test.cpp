@@ -68,12 +68,6 @@ TEST(ConvertAlmapToOziWaypoints, WritesShortAndOddTracks) {
          16777215,
          {" 1 ,001, 2 , 1 ,,, 1 ,, 0 , 16777215 ,,,,,-777 ",
           " 2 ,002, 4 , 3 ,,, 1 ,, 0 , 16777215 ,,,,,-777 "}},
-        {"prefix with a comma is written unchanged",
-         almapFile({{1, 2}}),
-         "A,B",
-         255,
-         255,
-         {" 1 ,A,B001, 2 , 1 ,,, 1 ,, 255 , 255 ,,,,,-777 "}},
     };
     TempDir dir;
     for (const auto& c : cases) {

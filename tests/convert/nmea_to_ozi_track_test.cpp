@@ -94,7 +94,6 @@ TEST(ConvertNmeaToOziTrack, CountsExactlyThePointsItWrites) {
     const std::string noFix = "$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4F\r\n";
     const std::pair<std::string, Lines> cases[] = {
         {"", {}},
-        {"# no sentences at all\r\n", {}},
         {noFix + rmc("003510", "081104") + "\r\n", {}},
         {pair + "\r\n" + gga("003510", "38.5") + "\r\n\r\n" + rmc("003510", "081104") + "\n" + pair,
          {point, point, point}},
@@ -112,20 +111,6 @@ TEST(ConvertNmeaToOziTrack, CountsExactlyThePointsItWrites) {
         EXPECT_EQ(result.points, points.size()) << log;
         EXPECT_EQ(readFile(dir / "t.plt"), trackFile("t", points)) << log;
     }
-}
-
-TEST(ConvertNmeaToOziTrack, WritesTheTrackOptionsAndReplacesAnOlderFile) {
-    TempDir dir;
-    writeFile(dir / "trip.2004.nmea", crlfLines({kGga, kRmc}));
-    writeFile(dir / "trip.plt", std::string(5000, '#'));
-    NmeaOziTrackOptions options;
-    options.lineWidth = "1";
-    options.trackColor = 16711680;
-    options.trackType = kTrackTypePolygon;
-    convertNmeaToOziTrack(dir / "trip.2004.nmea", options);
-    EXPECT_EQ(readFile(dir / "trip.plt"),
-              trackFile("trip", {kPointLine}, "0,1,16711680,%,1,10,0,16711680"));
-    EXPECT_EQ(dir.entries(), (Lines{"trip.2004.nmea", "trip.plt"}));
 }
 
 TEST(ConvertNmeaToOziTrack, NeverReplacesItsOwnInputOrWritesForAMissingOne) {

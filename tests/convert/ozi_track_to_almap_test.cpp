@@ -45,9 +45,6 @@ TEST(ConvertOziTrackToAlmap, WritesOneRecordPerPointLine) {
          trackFile("0", {kMaskedLine, kMaskedLine, kPrintedLine}),
          {{127.123456, 37.5}, {127.123456, 37.5}, {127.123456, 37.5}}},
         {"counted stops at the count", trackFile("2", {"1,2", "3,4", "5,6"}), {{2, 1}, {4, 3}}},
-        {"printed count, empty lines and trailing empty line",
-         trackFile(" 3 ", {"1,2", "", "-3.25,-4.5", ""}),
-         {{2, 1}, {-4.5, -3.25}}},
         {"zero point is kept", trackFile("0", {"0,0", " .5 , -.5 "}), {{0, 0}, {-0.5, 0.5}}},
         {"no point lines", trackFile("0", {}), {}},
     };
@@ -61,23 +58,11 @@ TEST(ConvertOziTrackToAlmap, WritesOneRecordPerPointLine) {
     }
 }
 
-TEST(ConvertOziTrackToAlmap, ReplacesAnOlderLongerFile) {
-    TempDir dir;
-    writeFile(dir / "walk.2004.plt", trackFile("1", {kMaskedLine}));
-    writeFile(dir / "walk.alr", std::string(1000, '#'));
-    convertOziTrackToAlmap(dir / "walk.2004.plt");
-    EXPECT_EQ(readFile(dir / "walk.alr"), almapFile({{127.123456, 37.5}}));
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"walk.2004.plt", "walk.alr"}));
-}
-
 TEST(ConvertOziTrackToAlmap, FailsOnAMalformedTrackAndKeepsTheOlderFile) {
     const std::pair<std::string, std::string> cases[] = {
         {trackFile("0", {kMaskedLine, kMaskedLine, "abc,127"}),
          ":9: latitude \"abc\" is not a number"},
         {trackFile("many", {kMaskedLine}), ":6: the number of points \"many\" is not a number"},
-        {trackFile("3", {kMaskedLine}), ":7: the file ends after 1 of the 3 point lines"},
-        {crlfLines({"OziExplorer Track Point File Version 2.1"}),
-         ":1: the file ends before line 6"},
     };
     for (const auto& [track, message] : cases) {
         TempDir dir;
@@ -94,12 +79,6 @@ TEST(ConvertOziTrackToAlmap, FailsOnAMalformedTrackAndKeepsTheOlderFile) {
         EXPECT_EQ(readFile(dir / "bad.alr"), "older") << message;
         EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.alr", "bad.plt"})) << message;
     }
-}
-
-TEST(ConvertOziTrackToAlmap, LeavesNoOutputWhenTheInputIsMissing) {
-    TempDir dir;
-    EXPECT_THROW(convertOziTrackToAlmap(dir / "gone.plt"), Error);
-    EXPECT_TRUE(dir.entries().empty());
 }
 
 }  // namespace
