@@ -31,7 +31,7 @@ bool isOneOf(std::string_view identifier, const std::array<std::string_view, N>&
 std::string_view identifierOf(std::string_view line) { return line.substr(0, line.find(',')); }
 
 // The leading fields of a sentence, split at every "," without copying. Only
-// as many are split as any reading looks at; count() stops there too.
+// as many are split as any reading looks at, and counted only that far.
 class SentenceFields {
 public:
     explicit SentenceFields(std::string_view line) {
