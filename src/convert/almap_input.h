@@ -1,15 +1,40 @@
-// Reading AlMap track records for the conversions that turn them into text:
-// a record whose coordinates are not finite numbers (NaN or infinity) means
-// the file is not a track at all, and the conversion stops with an error.
+// What the conversions of an AlMap track into a text file (OziExplorer track,
+// route, waypoints) share: the record reading, where a record whose
+// coordinates are not finite numbers (NaN or infinity) means the file is not
+// a track at all and stops the conversion with an error; and the run itself,
+// in which only the header and the point line differ.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
 
+#include "convert/conversion_result.h"
 #include "formats/almap_track.h"
+#include "io/output_file.h"
 
 namespace morlindo {
 
 // Reads the next record; recordNumber counts from 1 and goes into the error.
 AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t recordNumber);
+
+// Writes the header lines; pointCount is the number of point lines to come.
+using WriteTextHeader = std::function<void(OutputFile& output, std::uint64_t pointCount)>;
+// Appends the text of point line `number` (from 1) to line, which is empty;
+// the coordinates come rounded to six decimals.
+using AppendPointLine =
+    std::function<void(std::string& line, std::uint64_t number, double latitude, double longitude)>;
+
+// Appends "latitude,longitude" in print style, as all three text files
+// carry a point's coordinates.
+void appendPrintedCoordinates(std::string& line, double latitude, double longitude);
+
+// Converts the track into a text file named after it with the extension:
+// the header, then one line per record in record order, nothing skipped.
+ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
+                                        const std::filesystem::path& extension,
+                                        const WriteTextHeader& writeHeader,
+                                        const AppendPointLine& appendPointLine);
 
 }  // namespace morlindo

@@ -4,9 +4,7 @@
 
 #include "convert/almap_input.h"
 #include "convert/output_path.h"
-#include "formats/almap_track.h"
 #include "formats/number_text.h"
-#include "io/output_file.h"
 #include "io/system_text.h"
 
 namespace morlindo {
@@ -24,34 +22,22 @@ std::string pointLineTail(const DateTime& stamp) {
 
 ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
                                         const OziTrackOptions& options, const Clock& clock) {
-    AlmapTrackReader reader(inputPath);
-    const auto outputPath = outputPathFor(inputPath, ".plt");
-    ensureOutputIsNotInput(inputPath, outputPath);
-    OutputFile output(outputPath);
-
-    const std::uint64_t count = reader.recordCount();
-    writeOziTrackHeader(output, " reserved 3", options, systemText(baseNameOf(inputPath)),
-                        printStyleNumber(static_cast<std::int64_t>(count)));
-    reader.skipAlmapHeader();
-
+    const auto writeHeader = [&](OutputFile& output, std::uint64_t count) {
+        writeOziTrackHeader(output, " reserved 3", options, systemText(baseNameOf(inputPath)),
+                            printStyleNumber(static_cast<std::int64_t>(count)));
+    };
     std::optional<DateTime> stamp;
     std::string tail;
-    std::string line;
-    for (std::uint64_t record = 1; record <= count; ++record) {
-        const AlmapTrackPoint point = readCheckedAlmapPoint(reader, record);
+    const auto appendPointLine = [&](std::string& line, std::uint64_t, double latitude,
+                                     double longitude) {
         if (const DateTime now = clock.now(); now != stamp) {
             stamp = now;
             tail = pointLineTail(now);
         }
-        line.clear();
-        appendPrintStyleNumber(line, roundToSixDecimals(point.latitude));
-        line += ',';
-        appendPrintStyleNumber(line, roundToSixDecimals(point.longitude));
+        appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
-        output.writeLine(line);
-    }
-    output.commit();
-    return {outputPath, count};
+    };
+    return convertAlmapToTextFile(inputPath, ".plt", writeHeader, appendPointLine);
 }
 
 }  // namespace morlindo

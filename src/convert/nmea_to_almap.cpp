@@ -1,11 +1,26 @@
 #include "convert/nmea_to_almap.h"
 
-#include "io/error.h"
+#include "convert/output_path.h"
+#include "formats/almap_track.h"
+#include "formats/nmea_log.h"
+#include "io/output_file.h"
 
 namespace morlindo {
 
 ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath) {
-    throw Error(inputPath, "this conversion is not available yet");
+    NmeaLogReader reader(inputPath);
+    const auto outputPath = outputPathFor(inputPath, ".alr");
+    ensureOutputIsNotInput(inputPath, outputPath);
+    OutputFile output(outputPath);
+    AlmapTrackWriter writer(output);
+
+    std::uint64_t points = 0;
+    while (const auto fix = reader.nextGgaFix()) {
+        writer.writeAlmapPoint(fix->longitude, fix->latitude);
+        ++points;
+    }
+    output.commit();
+    return {outputPath, points};
 }
 
 }  // namespace morlindo

@@ -1,11 +1,29 @@
 #include "convert/ozi_track_to_almap.h"
 
-#include "io/error.h"
+#include "convert/output_path.h"
+#include "formats/almap_track.h"
+#include "formats/ozi_track.h"
+#include "io/output_file.h"
 
 namespace morlindo {
 
 ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath) {
-    throw Error(inputPath, "this conversion is not available yet");
+    // Opening the reader reads the header, so a file that is not a track
+    // fails before any output is begun.
+    OziTrackReader reader(inputPath);
+    const auto outputPath = outputPathFor(inputPath, ".alr");
+    ensureOutputIsNotInput(inputPath, outputPath);
+    OutputFile output(outputPath);
+    AlmapTrackWriter writer(output);
+
+    std::uint64_t points = 0;
+    OziTrackPoint point;
+    while (reader.next(point)) {
+        writer.writeAlmapPoint(point.longitude, point.latitude);
+        ++points;
+    }
+    output.commit();
+    return {outputPath, points};
 }
 
 }  // namespace morlindo

@@ -142,11 +142,20 @@ std::string printStyleNumber(double value) {
     return text;
 }
 
+void appendPrintStyleNumber(std::string& out, std::int64_t value) {
+    out += value < 0 ? '-' : ' ';
+    const std::uint64_t magnitude =
+        value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::array<char, 20> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    out.append(digits.data(), result.ptr);
+    out += ' ';
+}
+
 std::string printStyleNumber(std::int64_t value) {
-    return (value < 0 ? "-" : " ") +
-           std::to_string(value < 0 ? -static_cast<std::uint64_t>(value)
-                                    : static_cast<std::uint64_t>(value)) +
-           " ";
+    std::string text;
+    appendPrintStyleNumber(text, value);
+    return text;
 }
 
 void appendMaskedNumber(std::string& out, double value, DigitMask mask) {

@@ -22,8 +22,9 @@ namespace morlindo {
 // prints as " 0 ". The value must be finite.
 std::string printStyleNumber(double value);
 std::string printStyleNumber(std::int64_t value);
-// Appends the same text to out, for the writers' hot loops.
+// Append the same text to out, for the writers' hot loops.
 void appendPrintStyleNumber(std::string& out, double value);
+void appendPrintStyleNumber(std::string& out, std::int64_t value);
 
 // A digit mask of "0" and "#" placeholders with at most one ".": the whole
 // part is padded with zeros to minIntegerDigits, and the decimal part has

@@ -66,6 +66,97 @@ TEST(Morlindo, ReportsFailedFilesAndGoesOn) {
     EXPECT_NE(run.out.find("good.plt (1 point)"), std::string::npos);
 }
 
+TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
+    using test::crlfLines;
+    const std::string gga = "$GPGGA,123519,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+    const std::string rmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+    const std::string track =
+        crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
+                   "reserved 3", "0,2,255,t,1,0,0,255", "0", "37.5000000,127.2500000, 0 ,0123",
+                   " -33.5 , -70.25 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00"});
+    struct Case {
+        std::vector<std::string> options;
+        std::string input;
+        std::string content;
+        std::string output;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"--to", "rte", "--route-name", "Walk,1", "--route-description", "up, then down",
+          "--color", "blue", "--waypoint-color", "#00ff00", "--waypoint-background", "black"},
+         "w.alr",
+         almapFile({{127.25, 37.5}, {-70.25, -33.5}}),
+         "w.rte",
+         crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
+                    "R, 0 ,Walk,1,up, then down, 16711680 ",
+                    "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 ",
+                    "W, 0 , 2 , 2 ,,-33.5 ,-70.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 "})},
+        {{"--to", "wpt", "--prefix", "PT", "--waypoint-color", "yellow", "--waypoint-background",
+          "#FF0000"},
+         "w.ALR",
+         almapFile({{127.25, 37.5}}),
+         "w.wpt",
+         crlfLines({"OziExplorer Waypoint File Version 1.1", "WGS 84", "reserved 2", "garmin",
+                    " 1 ,PT001, 37.5 , 127.25 ,,, 1 ,, 65535 , 255 ,,,,,-777 "})},
+        {{"--to", "alr"}, "t.plt", track, "t.alr", almapFile({{127.25, 37.5}, {-70.25, -33.5}})},
+        {{"--to", "alr", "--from", "nmea"},
+         "log.txt",
+         crlfLines({gga, rmc, gga}),
+         "log.alr",
+         almapFile({{11 + 31.0 / 60, 48 + 7.0381 / 60}, {11 + 31.0 / 60, 48 + 7.0381 / 60}})},
+        {{"--to", "plt", "--line-width", "1", "--track-type", "polygon", "--color", "#0000ff",
+          "--time-zone", "-12"},
+         "log.nmea",
+         crlfLines({gga, rmc}),
+         "log.plt",
+         crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
+                    "reserved 3", "0,1,16711680,log,1,10,0,16711680", "1",
+                    "48.1173017,11.5166667, 0 ,1789,34416.024525,1994/03/23,00:35:19"})},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        writeFile(dir / c.input, c.content);
+        std::vector<std::string> arguments = c.options;
+        arguments.push_back((dir / c.input).string());
+        const CliRun run = morlindo(arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.find((dir / c.input).string() + " -> " + (dir / c.output).string()), 0u)
+            << run.out;
+        EXPECT_EQ(readFile(dir / c.output), c.expected) << c.output;
+    }
+}
+
+TEST(Morlindo, RefusesToWriteOverItsInput) {
+    TempDir dir;
+    const auto log = (dir / "log.plt").string();
+    const std::string content = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,M,,*47\r\n";
+    writeFile(log, content);
+    const CliRun run = morlindo({"--from", "nmea", "--to", "plt", log});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "morlindo: " + log +
+                           ": the output would replace this input file; rename the input first\n");
+    EXPECT_EQ(readFile(log), content);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"log.plt"});
+}
+
+TEST(Morlindo, NamesTheLineOfAMalformedTrackAndGoesOn) {
+    TempDir dir;
+    const auto bad = (dir / "bad.plt").string();
+    const auto good = (dir / "good.plt").string();
+    writeFile(bad, test::crlfLines({"1", "2", "3", "4", "5", "0", "1,2", "3,4", "abc,127"}));
+    writeFile(dir / "bad.alr", "older");
+    writeFile(good, test::crlfLines({"1", "2", "3", "4", "5", "1", "37.5,127.25"}));
+    const CliRun run = morlindo({"--to", "alr", bad, good});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "morlindo: " + bad + ":9: latitude \"abc\" is not a number\n");
+    EXPECT_EQ(run.out, good + " -> " + (dir / "good.alr").string() + " (1 point)\n");
+    EXPECT_EQ(readFile(dir / "bad.alr"), "older");
+    EXPECT_EQ(readFile(dir / "good.alr"), almapFile({{127.25, 37.5}}));
+    EXPECT_EQ(dir.entries(),
+              (std::vector<std::string>{"bad.alr", "bad.plt", "good.alr", "good.plt"}));
+}
+
 TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     TempDir dir;
     const auto track = (dir / "t.alr").string();
