@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 require_packages "${CORE_PACKAGES[@]}"
 
-cmake -S . -B build -DMORLINDO_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)" --target morlindo
 
 work=build/samples

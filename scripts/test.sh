@@ -12,7 +12,7 @@ run_build() {
     local dir=$1
     shift
     echo "== $dir"
-    cmake -S . -B "$dir" -DMORLINDO_WERROR=ON "$@"
+    cmake -S . -B "$dir" -DMORLINDO_WERROR=ON -DMORLINDO_BUILD_TESTS=ON "$@"
     cmake --build "$dir" -j"$jobs"
     (cd "$dir" && ctest --output-on-failure -j"$jobs")
 }
