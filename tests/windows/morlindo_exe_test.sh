@@ -5,7 +5,8 @@
 #     and byte for byte the same files on both (conversions that are not
 #     offered must fail alike);
 #  2. a track from «산책.alr» gets the code page 949 bytes of «산책» as its
-#     name in line 5, and the console messages show the Hangul name;
+#     name in line 5, Hangul options come out in code page 949 too, and the
+#     messages show the Hangul name;
 #  3. paths at a drive root, written with "\", "\\", "/" or as "C:name",
 #     convert like any other.
 # Wine must run in a Korean locale (code page 949) with a prepared prefix.
@@ -44,11 +45,11 @@ option_sets=(
 for sample in "$samples"/*; do
     name=$(basename "$sample")
     for target in plt rte wpt alr; do
-        for set in "${!option_sets[@]}"; do
+        for option_set in "${!option_sets[@]}"; do
             # shellcheck disable=SC2206  # the options split at blanks
-            options=(--to "$target" --now "$now" ${option_sets[$set]})
-            case=$name-to-$target-$set
-            linux_dir="$work/linux/$case/샘플 폴더" windows_dir="$work/windows/$case/샘플 폴더"
+            options=(--to "$target" --now "$now" ${option_sets[$option_set]})
+            run=$name-to-$target-$option_set
+            linux_dir="$work/linux/$run/샘플 폴더" windows_dir="$work/windows/$run/샘플 폴더"
             mkdir -p "$linux_dir" "$windows_dir"
             cp "$sample" "$linux_dir/" && cp "$sample" "$windows_dir/"
             "$linux_morlindo" "${options[@]}" "$linux_dir/$name" >/dev/null 2>&1
@@ -56,60 +57,77 @@ for sample in "$samples"/*; do
             morlindoExe "${options[@]}" "$(windowsPath "$windows_dir/$name")" >/dev/null 2>&1
             windows_status=$?
             if [ "$linux_status" != "$windows_status" ]; then
-                fail "$case: exit status $windows_status on Windows, $linux_status on Linux"
-            elif ! diff -r "$work/linux/$case" "$work/windows/$case" >/dev/null; then
-                fail "$case: the files differ"
-                diff -r "$work/linux/$case" "$work/windows/$case" | head -n 10
+                fail "$run: exit status $windows_status on Windows, $linux_status on Linux"
+            elif ! diff -r "$work/linux/$run" "$work/windows/$run" >/dev/null; then
+                fail "$run: the files differ"
+                diff -r "$work/linux/$run" "$work/windows/$run" | head -n 10
             else
                 pass
-                outputs=$(cd "$linux_dir" && ls | grep -vx -F "$name" | tr '\n' ' ')
-                echo "same: $case, exit $linux_status, ${outputs:-no output}"
+                outputs=""
+                for file in "$linux_dir"/*; do
+                    [ "${file##*/}" = "$name" ] || outputs+="${file##*/} "
+                done
+                echo "same: $run, exit $linux_status, ${outputs:-no output}"
             fi
         done
     done
 done
 
+# 2. «산책.alr», named as a user would in its folder, with Hangul options.
+# The text files must be the Linux build's (which writes the UTF-8 it is
+# given) in code page 949, and the messages the same UTF-8 text with CR LF
+# line ends, as redirected Windows text output has them.
+hangul_options=(--now "$now" --route-name 산책길 --route-description "한강 산책" --prefix 점)
+withCrLf() { sed 's/$/\r/' "$1"; }
+for target in plt rte wpt; do
+    linux_dir="$work/hangul-linux-$target" windows_dir="$work/hangul-windows-$target"
+    mkdir -p "$linux_dir" "$windows_dir"
+    cp "$samples/walk.alr" "$linux_dir/산책.alr" && cp "$samples/walk.alr" "$windows_dir/산책.alr"
+    (cd "$linux_dir" &&
+        "$linux_morlindo" --to "$target" "${hangul_options[@]}" 산책.alr >../stdout-l 2>../stderr-l)
+    linux_status=$?
+    (cd "$windows_dir" &&
+        morlindoExe --to "$target" "${hangul_options[@]}" 산책.alr >../stdout-w 2>../stderr-w)
+    windows_status=$?
+    output="산책.$target"
+    if [ "$linux_status" != "$windows_status" ]; then
+        fail "산책.alr to $target: exit status $windows_status on Windows, $linux_status on Linux"
+    elif ! cmp -s <(withCrLf "$work/stdout-l") "$work/stdout-w" ||
+        ! cmp -s <(withCrLf "$work/stderr-l") "$work/stderr-w"; then
+        fail "산책.alr to $target: the messages differ:"
+        cat "$work/stdout-w" "$work/stderr-w"
+    elif [ ! -e "$linux_dir/$output" ]; then
+        pass
+        echo "same: 산책.alr to $target, exit $linux_status, no output"
+    elif ! iconv -f UTF-8 -t CP949 "$linux_dir/$output" | cmp -s - "$windows_dir/$output"; then
+        fail "산책.alr to $target: $output is not the Linux output in code page 949"
+    else
+        pass
+        echo "same: 산책.alr to $target, exit $linux_status, $output in code page 949"
+    fi
+done
+
+# The track name in line 5, spelled out.
+line5=$(sed -n 5p "$work/hangul-windows-plt/산책.plt" 2>/dev/null | LC_ALL=C tr -d '\r')
+if [ "$line5" != $'0,2,255,\xbb\xea\xc3\xa5,1,0,0,255' ]; then
+    fail "산책.alr: line 5 is not the track name in code page 949: $(echo "$line5" | od -c)"
+else
+    pass
+fi
+
+(cd "$work" && morlindoExe --to plt 없는파일.alr >stdout-w 2>stderr-w)
+status=$?
+if [ "$status" != 1 ] || [ -s "$work/stdout-w" ] ||
+    ! grep -q -F 'morlindo: 없는파일.alr: cannot open it: ' "$work/stderr-w"; then
+    fail "a missing Hangul file: exit $status, $(cat "$work/stderr-w")"
+else
+    pass
+fi
+
 # The Linux reference for the checks below.
 reference="$work/reference"
 mkdir -p "$reference" && cp "$samples/walk.alr" "$reference/"
-(cd "$reference" && "$linux_morlindo" --to plt --now "$now" walk.alr >stdout)
-
-# 2. «산책.alr», named as a user would in its folder.
-hangul="$work/hangul"
-mkdir -p "$hangul" && cp "$samples/walk.alr" "$hangul/산책.alr"
-(cd "$hangul" && morlindoExe --to plt --now "$now" 산책.alr >stdout 2>stderr)
-status=$?
-cp949_name=$'\xbb\xea\xc3\xa5'
-line5=$(sed -n 5p "$hangul/산책.plt" 2>/dev/null | LC_ALL=C tr -d '\r')
-if [ "$status" != 0 ]; then
-    fail "산책.alr: exit status $status: $(cat "$hangul/stderr")"
-elif [ "$line5" != "0,2,255,${cp949_name},1,0,0,255" ]; then
-    fail "산책.alr: line 5 is not the track name in code page 949:"
-    sed -n 5p "$hangul/산책.plt" | od -c | head -n 3
-else
-    pass
-fi
-expected=$(LC_ALL=C sed "5s/walk/${cp949_name}/" "$reference/walk.plt" | od -An -tx1)
-if [ "$(od -An -tx1 "$hangul/산책.plt" 2>/dev/null)" != "$expected" ]; then
-    fail "산책.plt differs from walk.plt beyond the track name"
-else
-    pass
-fi
-# Redirected output is UTF-8 with CR LF line ends.
-if [ "$(cat "$hangul/stdout")" != "$(sed 's/walk/산책/g; s/$/\r/' "$reference/stdout")" ]; then
-    fail "산책.alr: the message is not UTF-8 with CR LF: $(od -c "$hangul/stdout" | head -n 3)"
-else
-    pass
-fi
-(cd "$hangul" && morlindoExe --to plt 없는파일.alr >stdout 2>stderr)
-status=$?
-if [ "$status" != 1 ] ||
-    ! grep -q -F $'morlindo: 없는파일.alr: cannot open it: ' "$hangul/stderr" ||
-    [ "$(tail -c 2 "$hangul/stderr" | od -An -c | tr -d ' ')" != '\r\n' ]; then
-    fail "a missing Hangul file: exit $status, $(cat "$hangul/stderr")"
-else
-    pass
-fi
+"$linux_morlindo" --to plt --now "$now" -q "$reference/walk.alr"
 
 # 3. A drive root: the prefix's drive C:.
 drive_c="$WINEPREFIX/drive_c"
