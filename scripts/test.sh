@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in a normal
 # build (build/) and in one with AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-asan/).
+# (build-asan/); then the Windows build under Wine (scripts/test-windows.sh;
+# MORLINDO_WINDOWS=0 leaves it out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -19,3 +20,4 @@ run_build() {
 
 run_build build
 run_build build-asan -DCMAKE_BUILD_TYPE=Debug -DMORLINDO_SANITIZE=ON
+[ "${MORLINDO_WINDOWS:-1}" = 0 ] || bash scripts/test-windows.sh
