@@ -11,7 +11,8 @@ std::vector<FileListColumn> parseColumnFormat(std::string_view format) {
         std::string_view piece = format.substr(0, end);
         FileListColumn column;
         if (!piece.empty() && (piece.front() == '<' || piece.front() == '^')) {
-            column.alignment = piece.front() == '^' ? ColumnAlignment::Centre : ColumnAlignment::Left;
+            column.alignment =
+                piece.front() == '^' ? ColumnAlignment::Centre : ColumnAlignment::Left;
             piece.remove_prefix(1);
         }
         column.header = piece;

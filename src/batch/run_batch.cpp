@@ -66,8 +66,8 @@ bool runBatch(ConversionKind kind, FileList& list, const OptionsSource& options,
         }
         list.setCell(row, FileList::kConversion, std::string(kConvertedMark));
     }
-    messages.show({std::string(kCompletionText), std::string(kCompletionTitle),
-                   MessageIcon::Information});
+    messages.show(
+        {std::string(kCompletionText), std::string(kCompletionTitle), MessageIcon::Information});
     return true;
 }
 

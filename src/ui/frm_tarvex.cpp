@@ -58,6 +58,7 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     flxFileNames.setObjectName(QStringLiteral("flxFileNames"));
     flxFileNames.setModel(&fileListModel);
     flxFileNames.verticalHeader()->hide();
+    flxFileNames.verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     flxFileNames.setSelectionBehavior(QAbstractItemView::SelectRows);
     flxFileNames.setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -197,8 +198,7 @@ void FrmTarvex::connectHandlers() {
                 [this, swatch = swatch] { swatch->chooseWith(colors_); });
     }
     // Every emptying or refilling of the list applies the column widths anew.
-    connect(&fileListModel, &QAbstractItemModel::modelReset, this,
-            [this] { applyColumnWidths(); });
+    connect(&fileListModel, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
 }
 
 void FrmTarvex::Form_Load() {
@@ -253,9 +253,7 @@ void FrmTarvex::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void FrmTarvex::mnuHelp_Click() {
-    messages_.show({aboutText(), "About", MessageIcon::None});
-}
+void FrmTarvex::mnuHelp_Click() { messages_.show({aboutText(), "About", MessageIcon::None}); }
 
 OziTrackOptions FrmTarvex::oziTrackOptions() const {
     OziTrackOptions options;

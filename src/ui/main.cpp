@@ -20,6 +20,9 @@ int main(int argc, char* argv[]) {
         settingsFileFor(QApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
         [] { QApplication::exit(0); }});
+    fileDialog.setParentWindow(&window);
+    messages.setParentWindow(&window);
+    colors.setParentWindow(&window);
     window.Form_Load();
     window.show();
     return QApplication::exec();

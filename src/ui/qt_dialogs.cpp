@@ -39,7 +39,7 @@ QString qtNameFilter(const QString& filter) {
 }
 
 std::string QtOpenFileDialog::askForFiles(const OpenFileRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(parentWindow());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles
                                                  : QFileDialog::ExistingFile);
@@ -61,12 +61,12 @@ std::string QtOpenFileDialog::askForFiles(const OpenFileRequest& request) {
 
 void QtMessageDialog::show(const Message& message) {
     QMessageBox box(qtIconOf(message.icon), fromUtf8(message.title), fromUtf8(message.text),
-                    QMessageBox::Ok, parent_);
+                    QMessageBox::Ok, parentWindow());
     box.exec();
 }
 
 std::int32_t QtColorDialog::chooseColor(std::int32_t current) {
-    const QColor chosen = QColorDialog::getColor(qColorOf(current), parent_);
+    const QColor chosen = QColorDialog::getColor(qColorOf(current), parentWindow());
     return chosen.isValid() ? colorValueOf(chosen) : current;
 }
 

@@ -3,6 +3,7 @@
 // fakes instead).
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -16,31 +17,31 @@ namespace morlindo::ui {
 // "Almap Track File(*.alr)|*.alr" becomes "Almap Track File(*.alr)".
 QString qtNameFilter(const QString& filter);
 
-class QtOpenFileDialog final : public OpenFileDialog {
+// The window the dialogs belong to; set once it exists.
+class DialogParent {
 public:
-    explicit QtOpenFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParentWindow(QWidget* window) { parent_ = window; }
+
+protected:
+    QWidget* parentWindow() const { return parent_; }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtOpenFileDialog final : public OpenFileDialog, public DialogParent {
+public:
     std::string askForFiles(const OpenFileRequest& request) override;
-
-private:
-    QWidget* parent_;
 };
 
-class QtMessageDialog final : public MessageDialog {
+class QtMessageDialog final : public MessageDialog, public DialogParent {
 public:
-    explicit QtMessageDialog(QWidget* parent = nullptr) : parent_(parent) {}
     void show(const Message& message) override;
-
-private:
-    QWidget* parent_;
 };
 
-class QtColorDialog final : public ColorDialog {
+class QtColorDialog final : public ColorDialog, public DialogParent {
 public:
-    explicit QtColorDialog(QWidget* parent = nullptr) : parent_(parent) {}
     std::int32_t chooseColor(std::int32_t current) override;
-
-private:
-    QWidget* parent_;
 };
 
 }  // namespace morlindo::ui

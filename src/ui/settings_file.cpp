@@ -46,8 +46,7 @@ bool SettingsFile::writeStartFolder(std::string_view startFolder) const noexcept
 }
 
 SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder) {
-    const QString folder =
-        canCreateFilesIn(executableFolder) ? executableFolder : userConfigFolder;
+    const QString folder = canCreateFilesIn(executableFolder) ? executableFolder : userConfigFolder;
     const QString path = QDir(folder).filePath(fromUtf8(kSettingsFileName));
     return SettingsFile(filePathOf(path), systemTextOf(QDir::toNativeSeparators(executableFolder)));
 }

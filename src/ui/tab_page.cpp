@@ -16,15 +16,19 @@ void TabPage::addOption(const QString& caption, QWidget& control, QWidget* butto
     const int row = rows_++;
     auto& label = *captions_.emplace_back(std::make_unique<QLabel>(caption));
     options_.addWidget(&label, row, 0);
-    options_.addWidget(&control, row, 1);
-    if (button != nullptr) {
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) * 3);
-        options_.addWidget(button, row, 2);
+    if (button == nullptr) {
+        options_.addWidget(&control, row, 1);
+        return;
     }
+    // A colour button sits right beside its swatch.
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) * 3);
+    auto& pair = *pairs_.emplace_back(std::make_unique<QHBoxLayout>());
+    pair.addWidget(&control);
+    pair.addWidget(button);
+    pair.addStretch(1);
+    options_.addLayout(&pair, row, 1);
 }
 
-void TabPage::addOptionGroup(QWidget& group) {
-    options_.addWidget(&group, rows_++, 0, 1, 3);
-}
+void TabPage::addOptionGroup(QWidget& group) { options_.addWidget(&group, rows_++, 0, 1, 3); }
 
 }  // namespace morlindo::ui

@@ -30,6 +30,7 @@ private:
     QGridLayout options_;
     QVBoxLayout buttons_;
     std::vector<std::unique_ptr<QLabel>> captions_;
+    std::vector<std::unique_ptr<QHBoxLayout>> pairs_;
     int rows_ = 0;
 };
 

@@ -33,7 +33,8 @@ WaypointNamingGroup::WaypointNamingGroup(QWidget* parent)
     txtWptNameSize.setText(QString::number(kGpsModels[kStartGpsModel].nameSize));
     txtWptNameSize.setEnabled(false);
 
-    lblWptNameEx.setText(fromUtf8(kExampleMarker) + fromUtf8(kPrefixStart) + fromUtf8(kFirstNumber));
+    lblWptNameEx.setText(fromUtf8(kExampleMarker) + fromUtf8(kPrefixStart) +
+                         fromUtf8(kFirstNumber));
 
     const int boxWidth = txtWptNamePrefix.fontMetrics().horizontalAdvance(QLatin1Char('W')) * 9;
     txtWptNamePrefix.setFixedWidth(boxWidth);
@@ -48,7 +49,8 @@ WaypointNamingGroup::WaypointNamingGroup(QWidget* parent)
     layout_.addWidget(&lblWptNameEx, 1, 2);
     layout_.addWidget(&lblNote, 2, 0, 1, 3);
 
-    connect(&txtWptNamePrefix, &QLineEdit::textChanged, this, [this] { txtWptNamePrefix_Change(); });
+    connect(&txtWptNamePrefix, &QLineEdit::textChanged, this,
+            [this] { txtWptNamePrefix_Change(); });
     connect(&txtWptNameSize, &QLineEdit::textChanged, this, [this] { txtWptNameSize_Change(); });
     connect(&cmbGarminGps, &QComboBox::currentIndexChanged, this, [this] { cmbGarminGps_Click(); });
     // Picking the entry that is already selected changes no index but is a

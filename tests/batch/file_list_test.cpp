@@ -16,9 +16,10 @@ TEST(ColumnFormat, ReadsHeadersAndAlignments) {
           {"Folder", ColumnAlignment::Left},
           {"File Names", ColumnAlignment::Left},
           {"Conversion", ColumnAlignment::Centre}}},
-        {"Plain|^|<", {{"Plain", ColumnAlignment::Left},
-                       {"", ColumnAlignment::Centre},
-                       {"", ColumnAlignment::Left}}},
+        {"Plain|^|<",
+         {{"Plain", ColumnAlignment::Left},
+          {"", ColumnAlignment::Centre},
+          {"", ColumnAlignment::Left}}},
         {"", {{"", ColumnAlignment::Left}}},
     };
     for (const auto& c : cases) {
@@ -70,7 +71,8 @@ TEST(FileList, KeepsTheHeaderRowThroughEveryChange) {
 
 TEST(FileList, JoinsFolderAndNameAsTheyAre) {
     const std::string sep(1, kFolderSeparator);
-    EXPECT_EQ(inputPathOf({"1", "gps", "walk.alr", ""}), std::filesystem::path("gps" + sep + "walk.alr"));
+    EXPECT_EQ(inputPathOf({"1", "gps", "walk.alr", ""}),
+              std::filesystem::path("gps" + sep + "walk.alr"));
     // A root folder keeps its own separator: two in a row, passed on as is.
     EXPECT_EQ(inputPathOf({"1", sep, "a.alr", ""}), std::filesystem::path(sep + sep + "a.alr"));
     EXPECT_EQ(inputPathOf({"1", "", "", ""}), std::filesystem::path(sep));

@@ -70,10 +70,9 @@ TEST(FileSelection, ChangingTabEmptiesTheListAndAsksWithTheTabsFilter) {
     FakeFileDialog dialog;
     FileSelection selection(list, dialog);
     selection.setStartFolder("here");
-    const std::string filters[] = {
-        "Almap Track File(*.alr)|*.alr", "Almap Track File(*.alr)|*.alr",
-        "Almap Track File(*.alr)|*.alr", "Ozi Track File(*.plt)|*.plt",
-        "Nmea File(*.nmea)|*.nmea",      "Nmea File(*.nmea)|*.nmea"};
+    const std::string filters[] = {"Almap Track File(*.alr)|*.alr", "Almap Track File(*.alr)|*.alr",
+                                   "Almap Track File(*.alr)|*.alr", "Ozi Track File(*.plt)|*.plt",
+                                   "Nmea File(*.nmea)|*.nmea",      "Nmea File(*.nmea)|*.nmea"};
     const std::string extensions[] = {".alr", ".alr", ".alr", ".plt", ".nmea", ".nmea"};
     for (int tab = 0; tab < kConversionKindCount; ++tab) {
         selection.takeAnswer(joined("d", "x"));

@@ -72,8 +72,8 @@ protected:
     FileList list;
     CountingOptions options;
     RecordingMessages messages;
-    ConverterTable converters = standardConverters(
-        std::make_shared<FixedClock>(DateTime{2004, 11, 8, 15, 30, 0}));
+    ConverterTable converters =
+        standardConverters(std::make_shared<FixedClock>(DateTime{2004, 11, 8, 15, 30, 0}));
 };
 
 TEST_F(RunBatchOnFiles, ConvertsEveryRowAndEndsWithTheCompletionMessage) {
@@ -81,8 +81,8 @@ TEST_F(RunBatchOnFiles, ConvertsEveryRowAndEndsWithTheCompletionMessage) {
     EXPECT_TRUE(runBatch(ConversionKind::AlmapToOziTrack, list, options, converters, messages));
     EXPECT_EQ(conversionColumn(list), (std::vector<std::string>(3, "Converted")));
     EXPECT_EQ(messages.shown, std::vector<Message>{kCompletion});
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"a.alr", "a.plt", "b.alr", "b.plt", "c.alr",
-                                                       "c.plt"}));
+    EXPECT_EQ(dir.entries(),
+              (std::vector<std::string>{"a.alr", "a.plt", "b.alr", "b.plt", "c.alr", "c.plt"}));
     // The options were read once per file, just before it: the colours
     // the three files were given are 1, 2 and 3.
     EXPECT_NE(readFile(dir / "c.plt").find("\r\n0,2,3,c,1,0,0,3\r\n"), std::string::npos);
@@ -116,8 +116,7 @@ TEST(RunBatch, AnEmptyListConvertsNothingAndStillReportsCompletion) {
     CountingOptions options;
     RecordingMessages messages;
     RecordingConverters converters;
-    EXPECT_TRUE(
-        runBatch(ConversionKind::NmeaToAlmap, list, options, converters.table(), messages));
+    EXPECT_TRUE(runBatch(ConversionKind::NmeaToAlmap, list, options, converters.table(), messages));
     EXPECT_TRUE(converters.calls.empty());
     EXPECT_EQ(options.asked, 0);
     EXPECT_EQ(messages.shown, std::vector<Message>{kCompletion});
@@ -137,11 +136,12 @@ TEST(RunBatch, HandsEachKindItsConverterAndItsOwnOptions) {
         const test::ConverterCall& call = converters.calls[0];
         EXPECT_EQ(call.kind, kind);
         EXPECT_EQ(call.inputPath, std::filesystem::path(test::joined("d", "x")));
-        const bool hasOptions = kind != ConversionKind::OziTrackToAlmap &&
-                                kind != ConversionKind::NmeaToAlmap;
+        const bool hasOptions =
+            kind != ConversionKind::OziTrackToAlmap && kind != ConversionKind::NmeaToAlmap;
         EXPECT_EQ(options.asked, hasOptions ? 1 : 0) << value;
         EXPECT_EQ(call.options.track.trackColor, kind == ConversionKind::AlmapToOziTrack ? 1 : 255);
-        EXPECT_EQ(call.options.route.routeName, kind == ConversionKind::AlmapToOziRoute ? "R1" : "R0");
+        EXPECT_EQ(call.options.route.routeName,
+                  kind == ConversionKind::AlmapToOziRoute ? "R1" : "R0");
         EXPECT_EQ(call.options.waypoints.namePrefix,
                   kind == ConversionKind::AlmapToOziWaypoints ? "P1" : "WPT");
         EXPECT_EQ(call.options.nmeaTrack.timeZoneHours,

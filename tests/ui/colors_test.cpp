@@ -7,10 +7,11 @@ namespace morlindo::test {
 namespace {
 
 TEST(ColorValues, RedSitsInTheLowestByte) {
-    const std::pair<std::int32_t, QColor> cases[] = {
-        {255, QColor(255, 0, 0)},     {16777215, QColor(255, 255, 255)},
-        {0, QColor(0, 0, 0)},         {16711680, QColor(0, 0, 255)},
-        {0x123456, QColor(0x56, 0x34, 0x12)}};
+    const std::pair<std::int32_t, QColor> cases[] = {{255, QColor(255, 0, 0)},
+                                                     {16777215, QColor(255, 255, 255)},
+                                                     {0, QColor(0, 0, 0)},
+                                                     {16711680, QColor(0, 0, 255)},
+                                                     {0x123456, QColor(0x56, 0x34, 0x12)}};
     for (const auto& [value, color] : cases) {
         EXPECT_EQ(ui::qColorOf(value), color) << value;
         EXPECT_EQ(ui::colorValueOf(color), value) << value;
@@ -49,9 +50,12 @@ TEST_F(WindowTest, AChosenColourReachesTheFileAndACancelledOneChangesNothing) {
 TEST_F(WindowTest, EverySwatchKeepsItsOwnColour) {
     auto& w = startWindow();
     const std::pair<QPushButton*, ui::ColorSwatch*> pairs[] = {
-        {&w.cmdColorSelectTrk, &w.shTrkColor},         {&w.cmdRteColorSelect, &w.shRteColor},
-        {&w.cmdRteWptColorSelectF, &w.shRteWptColorF}, {&w.cmdRteWptColorSelectB, &w.shRteWptColorB},
-        {&w.cmdColorSelectWptF, &w.shWptFColor},       {&w.cmdColorSelectWptB, &w.shWptBColor},
+        {&w.cmdColorSelectTrk, &w.shTrkColor},
+        {&w.cmdRteColorSelect, &w.shRteColor},
+        {&w.cmdRteWptColorSelectF, &w.shRteWptColorF},
+        {&w.cmdRteWptColorSelectB, &w.shRteWptColorB},
+        {&w.cmdColorSelectWptF, &w.shWptFColor},
+        {&w.cmdColorSelectWptB, &w.shWptBColor},
         {&w.cmdNtrkColorSelect, &w.shNTrkColor}};
     const std::int32_t start[] = {255, 255, 255, 16777215, 255, 16777215, 255};
     for (std::size_t i = 0; i < std::size(pairs); ++i) {
@@ -64,7 +68,8 @@ TEST_F(WindowTest, EverySwatchKeepsItsOwnColour) {
         pairs[i].first->click();
         EXPECT_EQ(colors.openedAt.back(), start[i]) << i;
         for (std::size_t j = 0; j < std::size(pairs); ++j) {
-            EXPECT_EQ(pairs[j].second->color(), j <= i ? static_cast<std::int32_t>(1000 + j) : start[j])
+            EXPECT_EQ(pairs[j].second->color(),
+                      j <= i ? static_cast<std::int32_t>(1000 + j) : start[j])
                 << i << " " << j;
         }
     }
@@ -101,7 +106,8 @@ TEST_F(WindowTest, AWaypointBatchWritesThePrefixAndTheBackgroundIntoTheFile) {
         GTEST_SKIP() << "the waypoint conversion is not in this build yet";
     }
     EXPECT_EQ(messages.shown[0].title, "변환완료");
-    EXPECT_NE(readFile(dir / "walk.wpt").find(" 1 ,TRK001, 37.5 , 127.25 ,,, 1 ,, 255 , 65280 ,,,,,-777 \r\n"),
+    EXPECT_NE(readFile(dir / "walk.wpt")
+                  .find(" 1 ,TRK001, 37.5 , 127.25 ,,, 1 ,, 255 , 65280 ,,,,,-777 \r\n"),
               std::string::npos);
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/option_lists.h"
-#include "ui/qt_dialogs.h"
 #include "ui/twips.h"
 
 namespace morlindo::ui {
@@ -12,14 +11,15 @@ namespace {
 TEST(ProgramFacts, TitleAndAboutText) {
     EXPECT_EQ(mainWindowTitle(),
               "AlMap Track & NMEA <--> Ozi Track/Route/WayPoints & NMEA(Ver. 1.1.1)");
-    EXPECT_EQ(aboutText("by us"), "          MorlindoConverter Version 1.1          \r\n"
-                                  "          by us          ");
+    EXPECT_EQ(aboutText("by us"),
+              "          MorlindoConverter Version 1.1          \r\n"
+              "          by us          ");
 }
 
 TEST(OptionLists, TimeZoneLabelsGiveTheShiftApplied) {
-    const std::tuple<int, std::string, int> cases[] = {
-        {0, "GMT-12", -12}, {11, "GMT-1", -1}, {12, "GMT+0", 0},
-        {21, "GMT+9", 9},   {22, "GMT+10", 10}, {25, "GMT+13", 13}};
+    const std::tuple<int, std::string, int> cases[] = {{0, "GMT-12", -12}, {11, "GMT-1", -1},
+                                                       {12, "GMT+0", 0},   {21, "GMT+9", 9},
+                                                       {22, "GMT+10", 10}, {25, "GMT+13", 13}};
     for (const auto& [index, label, hours] : cases) {
         EXPECT_EQ(timeZoneLabel(index), label);
         EXPECT_EQ(timeZoneHoursAt(index), hours);
@@ -34,17 +34,6 @@ TEST(Twips, FifteenToThePixelAtNinetySixDotsPerInch) {
     EXPECT_EQ(twipsToPixels(800, 96), 53);
     EXPECT_EQ(twipsToPixels(5000, 96), 333);
     EXPECT_EQ(twipsToPixels(1500, 144), 150);
-}
-
-TEST(QtNameFilter, TurnsDescriptionAndPatternIntoQtsForm) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Almap Track File(*.alr)|*.alr", "Almap Track File(*.alr)"},
-        {"Nmea File(*.nmea)|*.nmea", "Nmea File(*.nmea)"},
-        {"Tracks|*.plt|All|*.*", "Tracks (*.plt);;All (*.*)"},
-    };
-    for (const auto& [filter, expected] : cases) {
-        EXPECT_EQ(qtNameFilter(QString::fromLatin1(filter)).toStdString(), expected);
-    }
 }
 
 }  // namespace

@@ -14,17 +14,25 @@ namespace {
 std::string text(const QString& value) { return value.toStdString(); }
 
 TEST(WaypointNaming, PrefixLimitHasOnlyTwoSteps) {
-    const std::pair<int, int> cases[] = {{0, 3}, {6, 3}, {8, 3}, {9, 3},
+    const std::pair<int, int> cases[] = {{0, 3},  {6, 3},  {8, 3},  {9, 3},
                                          {10, 7}, {15, 7}, {62, 7}, {32767, 7}};
-    for (const auto& [nameSize, limit] : cases) EXPECT_EQ(prefixLimitFor(nameSize), limit) << nameSize;
+    for (const auto& [nameSize, limit] : cases)
+        EXPECT_EQ(prefixLimitFor(nameSize), limit) << nameSize;
 }
 
 TEST(WaypointNaming, NameSizeIsASixteenBitNumberOrNothing) {
-    const std::pair<std::string, std::optional<int>> cases[] = {
-        {"10", 10},          {"0", 0},          {"007", 7},         {"32767", 32767},
-        {"32768", std::nullopt}, {"99999999", std::nullopt}, {"", std::nullopt},
-        {"-1", std::nullopt},    {"1a", std::nullopt},       {" 1", std::nullopt}};
-    for (const auto& [input, expected] : cases) EXPECT_EQ(nameSizeFromText(input), expected) << input;
+    const std::pair<std::string, std::optional<int>> cases[] = {{"10", 10},
+                                                                {"0", 0},
+                                                                {"007", 7},
+                                                                {"32767", 32767},
+                                                                {"32768", std::nullopt},
+                                                                {"99999999", std::nullopt},
+                                                                {"", std::nullopt},
+                                                                {"-1", std::nullopt},
+                                                                {"1a", std::nullopt},
+                                                                {" 1", std::nullopt}};
+    for (const auto& [input, expected] : cases)
+        EXPECT_EQ(nameSizeFromText(input), expected) << input;
 }
 
 class NamingGroupTest : public testing::Test {

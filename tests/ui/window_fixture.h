@@ -40,10 +40,10 @@ protected:
 
     // Builds the window; with realConverters the files are really converted.
     ui::FrmTarvex& makeWindow(bool realConverters = false) {
-        ConverterTable table = realConverters
-                                   ? standardConverters(std::make_shared<FixedClock>(
-                                         DateTime{2004, 11, 8, 15, 30, 0}))
-                                   : converters.table();
+        ConverterTable table =
+            realConverters
+                ? standardConverters(std::make_shared<FixedClock>(DateTime{2004, 11, 8, 15, 30, 0}))
+                : converters.table();
         window = std::make_unique<ui::FrmTarvex>(ui::WindowServices{
             fileDialog, messages, colors, std::move(table),
             ui::SettingsFile(settingsPath(), executableFolder()), [this] { ++programEnds; }});

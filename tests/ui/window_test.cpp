@@ -21,8 +21,8 @@ TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
         checked = true;
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->SSTab1.currentIndex(), 0);
-        EXPECT_EQ(request, (OpenFileRequest{".alr", "Almap Track File(*.alr)|*.alr",
-                                            "remembered", true}));
+        EXPECT_EQ(request,
+                  (OpenFileRequest{".alr", "Almap Track File(*.alr)|*.alr", "remembered", true}));
         EXPECT_EQ(window->cmbNTimeZone.count(), 26);
         EXPECT_EQ(text(window->waypointNaming.cmbGarminGps.currentText()), "eTrex Legend/Vista");
         EXPECT_EQ(text(window->windowTitle()),
@@ -60,9 +60,9 @@ TEST_F(WindowTest, ListsTheChosenFilesInTheGrid) {
     EXPECT_EQ(cellText(2, 3), "");
     const std::string headers[] = {"#", "Folder", "File Names", "Conversion"};
     for (int column = 0; column < 4; ++column) {
-        EXPECT_EQ(text(w.fileListModel.headerData(column, Qt::Horizontal, Qt::DisplayRole)
-                           .toString()),
-                  headers[column]);
+        EXPECT_EQ(
+            text(w.fileListModel.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()),
+            headers[column]);
     }
     EXPECT_EQ(w.fileListModel.headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt() &
                   Qt::AlignHCenter,
@@ -199,8 +199,8 @@ TEST_F(WindowTest, ChosenOptionsReachTheirConverters) {
         std::string label;
         int hours;
     };
-    const Case zones[] = {{0, "GMT-12", -12}, {11, "GMT-1", -1}, {12, "GMT+0", 0},
-                          {25, "GMT+13", 13}};
+    const Case zones[] = {
+        {0, "GMT-12", -12}, {11, "GMT-1", -1}, {12, "GMT+0", 0}, {25, "GMT+13", 13}};
     fileDialog.answers = {joined("d", "f.nmea")};
     w.SSTab1.setCurrentIndex(5);
     w.cmbNLineWidth.setCurrentIndex(0);
@@ -299,10 +299,9 @@ TEST_F(WindowTest, TheHelpMenuShowsTheAboutBox) {
     w.mnuHelp.trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string ten(10, ' ');
-    EXPECT_EQ(messages.shown[0],
-              (Message{ten + "MorlindoConverter Version 1.1" + ten + "\r\n" + ten +
-                           std::string(ui::kAuthorCredit) + ten,
-                       "About", MessageIcon::None}));
+    EXPECT_EQ(messages.shown[0], (Message{ten + "MorlindoConverter Version 1.1" + ten + "\r\n" +
+                                              ten + std::string(ui::kAuthorCredit) + ten,
+                                          "About", MessageIcon::None}));
 }
 
 }  // namespace
