@@ -36,6 +36,19 @@ WaypointNamingGroup::WaypointNamingGroup(QWidget* parent)
     lblWptNameEx.setText(fromUtf8(kExampleMarker) + fromUtf8(kPrefixStart) +
                          fromUtf8(kFirstNumber));
 
+    placeControls();
+
+    connect(&txtWptNamePrefix, &QLineEdit::textChanged, this,
+            [this] { txtWptNamePrefix_Change(); });
+    connect(&txtWptNameSize, &QLineEdit::textChanged, this, [this] { txtWptNameSize_Change(); });
+    connect(&cmbGarminGps, &QComboBox::currentIndexChanged, this, [this] { cmbGarminGps_Click(); });
+    // Picking the entry that is already selected changes no index but is a
+    // selection all the same. After a change the handler runs a second
+    // time; it then sets the same texts and changes nothing.
+    connect(&cmbGarminGps, &QComboBox::activated, this, [this] { cmbGarminGps_Click(); });
+}
+
+void WaypointNamingGroup::placeControls() {
     const int boxWidth = txtWptNamePrefix.fontMetrics().horizontalAdvance(QLatin1Char('W')) * 9;
     txtWptNamePrefix.setFixedWidth(boxWidth);
     txtWptNameSize.setFixedWidth(boxWidth);
@@ -48,15 +61,6 @@ WaypointNamingGroup::WaypointNamingGroup(QWidget* parent)
     layout_.addWidget(&txtWptNameSize, 1, 1);
     layout_.addWidget(&lblWptNameEx, 1, 2);
     layout_.addWidget(&lblNote, 2, 0, 1, 3);
-
-    connect(&txtWptNamePrefix, &QLineEdit::textChanged, this,
-            [this] { txtWptNamePrefix_Change(); });
-    connect(&txtWptNameSize, &QLineEdit::textChanged, this, [this] { txtWptNameSize_Change(); });
-    connect(&cmbGarminGps, &QComboBox::currentIndexChanged, this, [this] { cmbGarminGps_Click(); });
-    // Picking the entry that is already selected changes no index but is a
-    // selection all the same. After a change the handler runs a second
-    // time; it then sets the same texts and changes nothing.
-    connect(&cmbGarminGps, &QComboBox::activated, this, [this] { cmbGarminGps_Click(); });
 }
 
 void WaypointNamingGroup::fillGpsModelList() {

@@ -39,6 +39,7 @@ public:
     QLabel lblNote{QStringLiteral("*종류에 따라 머리글의 크기를 제한")};
 
 private:
+    void placeControls();
     // Cuts the prefix to the limit and makes the limit its length limit.
     void applyPrefixLimit(int limit);
 
