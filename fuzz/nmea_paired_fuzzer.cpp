@@ -11,8 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace morlindo;
     const auto input = fuzz::writeScratchFile("log.nmea", data, size);
-    const auto fixes =
-        fuzz::readFixesThreeTimes(input, &NmeaLogReader::nextPairedFix, data, size);
+    const auto fixes = fuzz::readFixesThreeTimes(input, &NmeaLogReader::nextPairedFix, data, size);
     for (const auto& fix : fixes) {
         if (!isValidDateTime(fix.utcTime)) fuzz::fuzzFailure("a fix time that is no real time");
         if (fix.altitudeMeters && !std::isfinite(*fix.altitudeMeters)) {
