@@ -10,7 +10,6 @@
 
 #include "batch/conversion_kind.h"
 #include "formats/almap_track.h"
-#include "formats/ozi_track.h"
 #include "io/error.h"
 #include "support/test_files.h"
 
@@ -250,15 +249,6 @@ TEST(BadInput, SeventyThousandPointsThroughEveryAlmapConversion) {
         EXPECT_TRUE(text.ends_with(e.lastLine)) << e.output;
         EXPECT_NE(text.find(e.countLine), std::string::npos) << e.output;
     }
-    std::size_t read = 0;
-    readOziTrackPoints(dir / "long.plt", [&](double latitude, double longitude) {
-        if (read < track.size()) {
-            EXPECT_NEAR(latitude, track[read].second, 5e-7) << read;
-            EXPECT_NEAR(longitude, track[read].first, 5e-7) << read;
-        }
-        ++read;
-    });
-    EXPECT_EQ(read, track.size());
 }
 
 }  // namespace

@@ -49,6 +49,9 @@ const Conversion kConversions[] = {
     {"NmeaToOziTrack", ConversionKind::NmeaToOziTrack, "log.nmea", "log.plt", "plt"},
 };
 
+// Names the conversion in test names and messages.
+void PrintTo(const Conversion& conversion, std::ostream* out) { *out << conversion.name; }
+
 // An input of the conversion's kind with the given number of points; 500
 // make every output larger than 12 KiB.
 std::string inputContent(ConversionKind kind, int points) {
