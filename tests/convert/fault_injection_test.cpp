@@ -52,7 +52,7 @@ const Conversion kConversions[] = {
 // Names the conversion in test names and messages.
 void PrintTo(const Conversion& conversion, std::ostream* out) { *out << conversion.name; }
 
-// An input of the conversion's kind with the given number of points; 500
+// An input of the conversion's kind with the given number of points; 500 points
 // make every output larger than 12 KiB.
 std::string inputContent(ConversionKind kind, int points) {
     std::string content;
