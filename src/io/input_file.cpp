@@ -11,8 +11,15 @@ namespace morlindo {
 
 InputFile::InputFile(std::filesystem::path path) : path_(std::move(path)) {
     std::error_code status;
-    if (std::filesystem::is_directory(path_, status)) {
+    const auto type = std::filesystem::status(path_, status).type();
+    if (type == std::filesystem::file_type::directory) {
         throw Error(path_, "cannot open it: it is a folder, not a file");
+    }
+    // Opening a named pipe would wait for a writer for ever, and a device
+    // has no length to count records from.
+    if (!status && type != std::filesystem::file_type::regular &&
+        type != std::filesystem::file_type::not_found) {
+        throw Error(path_, "cannot open it: it is not a regular file");
     }
     file_ = openNativeFile(path_, NativeMode::Read);
     if (file_ == nullptr) throw Error(path_, "cannot open it: " + systemReason(errno));
@@ -30,22 +37,29 @@ InputFile::~InputFile() {
 
 std::size_t InputFile::read(char* destination, std::size_t count) {
     const std::size_t got = std::fread(destination, 1, count, file_);
-    if (got < count && std::ferror(file_)) {
-        throw Error(path_, "cannot read it: " + systemReason(errno));
+    if (got < count) {
+        if (std::ferror(file_)) throw Error(path_, "cannot read it: " + systemReason(errno));
+        // The end came before the length the file had when it was opened:
+        // it shrank, and what was read so far may not belong together.
+        if (position_ + got < size_) throw endedEarly();
     }
+    position_ += got;
     return got;
 }
 
 void InputFile::readExactly(char* destination, std::size_t count) {
-    if (read(destination, count) != count) {
-        throw Error(path_, "the file ended early; was it changed while it was being read?");
-    }
+    if (read(destination, count) != count) throw endedEarly();
 }
 
 void InputFile::seek(std::uint64_t offset) {
     if (!seekNativeFile(file_, offset)) {
         throw Error(path_, "cannot read it: " + systemReason(errno));
     }
+    position_ = offset;
+}
+
+Error InputFile::endedEarly() const {
+    return Error(path_, "the file ended early; was it changed while it was being read?");
 }
 
 LineReader::LineReader(InputFile& file, std::size_t maxLineLength)

@@ -11,8 +11,11 @@
 
 namespace morlindo {
 
+class Error;
+
 // An existing regular file opened for reading. Throws Error when the path is
-// missing, a folder, or unreadable.
+// missing, a folder or anything else but a regular file, or unreadable, and
+// when the file turns out shorter than its length at opening.
 class InputFile {
 public:
     explicit InputFile(std::filesystem::path path);
@@ -24,16 +27,20 @@ public:
     // The length in bytes when the file was opened.
     std::uint64_t size() const noexcept { return size_; }
 
-    // Reads up to count bytes; fewer only at the end of the file.
+    // Reads up to count bytes; fewer only at the end of the file, which must
+    // not come before size().
     std::size_t read(char* destination, std::size_t count);
     // Reads exactly count bytes or throws: the file ended early.
     void readExactly(char* destination, std::size_t count);
     void seek(std::uint64_t offset);
 
 private:
+    Error endedEarly() const;
+
     std::filesystem::path path_;
     std::FILE* file_ = nullptr;
     std::uint64_t size_ = 0;
+    std::uint64_t position_ = 0;
 };
 
 // Splits a text file into lines. A line ends at CR LF, at a lone CR or at a

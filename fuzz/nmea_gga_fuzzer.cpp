@@ -1,0 +1,38 @@
+// Any bytes as an NMEA log, read the GGA-only way: the same fixes on every
+// pass, positions only, and the conversion to an AlMap track writes exactly
+// one record per fix, holding its longitude and latitude, and never fails on
+// the log's content.
+#include <cstring>
+
+#include "convert/nmea_to_almap.h"
+#include "formats/almap_track.h"
+#include "io/error.h"
+#include "nmea_fixes.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace morlindo;
+    const auto input = fuzz::writeScratchFile("log.nmea", data, size);
+    const auto fixes = fuzz::readFixesThreeTimes(input, &NmeaLogReader::nextGgaFix, data, size);
+    for (const auto& fix : fixes) {
+        if (fix.altitudeMeters || fix.utcTime != DateTime{}) {
+            fuzz::fuzzFailure("the GGA-only reading gave more than a position");
+        }
+    }
+    try {
+        const auto result = convertNmeaToAlmap(input);
+        if (result.points != fixes.size()) fuzz::fuzzFailure("record count of the conversion");
+        AlmapTrackReader track(result.output);
+        if (track.recordCount() != fixes.size()) fuzz::fuzzFailure("length of the AlMap track");
+        track.skipAlmapHeader();
+        for (const auto& fix : fixes) {
+            const auto point = track.readAlmapPoint();
+            if (std::memcmp(&point.longitude, &fix.longitude, sizeof(double)) != 0 ||
+                std::memcmp(&point.latitude, &fix.latitude, sizeof(double)) != 0) {
+                fuzz::fuzzFailure("a record that is not its fix");
+            }
+        }
+    } catch (const Error&) {
+        fuzz::fuzzFailure("the conversion failed on the log's content");
+    }
+    return 0;
+}

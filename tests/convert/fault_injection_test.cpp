@@ -1,0 +1,363 @@
+// Every conversion, through convertFile and through `morlindo`, against the
+// faults of the file system that users meet: inputs that are missing, not
+// files, unreadable or shorter than they claim, and outputs that cannot be
+// created or that run out of room part-way. Each must end in one error that
+// names the path, with no temporary file left and an older output untouched.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "batch/conversion_kind.h"
+#include "cli/morlindo_app.h"
+#include "convert/almap_to_ozi_track.h"
+#include "formats/nmea_log.h"
+#include "io/error.h"
+#include "support/test_files.h"
+
+#ifdef __linux__
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+namespace morlindo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+struct Conversion {
+    const char* name;
+    ConversionKind kind;
+    const char* input;
+    const char* output;
+    const char* target;  // morlindo --to
+};
+
+const Conversion kConversions[] = {
+    {"AlmapToOziTrack", ConversionKind::AlmapToOziTrack, "walk.alr", "walk.plt", "plt"},
+    {"AlmapToOziRoute", ConversionKind::AlmapToOziRoute, "walk.alr", "walk.rte", "rte"},
+    {"AlmapToOziWaypoints", ConversionKind::AlmapToOziWaypoints, "walk.alr", "walk.wpt", "wpt"},
+    {"OziTrackToAlmap", ConversionKind::OziTrackToAlmap, "walk.plt", "walk.alr", "alr"},
+    {"NmeaToAlmap", ConversionKind::NmeaToAlmap, "log.nmea", "log.alr", "alr"},
+    {"NmeaToOziTrack", ConversionKind::NmeaToOziTrack, "log.nmea", "log.plt", "plt"},
+};
+
+// Names the conversion in test names and messages.
+void PrintTo(const Conversion& conversion, std::ostream* out) { *out << conversion.name; }
+
+// An input of the conversion's kind with the given number of points; 500 points
+// make every output larger than 12 KiB.
+std::string inputContent(ConversionKind kind, int points) {
+    std::string content;
+    switch (inputKindOf(kind)) {
+        case FileKind::AlmapTrack: {
+            std::vector<std::pair<double, double>> track;
+            for (int i = 0; i < points; ++i) track.emplace_back(127 + i * 1e-4, 37.5 + i * 1e-4);
+            return test::almapFile(track);
+        }
+        case FileKind::OziTrack:
+            content = test::crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84",
+                                       "Altitude is in feet", "reserved 3",
+                                       "0,2,255,walk,1,0,0,255", std::to_string(points)});
+            for (int i = 0; i < points; ++i) content += "37.5,127.25\r\n";
+            return content;
+        default:
+            for (int i = 0; i < points; ++i) {
+                content += "$GPGGA,,3733.9900,N,12658.6800,E,,,,,,,,,\r\n";
+                content += "$GPRMC,000000,,,,,,,,010104,,\r\n";
+            }
+            return content;
+    }
+}
+
+const std::string kOlderOutput = "an older output, which must stay as it is\r\n";
+
+// Everything under a folder: the bytes of every file and the kind of every
+// other entry, without following links.
+using FolderState = std::map<std::string, std::string>;
+
+FolderState folderState(const fs::path& folder) {
+    FolderState state;
+    for (auto it = fs::recursive_directory_iterator(folder); it != fs::end(it); ++it) {
+        const auto name = it->path().lexically_relative(folder).string();
+        const auto type = it->symlink_status().type();
+        state[name] = type == fs::file_type::regular
+                          ? readFile(it->path())
+                          : "<entry of type " + std::to_string(static_cast<int>(type)) + ">";
+    }
+    return state;
+}
+
+// The names of the entries that came, went or changed; empty when none did.
+std::string changesBetween(const FolderState& before, const FolderState& after) {
+    std::string changes;
+    for (const auto& [name, content] : after) {
+        const auto old = before.find(name);
+        if (old == before.end())
+            changes += " new " + name;
+        else if (old->second != content)
+            changes += " changed " + name;
+    }
+    for (const auto& [name, content] : before) {
+        if (!after.contains(name)) changes += " gone " + name;
+    }
+    return changes;
+}
+
+class FaultInjection : public ::testing::TestWithParam<Conversion> {
+protected:
+    fs::path input() const { return folder_ / GetParam().input; }
+    fs::path output() const { return folder_ / GetParam().output; }
+
+    void writeInput(int points = 500) const {
+        writeFile(input(), inputContent(GetParam().kind, points));
+    }
+    void writeOlderOutput() const { writeFile(output(), kOlderOutput); }
+
+    // Runs the conversion, then `morlindo` on the same file: both must fail
+    // with "PATH: REASON" and leave every file as it was.
+    void expectFailure(const fs::path& named, const std::string& reason) const {
+        const std::string message = displayPath(named) + ": " + reason;
+        const auto before = folderState(dir_.path());
+        try {
+            convertFile(GetParam().kind, input(), ConversionOptions{},
+                        FixedClock(DateTime{2004, 11, 8, 15, 30, 0}));
+            ADD_FAILURE() << "the conversion did not fail";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.what(), message);
+            EXPECT_EQ(error.path(), named);
+        }
+        EXPECT_EQ(changesBetween(before, folderState(dir_.path())), "") << "after convertFile";
+
+        std::ostringstream out, err;
+        const int status = cli::runMorlindo(
+            {"--to", GetParam().target, "--now", "2004-11-08T15:30:00", input().string()}, out,
+            err);
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(), "morlindo: " + message + "\n");
+        EXPECT_EQ(changesBetween(before, folderState(dir_.path())), "") << "after morlindo";
+    }
+
+    TempDir dir_;
+    fs::path folder_ = dir_.path();
+};
+
+TEST_P(FaultInjection, InputMissing) {
+    writeOlderOutput();
+    expectFailure(input(), "cannot open it: No such file or directory");
+}
+
+// The output goes beside the input, so a folder that is gone (a removed
+// memory stick) fails on the input before any output is begun.
+TEST_P(FaultInjection, FolderMissing) {
+    folder_ = dir_ / "gone";
+    expectFailure(input(), "cannot open it: No such file or directory");
+}
+
+TEST_P(FaultInjection, InputIsAFolder) {
+    fs::create_directory(input());
+    writeFile(input() / "inside", "x");
+    writeOlderOutput();
+    expectFailure(input(), "cannot open it: it is a folder, not a file");
+}
+
+TEST_P(FaultInjection, TargetTakenByAFolder) {
+    writeInput();
+    fs::create_directory(output());
+    writeFile(output() / "kept", kOlderOutput);
+    expectFailure(output(), "cannot write it: a folder of that name is in the way");
+}
+
+#ifdef __linux__
+
+TEST_P(FaultInjection, InputIsANamedPipe) {
+    ASSERT_EQ(mkfifo(input().c_str(), 0644), 0);
+    writeOlderOutput();
+    expectFailure(input(), "cannot open it: it is not a regular file");
+}
+
+TEST_P(FaultInjection, InputIsALinkToItself) {
+    fs::create_symlink(GetParam().input, input());
+    writeOlderOutput();
+    expectFailure(input(), "cannot open it: Too many levels of symbolic links");
+}
+
+TEST_P(FaultInjection, InputUnreadable) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+    writeInput();
+    fs::permissions(input(), fs::perms::none);
+    writeOlderOutput();
+    expectFailure(input(), "cannot open it: Permission denied");
+}
+
+// A file of the kernel's /sys tells a length of 4096 bytes and holds a few:
+// to a reader exactly a file that shrank after it was opened.
+TEST_P(FaultInjection, InputShorterThanItsLength) {
+    const fs::path shrunk = "/sys/devices/system/cpu/online";
+    std::error_code status;
+    if (fs::file_size(shrunk, status) <= readFile(shrunk).size() || status) {
+        GTEST_SKIP() << shrunk << " is missing or reads as long as it says";
+    }
+    fs::create_symlink(shrunk, input());
+    writeOlderOutput();
+    expectFailure(input(), "the file ended early; was it changed while it was being read?");
+}
+
+// Permissions stop anyone but root; root meets a read-only file system.
+class TmpfsMount {
+public:
+    TmpfsMount(fs::path folder, const std::string& options) : folder_(std::move(folder)) {
+        fs::create_directory(folder_);
+        mounted_ = mount("tmpfs", folder_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+    }
+    ~TmpfsMount() {
+        if (mounted_) umount2(folder_.c_str(), MNT_DETACH);
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+    bool mounted() const { return mounted_; }
+    bool makeReadOnly() const {
+        return mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+private:
+    fs::path folder_;
+    bool mounted_ = false;
+};
+
+TEST_P(FaultInjection, FolderReadOnly) {
+    folder_ = dir_ / "folder";
+    if (geteuid() != 0) {
+        fs::create_directory(folder_);
+        writeInput();
+        writeOlderOutput();
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+        expectFailure(output(), "cannot create it: Permission denied");
+        return;
+    }
+    const TmpfsMount mounted(folder_, "size=128k");
+    if (!mounted.mounted()) GTEST_SKIP() << "root, but cannot mount a file system here";
+    writeInput();
+    writeOlderOutput();
+    ASSERT_TRUE(mounted.makeReadOnly());
+    expectFailure(output(), "cannot create it: Read-only file system");
+}
+
+// A small file system, filled up to 8 KiB before the conversion starts.
+TEST_P(FaultInjection, DiskFillsPartWay) {
+    folder_ = dir_ / "small";
+    const TmpfsMount mounted(folder_, "size=128k");
+    if (!mounted.mounted()) GTEST_SKIP() << "cannot mount a file system here (needs root)";
+    writeInput();
+    writeOlderOutput();
+    const auto available = fs::space(folder_).available;
+    ASSERT_GT(available, 8192u);
+    writeFile(folder_ / "filler", std::string(available - 8192, 'f'));
+    expectFailure(output(), "cannot write it: No space left on device");
+}
+
+// The process may write no file beyond 4 KiB: the output's writes stop
+// part-way, as on a full disk, for any user.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);  // fail the write, do not end the process
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*savedSignal_)(int) = nullptr;
+};
+
+TEST_P(FaultInjection, WritesStopPartWay) {
+    writeInput();
+    writeOlderOutput();
+    const FileSizeLimit limit(4096);
+    expectFailure(output(), "cannot write it: File too large");
+}
+
+#endif  // __linux__
+
+INSTANTIATE_TEST_SUITE_P(EveryConversion, FaultInjection, ::testing::ValuesIn(kConversions),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+#ifdef __linux__
+
+// Truncates the track the first time the time is asked for, that is after
+// the first record was read and before its line is written.
+class ShrinkingClock final : public Clock {
+public:
+    ShrinkingClock(fs::path track, std::uintmax_t length)
+        : track_(std::move(track)), length_(length) {}
+    DateTime now() const override {
+        if (!shrunk_) fs::resize_file(track_, length_);
+        shrunk_ = true;
+        return DateTime{2004, 11, 8, 15, 30, 0};
+    }
+
+private:
+    fs::path track_;
+    std::uintmax_t length_;
+    mutable bool shrunk_ = false;
+};
+
+TEST(ShrinkingInput, AnAlmapTrackCutWhileItIsConverted) {
+    TempDir dir;
+    writeFile(dir / "walk.alr", inputContent(ConversionKind::AlmapToOziTrack, 2000));
+    writeFile(dir / "walk.plt", kOlderOutput);
+    const ShrinkingClock clock(dir / "walk.alr", 13 + 32 * 10);
+    try {
+        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, clock);
+        ADD_FAILURE() << "the conversion did not fail";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.what(), displayPath(dir / "walk.alr") +
+                                    ": the file ended early; was it changed while it was being "
+                                    "read?");
+    }
+    EXPECT_EQ(readFile(dir / "walk.plt"), kOlderOutput);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"walk.alr", "walk.plt"}));
+}
+
+// The conversion to an OziExplorer track reads a log twice; one cut between
+// the passes must not pass for a log with fewer fixes.
+TEST(ShrinkingInput, ALogCutBetweenTwoPasses) {
+    TempDir dir;
+    writeFile(dir / "log.nmea", inputContent(ConversionKind::NmeaToOziTrack, 3000));
+    NmeaLogReader reader(dir / "log.nmea");
+    int fixes = 0;
+    while (reader.nextPairedFix()) ++fixes;
+    EXPECT_EQ(fixes, 3000);
+    fs::resize_file(dir / "log.nmea", fs::file_size(dir / "log.nmea") / 2);
+    reader.rewind();
+    try {
+        while (reader.nextPairedFix()) {
+        }
+        ADD_FAILURE() << "the second pass did not fail";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.reason(), "the file ended early; was it changed while it was being read?");
+    }
+}
+
+#endif  // __linux__
+
+}  // namespace
+}  // namespace morlindo
