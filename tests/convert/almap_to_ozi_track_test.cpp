@@ -114,19 +114,6 @@ TEST(ConvertAlmapToOziTrack, RefusesRecordsThatAreNotCoordinates) {
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.alr", "bad.plt"}));
 }
 
-TEST(ConvertAlmapToOziTrack, ConvertsTracksBeyondSixteenBitCounts) {
-    TempDir dir;
-    std::vector<std::pair<double, double>> points(70000, {127.5, 37.25});
-    writeFile(dir / "long.alr", almapFile(points));
-    const auto result =
-        convertAlmapToOziTrack(dir / "long.alr", OziTrackOptions{}, FixedClock(kStamp));
-    EXPECT_EQ(result.points, 70000u);
-    const std::string plt = readFile(dir / "long.plt");
-    EXPECT_NE(plt.find("\r\n 70000 \r\n"), std::string::npos);
-    const std::string line = " 37.25 , 127.5 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00\r\n";
-    EXPECT_EQ(plt.size(), header("long", " 70000 ").size() + 70000 * line.size());
-}
-
 TEST(ConvertAlmapToOziTrack, LeavesNoOutputWhenTheInputIsMissing) {
     TempDir dir;
     EXPECT_THROW(convertAlmapToOziTrack(dir / "gone.alr", OziTrackOptions{}, FixedClock(kStamp)),
