@@ -98,8 +98,8 @@ TEST(Morlindo, ReportsFailedFilesAndGoesOn) {
 
 TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
     using test::crlfLines;
-    const std::string gga = "$GPGGA,123519,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
-    const std::string rmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+    const std::string& gga = test::kGga;
+    const std::string& rmc = test::kRmc;
     const std::string track =
         crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
                    "reserved 3", "0,2,255,t,1,0,0,255", "0", "37.5000000,127.2500000, 0 ,0123",

@@ -22,19 +22,17 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::crlfLines;
+using test::kGga;
+using test::kRmc;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
 
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
-const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
-const std::string kRmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
 const std::string kMegabytes(3 << 20, 'x');
 
 std::string trackFile(const std::string& count, const std::string& points) {
-    return crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
-                      "reserved 3", "0,2,255,t,1,0,0,255", count}) +
-           points;
+    return test::oziTrackHeader("t", count) + points;
 }
 
 // Bytes from a fixed seed; the engine's output is the same everywhere.
@@ -118,6 +116,8 @@ TEST(BadInput, OziTracksOfGarbageBinaryAndOverLongLines) {
          fails(":8: latitude \"????\" is not a number")},
         {"a NUL in a number", trackFile("0", std::string("37.5\0,127\r\n", 11)),
          fails(":7: latitude \"37.5?\" is not a number")},
+        {"a count that is not a number", trackFile("many", "1,2\r\n"),
+         fails(":6: the number of points \"many\" is not a number")},
         {"a count of 10^12", trackFile("1000000000000", "1,2\r\n3,4\r\n"),
          fails(":8: the file ends after 2 of the 1000000000000 point lines that line 6 announces")},
         {"megabytes without a line end as a point line", trackFile("0", "1,2\r\n" + kMegabytes),

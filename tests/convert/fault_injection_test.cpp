@@ -63,9 +63,7 @@ std::string inputContent(ConversionKind kind, int points) {
             return test::almapFile(track);
         }
         case FileKind::OziTrack:
-            content = test::crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84",
-                                       "Altitude is in feet", "reserved 3",
-                                       "0,2,255,walk,1,0,0,255", std::to_string(points)});
+            content = test::oziTrackHeader("walk", std::to_string(points));
             for (int i = 0; i < points; ++i) content += "37.5,127.25\r\n";
             return content;
         default:

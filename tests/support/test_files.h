@@ -1,6 +1,6 @@
 // Helpers for tests that work on real files: a scratch folder removed after
-// the test, whole-file reads and writes, and AlMap track bytes built from
-// points.
+// the test, whole-file reads and writes, AlMap track bytes built from points,
+// the head of an OziExplorer track and the worked NMEA sentences.
 #pragma once
 
 #include <algorithm>
@@ -91,5 +91,17 @@ inline std::string crlfLines(const std::vector<std::string>& lines) {
     for (const auto& line : lines) text += line + "\r\n";
     return text;
 }
+
+// The six lines before the point lines of an OziExplorer track named `name`.
+inline std::string oziTrackHeader(const std::string& name, const std::string& countLine) {
+    return crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
+                      "reserved 3", "0,2,255," + name + ",1,0,0,255", countLine});
+}
+
+// A fix at 48 07.0381' N, 11 31.000' E and its RMC of 23 March 1994, 12:35:19 UTC.
+inline const std::string kGga =
+    "$GPGGA,123519,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+inline const std::string kRmc =
+    "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
 
 }  // namespace morlindo::test

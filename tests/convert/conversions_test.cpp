@@ -1,0 +1,268 @@
+// What each conversion writes, byte for byte: the worked examples of the
+// file formats, the rounding of coordinates in every text writer, the times
+// and altitudes of an NMEA log and the points each reader takes. Failures of
+// the file system and odd inputs are in fault_injection_test and
+// bad_input_test.
+#include <gtest/gtest.h>
+
+#include "batch/conversion_kind.h"
+#include "convert/almap_to_ozi_track.h"
+#include "support/test_files.h"
+
+namespace morlindo {
+namespace {
+
+using test::almapFile;
+using test::crlfLines;
+using test::kGga;
+using test::kRmc;
+using test::oziTrackHeader;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+using Lines = std::vector<std::string>;
+using Points = std::vector<std::pair<double, double>>;  // longitude, latitude
+
+const DateTime kStamp{2004, 11, 8, 15, 30, 0};
+const std::string kStampTail = ", 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00";
+
+// The head of the track that an AlMap track converts to.
+std::string almapPltHeader(const std::string& name, const std::string& countLine) {
+    return crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
+                      " reserved 3", "0,2,255," + name + ",1,0,0,255", countLine});
+}
+
+const std::string kRteHeader =
+    crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2"});
+const std::string kWptHeader =
+    crlfLines({"OziExplorer Waypoint File Version 1.1", "WGS 84", "reserved 2", "garmin"});
+
+// The options of the samples: route and waypoints with red on red.
+ConversionOptions sampleOptions() {
+    ConversionOptions options;
+    options.route.waypointBackColor = 255;
+    options.waypoints.waypointBackColor = 255;
+    return options;
+}
+
+TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
+    const std::filesystem::path data = MORLINDO_TEST_DATA_DIR;
+    struct Case {
+        ConversionKind kind;
+        std::string input;
+        std::string bytes;
+        std::string output;
+        std::uint64_t points;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {ConversionKind::AlmapToOziTrack, "walk.alr",
+         almapFile({{127.0, 37.5}, {127.1234567, 37.7654321}}), "walk.plt", 2,
+         almapPltHeader("walk", " 2 ") +
+             crlfLines({" 37.5 , 127 " + kStampTail, " 37.765432 , 127.123457 " + kStampTail})},
+        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}), "trip.rte",
+         1,
+         kRteHeader + crlfLines({"R, 0 ,R0,, 255 ",
+                                 "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 255 , 0 , 0 "})},
+        {ConversionKind::AlmapToOziWaypoints, "trip.2004.alr", almapFile({{127.25, 37.5}}),
+         "trip.wpt", 1,
+         kWptHeader + crlfLines({" 1 ,WPT001, 37.5 , 127.25 ,,, 1 ,, 255 , 255 ,,,,,-777 "})},
+        {ConversionKind::NmeaToOziTrack, "a.b.nmea", crlfLines({kGga, kRmc}), "a.plt", 1,
+         oziTrackHeader("a", "1") +
+             crlfLines({"48.1173017,11.5166667, 0 ,1789,34416.899525,1994/03/23,21:35:19"})},
+        {ConversionKind::NmeaToOziTrack, "receiver.nmea", readFile(data / "receiver.nmea"),
+         "receiver.plt", 8, readFile(data / "receiver.plt")},
+        {ConversionKind::NmeaToAlmap, "log.nmea", crlfLines({kGga, kRmc}), "log.alr", 1,
+         almapFile({{11 + 31.0 / 60, 48 + 7.0381 / 60}})},
+        // The point lines of both writers of this system for the same point.
+        {ConversionKind::OziTrackToAlmap, "walk.plt",
+         oziTrackHeader("walk", "2") +
+             crlfLines({"37.5000000,127.1234560, 0 ,0123,38299.645833,2004/11/08,15:30:00",
+                        " 37.5 , 127.123456 " + kStampTail}),
+         "walk.alr", 2, almapFile({{127.123456, 37.5}, {127.123456, 37.5}})},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        writeFile(dir / c.input, c.bytes);
+        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), FixedClock(kStamp));
+        EXPECT_EQ(result.output, dir / c.output);
+        EXPECT_EQ(result.points, c.points) << c.output;
+        EXPECT_EQ(readFile(dir / c.output), c.expected) << c.output;
+    }
+}
+
+// Every writer from an AlMap track rounds the 15-digit decimal of each
+// coordinate to six decimals, drops a trailing piece of a record and writes
+// nothing for an empty track.
+TEST(Conversions, AlmapCoordinatesInEveryOutput) {
+    using Texts = std::vector<std::pair<std::string, std::string>>;  // latitude, longitude
+    struct Case {
+        std::string name;
+        std::string bytes;
+        Texts points;
+    };
+    const Case cases[] = {
+        {"empty", "", {}},
+        {"signature only", test::kAlmapSignature, {}},
+        {"trailing piece, negative coordinates",
+         almapFile({{-70.25, -33.5}}) + std::string(31, '\x01'),
+         {{"-33.5 ", "-70.25 "}}},
+        {"ties round on the 15-digit decimal", almapFile({{126.9780005, 37.1234565}}),
+         {{" 37.123457 ", " 126.978001 "}}},
+        {"zero point and tiny values", almapFile({{0.0, -0.0000004}, {0.0000005, 0.5}}),
+         {{" 0 ", " 0 "}, {" 0.5 ", " 0.000001 "}}},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        writeFile(dir / "t.alr", c.bytes);
+        const std::string count = " " + std::to_string(c.points.size()) + " ";
+        Lines plt, rte = {"R, 0 ,R0,, 255 "}, wpt;
+        for (std::size_t i = 0; i < c.points.size(); ++i) {
+            const auto& [latitude, longitude] = c.points[i];
+            const std::string n = std::to_string(i + 1);
+            plt.push_back(latitude + "," + longitude + kStampTail);
+            rte.push_back("W, 0 , " + n + " , " + n + " ,," + latitude + "," + longitude +
+                          ",, 0 , 1 , 3 , 255 , 255 , 0 , 0 ");
+            wpt.push_back(" " + n + " ,WPT00" + n + "," + latitude + "," + longitude +
+                          ",,, 1 ,, 255 , 255 ,,,,,-777 ");
+        }
+        const std::pair<ConversionKind, std::string> outputs[] = {
+            {ConversionKind::AlmapToOziTrack, almapPltHeader("t", count) + crlfLines(plt)},
+            {ConversionKind::AlmapToOziRoute, kRteHeader + crlfLines(rte)},
+            {ConversionKind::AlmapToOziWaypoints, kWptHeader + crlfLines(wpt)},
+        };
+        for (const auto& [kind, expected] : outputs) {
+            const auto result = convertFile(kind, dir / "t.alr", sampleOptions(), FixedClock(kStamp));
+            EXPECT_EQ(result.points, c.points.size()) << c.name;
+            EXPECT_EQ(readFile(result.output), expected) << c.name;
+        }
+    }
+}
+
+TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
+    class Ticking : public Clock {
+    public:
+        DateTime now() const override {
+            return dateTimeFromSecondsSinceDayZero(secondsSinceDayZero(kStamp) + 30 * calls_++);
+        }
+
+    private:
+        mutable int calls_ = 0;
+    };
+    TempDir dir;
+    writeFile(dir / "t.alr", almapFile({{1, 2}, {3, 4}, {5, 6}}));
+    convertAlmapToOziTrack(dir / "t.alr", OziTrackOptions{}, Ticking{});
+    EXPECT_EQ(readFile(dir / "t.plt"),
+              almapPltHeader("t", " 3 ") +
+                  crlfLines({" 2 , 1 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
+                             " 4 , 3 , 0 ,-777 , 38299.6461805556 ,08-Nov-04,15:30:30",
+                             " 6 , 5 , 0 ,-777 , 38299.6465277778 ,08-Nov-04,15:31:00"}));
+}
+
+// Which points the readers of a log and of a track take into an AlMap track.
+TEST(Conversions, ToAlmapTakeEveryPositionTheyRead) {
+    const double longitude = 11 + 31.0 / 60, latitude = 48 + 7.0381 / 60;
+    const std::string point = "37.5000000,127.1234560, 0 ,0123,38299.645833,2004/11/08,15:30:00";
+    struct Case {
+        std::string name;
+        ConversionKind kind;
+        std::string bytes;
+        Points points;
+    };
+    const Case cases[] = {
+        {"south and west", ConversionKind::NmeaToAlmap,
+         crlfLines({"$GPGGA,123519,4807.0381,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,*47"}),
+         {{-longitude, -latitude}}},
+        {"two GGA, no RMC", ConversionKind::NmeaToAlmap,
+         "# logger\n" + kGga + "\n$GPGSV,1,1,00*79\n\n" + kGga,
+         {{longitude, latitude}, {longitude, latitude}}},
+        {"only RMC", ConversionKind::NmeaToAlmap, crlfLines({kRmc, kRmc}), {}},
+        {"uncounted track reads to the end", ConversionKind::OziTrackToAlmap,
+         oziTrackHeader("t", "0") + crlfLines({point, point, point}),
+         {{127.123456, 37.5}, {127.123456, 37.5}, {127.123456, 37.5}}},
+        {"counted track stops at the count", ConversionKind::OziTrackToAlmap,
+         oziTrackHeader("t", "2") + crlfLines({"1,2", "3,4", "5,6"}),
+         {{2, 1}, {4, 3}}},
+        {"zero point is kept", ConversionKind::OziTrackToAlmap,
+         oziTrackHeader("t", "0") + crlfLines({"0,0", " .5 , -.5 "}),
+         {{0, 0}, {-0.5, 0.5}}},
+        {"no point lines", ConversionKind::OziTrackToAlmap, oziTrackHeader("t", "0"), {}},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const auto input = dir / ("in" + std::string(extensionOf(inputKindOf(c.kind))));
+        writeFile(input, c.bytes);
+        const auto result = convertFile(c.kind, input, ConversionOptions{}, FixedClock(kStamp));
+        EXPECT_EQ(result.points, c.points.size()) << c.name;
+        EXPECT_EQ(readFile(dir / "in.alr"), almapFile(c.points)) << c.name;
+    }
+}
+
+std::string gga(const std::string& time, const std::string& altitude) {
+    return "$GNGGA," + time + ",3733.9900,N,12658.6800,E,1,08,0.9," + altitude + ",M,18.4,M,,*5B";
+}
+
+std::string rmc(const std::string& time, const std::string& date) {
+    return "$GNRMC," + time + ",A,3733.9900,N,12658.6800,E,003.1,045.0," + date + ",,,A*54";
+}
+
+TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
+    const std::string position = "37.5665000,126.9780000, 0 ,";
+    struct Case {
+        std::string altitude;
+        std::string time;
+        std::string date;
+        int timeZoneHours;
+        std::string point;
+    };
+    const Case cases[] = {
+        {"545.4", "233000", "230394", 9, "1789,34417.354167,1994/03/24,08:30:00"},
+        {"50", "120000.20", "081104", 0, "0164,38299.500000,2004/11/08,12:00:00"},
+        {"-1.5", "003000", "010104", -1, "-0005,37986.979167,2003/12/31,23:30:00"},
+        {"0", "120000", "081104", 13, "0000,38300.041667,2004/11/09,01:00:00"},
+        {"9000", "120000", "081104", -12, "29528,38299.000000,2004/11/08,00:00:00"},
+        {"", "120000", "081104", 9, "-0777,38299.875000,2004/11/08,21:00:00"},
+        {"n/a", "120000", "081104", 9, "-0777,38299.875000,2004/11/08,21:00:00"},
+        {"999999999", "120000", "081104", 9, "-0777,38299.875000,2004/11/08,21:00:00"},
+        {"-654553015", "120000", "081104", 9, "-2147483648,38299.875000,2004/11/08,21:00:00"},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        writeFile(dir / "t.nmea", crlfLines({gga(c.time, c.altitude), rmc(c.time, c.date)}));
+        NmeaOziTrackOptions options;
+        options.timeZoneHours = c.timeZoneHours;
+        convertNmeaToOziTrack(dir / "t.nmea", options);
+        EXPECT_EQ(readFile(dir / "t.plt"), oziTrackHeader("t", "1") + crlfLines({position + c.point}))
+            << c.altitude;
+    }
+}
+
+TEST(Conversions, NmeaToOziTrackCountsExactlyThePointsItWrites) {
+    const std::string point = "37.5665000,126.9780000, 0 ,0126,38299.399421,2004/11/08,09:35:10";
+    const std::string pair = gga("003510", "38.5") + "\r\n" + rmc("003510", "081104") + "\r\n";
+    const std::string noFix = "$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4F\r\n";
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}},
+        {noFix + rmc("003510", "081104") + "\r\n", {}},
+        {pair + "\r\n" + gga("003510", "38.5") + "\r\n\r\n" + rmc("003510", "081104") + "\n" + pair,
+         {point, point, point}},
+        {noFix + noFix + pair + noFix + pair, {point, point}},
+        {pair + gga("003510", "38.5") + "\r\n" + gga("003510", "38.5") + "\r\n" +
+             rmc("003510", "081104"),
+         {point, point}},
+        {pair + gga("003510", "38.5") + "\r\n" + rmc("003510", "311304") + "\r\n" + pair,
+         {point, point}},  // the unreadable date gives no point and no count
+    };
+    TempDir dir;
+    for (const auto& [log, points] : cases) {
+        writeFile(dir / "t.nmea", log);
+        const auto result = convertNmeaToOziTrack(dir / "t.nmea", NmeaOziTrackOptions{});
+        EXPECT_EQ(result.points, points.size()) << log;
+        EXPECT_EQ(readFile(dir / "t.plt"),
+                  oziTrackHeader("t", std::to_string(points.size())) + crlfLines(points))
+            << log;
+    }
+}
+
+}  // namespace
+}  // namespace morlindo
