@@ -70,9 +70,6 @@ TEST_F(NamingGroupTest, StartsOnETrexLegendVista) {
     EXPECT_EQ(size(), "10");
     EXPECT_FALSE(group.txtWptNameSize.isEnabled());
     EXPECT_EQ(example(), "(예) WPT001");
-    EXPECT_EQ(text(group.lblPrefix.text()), "Wpt Name 머리글: ");
-    EXPECT_EQ(text(group.lblSize.text()), "Wpt Name Size: ");
-    EXPECT_EQ(text(group.lblNote.text()), "*종류에 따라 머리글의 크기를 제한");
     EXPECT_TRUE(group.txtWptNamePrefix.inputMethodHints() & Qt::ImhLatinOnly);
 }
 

@@ -1,6 +1,4 @@
 #include <QGuiApplication>
-#include <QHeaderView>
-#include <QMenuBar>
 #include <QTest>
 
 #include "ui/program_facts.h"
@@ -58,18 +56,6 @@ TEST_F(WindowTest, ListsTheChosenFilesInTheGrid) {
     EXPECT_EQ(cellText(2, 1), gps);
     EXPECT_EQ(cellText(2, 2), "c.alr");
     EXPECT_EQ(cellText(2, 3), "");
-    const std::string headers[] = {"#", "Folder", "File Names", "Conversion"};
-    for (int column = 0; column < 4; ++column) {
-        EXPECT_EQ(
-            text(w.fileListModel.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()),
-            headers[column]);
-    }
-    EXPECT_EQ(w.fileListModel.headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt() &
-                  Qt::AlignHCenter,
-              Qt::AlignHCenter);
-    // 5000 twips are 333 pixels at 96 dots per inch.
-    const double dpi = w.logicalDpiX();
-    EXPECT_EQ(w.flxFileNames.columnWidth(1), static_cast<int>(std::lround(5000 * dpi / 1440)));
 
     w.pages[0].cmdOpenFile.click();
     ASSERT_EQ(w.fileListModel.rowCount(), 1);
@@ -256,19 +242,6 @@ TEST_F(WindowTest, ExitByMenuOrByClosingSavesTheStartFolder) {
     window->close();
     EXPECT_EQ(readFile(settingsPath()), gps + "\r\n");
     EXPECT_EQ(programEnds, 2);
-}
-
-TEST_F(WindowTest, HasTheMenusWithTheirShortcuts) {
-    auto& w = startWindow();
-    std::vector<std::string> menuBar;
-    for (const QAction* action : w.menuBar()->actions()) menuBar.push_back(text(action->text()));
-    EXPECT_EQ(menuBar, (std::vector<std::string>{"파일", "변환", "도움말"}));
-    std::vector<std::string> fileMenu;
-    for (const QAction* action : w.mnuFile.actions()) fileMenu.push_back(text(action->text()));
-    EXPECT_EQ(fileMenu, (std::vector<std::string>{"파일열기", "", "종료"}));
-    EXPECT_EQ(w.mnuFileOpen.shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(w.mnuExit.shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    EXPECT_EQ(w.mnuHelp.menu(), nullptr);
 }
 
 TEST_F(WindowTest, TheHelpMenuShowsTheAboutBox) {
