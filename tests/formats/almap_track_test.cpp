@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "io/error.h"
 #include "support/test_files.h"
 
 namespace morlindo {
@@ -58,18 +57,6 @@ TEST(AlmapTrackReader, SkipsTheSignatureUncheckedAndReadsRecords) {
     const auto second = reader.readAlmapPoint();
     EXPECT_EQ(second.longitude, 127.1);
     EXPECT_EQ(second.latitude, 37.2);
-}
-
-TEST(AlmapTrackReader, ReportsMissingFilesAndFolders) {
-    TempDir dir;
-    EXPECT_THROW(AlmapTrackReader(dir / "missing.alr"), Error);
-    try {
-        AlmapTrackReader reader(dir.path());
-        FAIL();
-    } catch (const Error& error) {
-        EXPECT_NE(std::string(error.what()).find("is a folder"), std::string::npos);
-        EXPECT_EQ(error.path(), dir.path());
-    }
 }
 
 }  // namespace

@@ -13,28 +13,14 @@ namespace {
 using test::crlfLines;
 using test::TempDir;
 
-const std::vector<std::string> kHeader = {"OziExplorer Track Point File Version 2.1", "WGS 84",
-                                          "Altitude is in feet", "reserved 3",
-                                          "0,2,255,walk,1,0,0,255"};
-
 std::string trackFile(const std::string& countLine, const std::vector<std::string>& points) {
-    std::vector<std::string> lines = kHeader;
-    lines.push_back(countLine);
-    lines.insert(lines.end(), points.begin(), points.end());
-    return crlfLines(lines);
+    return test::oziTrackHeader("walk", countLine) + crlfLines(points);
 }
 
 std::vector<OziTrackPoint> readAll(const std::filesystem::path& path) {
     std::vector<OziTrackPoint> points;
     readOziTrackPoints(path, [&](double lat, double lon) { points.push_back({lat, lon}); });
     return points;
-}
-
-TEST(OziTrackHeader, BuildsTheAttributeLine) {
-    OziTrackOptions options;
-    EXPECT_EQ(oziTrackAttributeLine(options, "walk"), "0,2,255,walk,1,0,0,255");
-    options = {"1", 16711680, kTrackTypePolygon};
-    EXPECT_EQ(oziTrackAttributeLine(options, "a,b"), "0,1,16711680,a,b,1,10,0,16711680");
 }
 
 TEST(OziTrackReader, ReadsCountedAndUncountedFiles) {
