@@ -53,18 +53,7 @@ protected:
 };
 
 TEST_F(NamingGroupTest, StartsOnETrexLegendVista) {
-    std::vector<std::pair<std::string, int>> models;
-    for (int i = 0; i < group.cmbGarminGps.count(); ++i) {
-        models.emplace_back(text(group.cmbGarminGps.itemText(i)),
-                            group.cmbGarminGps.itemData(i).toInt());
-    }
-    EXPECT_EQ(models, (std::vector<std::pair<std::string, int>>{{"eTrex Yellow", 6},
-                                                                {"eTrex Venture", 10},
-                                                                {"eTrex Legend/Vista", 10},
-                                                                {"GPS V", 15},
-                                                                {"Geko 201", 6},
-                                                                {"Custom...", 6}}));
-    EXPECT_EQ(group.cmbGarminGps.currentIndex(), 2);
+    EXPECT_EQ(text(group.cmbGarminGps.currentText()), "eTrex Legend/Vista");
     EXPECT_EQ(prefix(), "WPT");
     EXPECT_EQ(limit(), 7);
     EXPECT_EQ(size(), "10");

@@ -21,7 +21,6 @@ TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
         EXPECT_EQ(window->SSTab1.currentIndex(), 0);
         EXPECT_EQ(request,
                   (OpenFileRequest{".alr", "Almap Track File(*.alr)|*.alr", "remembered", true}));
-        EXPECT_EQ(window->cmbNTimeZone.count(), 26);
         EXPECT_EQ(text(window->waypointNaming.cmbGarminGps.currentText()), "eTrex Legend/Vista");
         EXPECT_EQ(text(window->windowTitle()),
                   "AlMap Track & NMEA <--> Ozi Track/Route/WayPoints & NMEA(Ver. 1.1.1)");
