@@ -1,8 +1,8 @@
 // What each conversion writes, byte for byte: the worked examples of the
-// file formats, the rounding of coordinates in every text writer, the times
-// and altitudes of an NMEA log and the points each reader takes. Failures of
-// the file system and odd inputs are in fault_injection_test and
-// bad_input_test.
+// file formats, the rounding of coordinates in every text writer, and the
+// times, altitudes and point count of an NMEA log. Which points the readers
+// take is in the format tests; failures of the file system and odd inputs
+// are in fault_injection_test and bad_input_test.
 #include <gtest/gtest.h>
 
 #include "batch/conversion_kind.h"
@@ -21,7 +21,6 @@ using test::readFile;
 using test::TempDir;
 using test::writeFile;
 using Lines = std::vector<std::string>;
-using Points = std::vector<std::pair<double, double>>;  // longitude, latitude
 
 const DateTime kStamp{2004, 11, 8, 15, 30, 0};
 const std::string kStampTail = ", 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00";
@@ -80,6 +79,9 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
              crlfLines({"37.5000000,127.1234560, 0 ,0123,38299.645833,2004/11/08,15:30:00",
                         " 37.5 , 127.123456 " + kStampTail}),
          "walk.alr", 2, almapFile({{127.123456, 37.5}, {127.123456, 37.5}})},
+        // Unlike a log's, a track's point at 0, 0 is a point.
+        {ConversionKind::OziTrackToAlmap, "zero.plt", oziTrackHeader("zero", "0") + "0,0\r\n",
+         "zero.alr", 1, almapFile({{0, 0}})},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -157,45 +159,6 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
                   crlfLines({" 2 , 1 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
                              " 4 , 3 , 0 ,-777 , 38299.6461805556 ,08-Nov-04,15:30:30",
                              " 6 , 5 , 0 ,-777 , 38299.6465277778 ,08-Nov-04,15:31:00"}));
-}
-
-// Which points the readers of a log and of a track take into an AlMap track.
-TEST(Conversions, ToAlmapTakeEveryPositionTheyRead) {
-    const double longitude = 11 + 31.0 / 60, latitude = 48 + 7.0381 / 60;
-    const std::string point = "37.5000000,127.1234560, 0 ,0123,38299.645833,2004/11/08,15:30:00";
-    struct Case {
-        std::string name;
-        ConversionKind kind;
-        std::string bytes;
-        Points points;
-    };
-    const Case cases[] = {
-        {"south and west", ConversionKind::NmeaToAlmap,
-         crlfLines({"$GPGGA,123519,4807.0381,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,*47"}),
-         {{-longitude, -latitude}}},
-        {"two GGA, no RMC", ConversionKind::NmeaToAlmap,
-         "# logger\n" + kGga + "\n$GPGSV,1,1,00*79\n\n" + kGga,
-         {{longitude, latitude}, {longitude, latitude}}},
-        {"only RMC", ConversionKind::NmeaToAlmap, crlfLines({kRmc, kRmc}), {}},
-        {"uncounted track reads to the end", ConversionKind::OziTrackToAlmap,
-         oziTrackHeader("t", "0") + crlfLines({point, point, point}),
-         {{127.123456, 37.5}, {127.123456, 37.5}, {127.123456, 37.5}}},
-        {"counted track stops at the count", ConversionKind::OziTrackToAlmap,
-         oziTrackHeader("t", "2") + crlfLines({"1,2", "3,4", "5,6"}),
-         {{2, 1}, {4, 3}}},
-        {"zero point is kept", ConversionKind::OziTrackToAlmap,
-         oziTrackHeader("t", "0") + crlfLines({"0,0", " .5 , -.5 "}),
-         {{0, 0}, {-0.5, 0.5}}},
-        {"no point lines", ConversionKind::OziTrackToAlmap, oziTrackHeader("t", "0"), {}},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        const auto input = dir / ("in" + std::string(extensionOf(inputKindOf(c.kind))));
-        writeFile(input, c.bytes);
-        const auto result = convertFile(c.kind, input, ConversionOptions{}, FixedClock(kStamp));
-        EXPECT_EQ(result.points, c.points.size()) << c.name;
-        EXPECT_EQ(readFile(dir / "in.alr"), almapFile(c.points)) << c.name;
-    }
 }
 
 std::string gga(const std::string& time, const std::string& altitude) {
