@@ -94,8 +94,6 @@ TEST_F(RunBatchOnFiles, StopsAtAFailingRowAndSaysWhy) {
     EXPECT_FALSE(runBatch(ConversionKind::AlmapToOziTrack, list, options, converters, messages));
     EXPECT_EQ(conversionColumn(list), (std::vector<std::string>{"Converted", "Converted", ""}));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "변환 오류");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_NE(messages.shown[0].text.find(displayPath(dir / "missing.alr")), std::string::npos);
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"a.alr", "a.plt", "b.alr", "c.alr"}));
 }

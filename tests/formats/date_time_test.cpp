@@ -40,16 +40,5 @@ TEST(AddHours, CarriesIntoTheDate) {
     for (const auto& c : cases) EXPECT_EQ(addHours(c.from, c.hours), c.to) << c.hours;
 }
 
-TEST(IsValidDateTime, AcceptsOnlyRealDaysAndTimes) {
-    EXPECT_TRUE(isValidDateTime({2004, 2, 29, 23, 59, 59}));
-    EXPECT_FALSE(isValidDateTime({2003, 2, 29, 0, 0, 0}));
-    EXPECT_FALSE(isValidDateTime({2003, 13, 1, 0, 0, 0}));
-    EXPECT_FALSE(isValidDateTime({2003, 0, 1, 0, 0, 0}));
-    EXPECT_FALSE(isValidDateTime({2003, 4, 31, 0, 0, 0}));
-    EXPECT_FALSE(isValidDateTime({2003, 4, 30, 24, 0, 0}));
-    EXPECT_FALSE(isValidDateTime({2003, 4, 30, 0, 60, 0}));
-    EXPECT_FALSE(isValidDateTime({2003, 4, 30, 0, 0, 60}));
-}
-
 }  // namespace
 }  // namespace morlindo
