@@ -74,17 +74,6 @@ TEST(ParseCommandLine, TurnsTextsForTheFilesIntoTheSystemCodePage) {
     EXPECT_NO_THROW(parseCommandLine({"--to", "rte", "--route-name", "산책산책산책산책", "a.alr"}));
 }
 
-TEST(Morlindo, ReportsFailedFilesAndGoesOn) {
-    TempDir dir;
-    const auto good = (dir / "good.alr").string();
-    const auto missing = (dir / "missing.alr").string();
-    writeFile(good, almapFile({{1, 2}}));
-    const CliRun run = morlindo({"--to", "plt", missing, good});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind("morlindo: " + missing + ": cannot open it: ", 0), 0u) << run.err;
-    EXPECT_NE(run.out.find("good.plt (1 point)"), std::string::npos);
-}
-
 TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
     using test::crlfLines;
     const std::string& gga = test::kGga;
