@@ -1,6 +1,8 @@
 #include "formats/number_text.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,21 +12,24 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// value = (negative ? -1 : 1) * 0.d1 d2 ... dn * 10^integerDigits, with no
-// trailing zero digits; zero has no digits.
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// value = (negative ? -1 : 1) * digits * 10^exponent, where digits has at
+// most 15 decimal digits.
 struct Decimal {
     bool negative = false;
-    std::array<char, kSignificantDigits + 1> digits{};
-    int count = 0;
-    int integerDigits = 0;
+    std::uint64_t digits = 0;
+    int exponent = 0;
 };
 
-void dropTrailingZeros(Decimal& decimal) {
-    while (decimal.count > 0 && decimal.digits[decimal.count - 1] == '0') --decimal.count;
-}
-
-Decimal toDecimal(double value) {
-    if (!std::isfinite(value)) return Decimal{};  // callers pass finite values only
+// The 15-digit decimal of a finite value by way of std::to_chars, which
+// rounds the exact binary value correctly; "d.dddddddddddddde±x".
+Decimal decimalFromText(double value) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
                                       std::chars_format::scientific, kSignificantDigits - 1);
@@ -35,52 +40,141 @@ Decimal toDecimal(double value) {
         ++p;
     }
     for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.') decimal.digits[decimal.count++] = *p;
+        if (*p != '.') decimal.digits = decimal.digits * 10 + static_cast<std::uint64_t>(*p - '0');
     }
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, exponent);
-    decimal.integerDigits = exponent + 1;
-    dropTrailingZeros(decimal);
+    decimal.exponent = exponent - (kSignificantDigits - 1);
     return decimal;
+}
+
+#ifdef __SIZEOF_INT128__
+__extension__ using Unsigned128 = unsigned __int128;
+
+// Powers of five that fit 64 bits: 5^0 to 5^27.
+constexpr int kLargestPowerOfFive = 27;
+constexpr std::array<std::uint64_t, kLargestPowerOfFive + 1> kPowersOfFive = [] {
+    std::array<std::uint64_t, kLargestPowerOfFive + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
+    return powers;
+}();
+
+// The same decimal as decimalFromText, for a positive magnitude from about
+// 1e-13 to 1e15 (every coordinate, day number and altitude), computed without
+// going through text. The magnitude is m * 2^q exactly, so scaling it to 15
+// whole digits, m * 5^k * 2^(q + k), is an exact 128-bit product and shift,
+// and the bits shifted out say exactly how to round. A value that falls
+// exactly halfway, and any magnitude outside the range, gives none: those
+// are left to std::to_chars.
+bool exactDecimal(double magnitude, Decimal& decimal) {
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    if (biasedExponent == 0 || biasedExponent == 0x7FF) return false;
+    constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
+    const std::uint64_t m = (bits & (kHiddenBit - 1)) | kHiddenBit;
+    const int q = biasedExponent - 1075;
+    // 2^(q + 52) <= magnitude < 2^(q + 53), so the power of ten of its first
+    // digit is floor((q + 52) log10 2) or one more.
+    int firstDigitPower = ((q + 52) * 78913) >> 18;
+    for (int attempt = 0; attempt < 2; ++attempt, ++firstDigitPower) {
+        const int k = kSignificantDigits - 1 - firstDigitPower;
+        if (k < 0 || k > kLargestPowerOfFive) return false;
+        const Unsigned128 scaled = Unsigned128{m} * kPowersOfFive[static_cast<std::size_t>(k)];
+        const int shift = -(q + k);
+        std::uint64_t whole = 0;
+        bool roundUp = false;
+        if (shift <= 0) {
+            whole = static_cast<std::uint64_t>(scaled << -shift);
+        } else {
+            const Unsigned128 rest = scaled & ((Unsigned128{1} << shift) - 1);
+            const Unsigned128 half = Unsigned128{1} << (shift - 1);
+            if (rest == half) return false;
+            whole = static_cast<std::uint64_t>(scaled >> shift);
+            roundUp = rest > half;
+        }
+        if (whole >= kPowersOfTen[kSignificantDigits]) continue;  // one digit too many
+        whole += roundUp ? 1 : 0;
+        decimal.exponent = firstDigitPower - (kSignificantDigits - 1);
+        if (whole == kPowersOfTen[kSignificantDigits]) {  // 999...95 and up carry over
+            whole = kPowersOfTen[kSignificantDigits - 1];
+            ++decimal.exponent;
+        }
+        decimal.digits = whole;
+        return true;
+    }
+    return false;
+}
+#else
+bool exactDecimal(double, Decimal&) { return false; }
+#endif
+
+// The value's correctly rounded decimal of 15 significant digits.
+Decimal toDecimal(double value) {
+    if (!std::isfinite(value)) return Decimal{};  // callers pass finite values only
+    Decimal decimal;
+    if (value != 0 && exactDecimal(std::fabs(value), decimal)) {
+        decimal.negative = value < 0;
+        return decimal;
+    }
+    return decimalFromText(value);
 }
 
 // Rounds to the given number of decimal places, halves away from zero.
 void roundToDecimals(Decimal& decimal, int decimals) {
-    const int keep = decimal.integerDigits + decimals;
-    if (keep >= decimal.count) return;
-    if (keep < 0) {
-        decimal.count = 0;
+    const int dropped = -decimals - decimal.exponent;
+    if (dropped <= 0) return;
+    decimal.exponent = -decimals;
+    if (dropped > kSignificantDigits) {  // less than half of the last place kept
+        decimal.digits = 0;
         return;
     }
-    const bool roundUp = decimal.digits[keep] >= '5';
-    decimal.count = keep;
-    if (roundUp) {
-        int i = keep - 1;
-        while (i >= 0 && decimal.digits[i] == '9') decimal.digits[i--] = '0';
-        if (i >= 0) {
-            ++decimal.digits[i];
-        } else {
-            decimal.digits[0] = '1';
-            decimal.count = 1;
-            ++decimal.integerDigits;
-        }
-    }
-    dropTrailingZeros(decimal);
+    const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(dropped)];
+    const std::uint64_t rest = decimal.digits % unit;
+    decimal.digits = decimal.digits / unit + (rest >= unit / 2 ? 1 : 0);
 }
 
-void appendFixed(std::string& out, const Decimal& decimal, int minIntegerDigits, int minDecimals) {
-    if (decimal.negative && decimal.count > 0) out += '-';
-    const int integerDigits = decimal.integerDigits > 0 ? decimal.integerDigits : 0;
-    if (integerDigits < minIntegerDigits) out.append(minIntegerDigits - integerDigits, '0');
-    for (int i = 0; i < integerDigits; ++i) out += i < decimal.count ? decimal.digits[i] : '0';
-    const int significantDecimals = decimal.count > 0 ? decimal.count - decimal.integerDigits : 0;
-    const int decimals = significantDecimals > minDecimals ? significantDecimals : minDecimals;
-    if (decimals <= 0) return;
-    out += '.';
-    for (int place = 0; place < decimals; ++place) {
-        const int index = decimal.integerDigits + place;
-        out += index >= 0 && index < decimal.count ? decimal.digits[index] : '0';
+// Plain decimal notation: "-" for a negative non-zero value, the whole part
+// padded with zeros to minIntegerDigits, and a decimal part of at least
+// minDecimals digits when it has any, without trailing zeros beyond those.
+void appendFixed(std::string& out, Decimal decimal, int minIntegerDigits, int minDecimals) {
+    while (decimal.digits != 0 && decimal.digits % 10 == 0) {
+        decimal.digits /= 10;
+        ++decimal.exponent;
     }
+    std::array<char, 20> digits{};
+    const int count = decimal.digits == 0
+                          ? 0
+                          : static_cast<int>(std::to_chars(digits.data(), digits.data() + digits.size(),
+                                                           decimal.digits)
+                                                 .ptr -
+                                             digits.data());
+    // Where the point goes, counted in digits from the first one.
+    const int point = count == 0 ? 0 : count + decimal.exponent;
+    const int wholeDigits = std::max({point, minIntegerDigits, 0});
+    const int decimals = std::max(count - point, minDecimals);
+    const bool minus = decimal.negative && count > 0;
+
+    const std::size_t start = out.size();
+    out.resize(start + (minus ? 1 : 0) + static_cast<std::size_t>(wholeDigits) +
+               (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0));
+    char* p = out.data() + start;
+    const auto digitAt = [&](int i) {
+        return i >= 0 && i < count ? digits[static_cast<std::size_t>(i)] : '0';
+    };
+    if (minus) *p++ = '-';
+    for (int i = point - wholeDigits; i < point; ++i) *p++ = digitAt(i);
+    if (decimals <= 0) return;
+    *p++ = '.';
+    for (int i = point; i < point + decimals; ++i) *p++ = digitAt(i);
+}
+
+// A sign place (a space, or "-" for a negative non-zero value), the digits,
+// one space.
+void appendPrintStyle(std::string& out, const Decimal& decimal) {
+    if (!decimal.negative || decimal.digits == 0) out += ' ';
+    appendFixed(out, decimal, 1, 0);
+    out += ' ';
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -98,13 +192,48 @@ std::size_t unsignedNumberLength(std::string_view text) {
     return digits > 0 ? i : 0;
 }
 
+// digits [ "." digits ] as the quotient of two doubles that hold their values
+// exactly, the digits as a whole number and a power of ten up to 10^22:
+// IEEE division rounds that quotient correctly, so the result is the one
+// std::from_chars gives. False when the number has too many digits for it.
+bool exactQuotient(std::string_view text, double& value) {
+    constexpr std::uint64_t kLargestExactWhole = std::uint64_t{1} << 53;
+    constexpr int kLargestExactPowerOfTen = 22;
+    static constexpr std::array<double, kLargestExactPowerOfTen + 1> kPowers = [] {
+        std::array<double, kLargestExactPowerOfTen + 1> powers{};
+        powers[0] = 1;
+        for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+        return powers;
+    }();
+    std::uint64_t whole = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char c : text) {
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+        if (whole > kLargestExactWhole) return false;
+        decimals += afterPoint ? 1 : 0;
+    }
+    if (decimals > kLargestExactPowerOfTen) return false;
+    value = static_cast<double>(whole) / kPowers[static_cast<std::size_t>(decimals)];
+    return true;
+}
+
+// text is digits [ "." digits ] with at least one digit.
 std::optional<double> convertUnsigned(std::string_view text, bool negative) {
-    // from_chars wants at least one digit before an exponent-less end; "5."
-    // and ".5" are both in its grammar, as in strtod's.
     double value = 0;
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+    if (!exactQuotient(text, value)) {
+        // from_chars wants at least one digit before an exponent-less end;
+        // "5." and ".5" are both in its grammar, as in strtod's.
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
+                                            std::chars_format::fixed);
+        if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
+            return std::nullopt;
+        }
+    }
     return negative ? -value : value;
 }
 
@@ -130,10 +259,7 @@ std::optional<double> parseFrom(std::string_view text, bool wholeText) {
 }  // namespace
 
 void appendPrintStyleNumber(std::string& out, double value) {
-    const Decimal decimal = toDecimal(value);
-    if (!(decimal.negative && decimal.count > 0)) out += ' ';
-    appendFixed(out, decimal, 1, 0);
-    out += ' ';
+    appendPrintStyle(out, toDecimal(value));
 }
 
 std::string printStyleNumber(double value) {
@@ -174,7 +300,17 @@ double roundToSixDecimals(double value) {
     std::string text;
     appendMaskedNumber(text, value, kMaskSixDecimals);
     const bool negative = text[0] == '-';
-    return *convertUnsigned(std::string_view(text).substr(negative ? 1 : 0), negative);
+    const auto number = convertUnsigned(std::string_view(text).substr(negative ? 1 : 0), negative);
+    // Only a value next to the largest double rounds to a decimal beyond it.
+    if (!number) return negative ? -std::numeric_limits<double>::infinity()
+                                 : std::numeric_limits<double>::infinity();
+    return *number;
+}
+
+void appendPrintStyleSixDecimals(std::string& out, double value) {
+    Decimal decimal = toDecimal(value);
+    roundToDecimals(decimal, kMaskSixDecimals.maxDecimals);
+    appendPrintStyle(out, decimal);
 }
 
 std::optional<double> parseNumber(std::string_view text) { return parseFrom(text, true); }
