@@ -137,36 +137,35 @@ void roundToDecimals(Decimal& decimal, int decimals) {
 // Plain decimal notation: "-" for a negative non-zero value, the whole part
 // padded with zeros to minIntegerDigits, and a decimal part of at least
 // minDecimals digits when it has any, without trailing zeros beyond those.
-void appendFixed(std::string& out, Decimal decimal, int minIntegerDigits, int minDecimals) {
-    while (decimal.digits != 0 && decimal.digits % 10 == 0) {
-        decimal.digits /= 10;
-        ++decimal.exponent;
-    }
+void appendFixed(std::string& out, const Decimal& decimal, int minIntegerDigits, int minDecimals) {
     std::array<char, 20> digits{};
-    const int count = decimal.digits == 0
-                          ? 0
-                          : static_cast<int>(std::to_chars(digits.data(), digits.data() + digits.size(),
-                                                           decimal.digits)
-                                                 .ptr -
-                                             digits.data());
+    int count = 0;
+    int exponent = decimal.exponent;
+    if (decimal.digits != 0) {
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), decimal.digits);
+        count = static_cast<int>(end.ptr - digits.data());
+        for (; digits[static_cast<std::size_t>(count - 1)] == '0'; --count) ++exponent;
+    }
     // Where the point goes, counted in digits from the first one.
-    const int point = count == 0 ? 0 : count + decimal.exponent;
+    const int point = count == 0 ? 0 : count + exponent;
     const int wholeDigits = std::max({point, minIntegerDigits, 0});
     const int decimals = std::max(count - point, minDecimals);
     const bool minus = decimal.negative && count > 0;
 
+    // Every place starts as "0"; the sign, the point and the digits go over
+    // them. Digit i stands before the point when i < point.
     const std::size_t start = out.size();
-    out.resize(start + (minus ? 1 : 0) + static_cast<std::size_t>(wholeDigits) +
-               (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0));
+    out.append((minus ? 1 : 0) + static_cast<std::size_t>(wholeDigits) +
+                   (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0),
+               '0');
     char* p = out.data() + start;
-    const auto digitAt = [&](int i) {
-        return i >= 0 && i < count ? digits[static_cast<std::size_t>(i)] : '0';
-    };
     if (minus) *p++ = '-';
-    for (int i = point - wholeDigits; i < point; ++i) *p++ = digitAt(i);
+    const int digitsBeforePoint = std::clamp(point, 0, count);
+    if (digitsBeforePoint > 0) std::copy_n(digits.data(), digitsBeforePoint, p + wholeDigits - point);
     if (decimals <= 0) return;
-    *p++ = '.';
-    for (int i = point; i < point + decimals; ++i) *p++ = digitAt(i);
+    p[wholeDigits] = '.';
+    std::copy(digits.data() + digitsBeforePoint, digits.data() + count,
+              p + wholeDigits + 1 + (digitsBeforePoint - point));
 }
 
 // A sign place (a space, or "-" for a negative non-zero value), the digits,
@@ -179,81 +178,102 @@ void appendPrintStyle(std::string& out, const Decimal& decimal) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Length of the leading part of text that matches digits [ "." digits ],
-// with at least one digit; 0 when there is none.
-std::size_t unsignedNumberLength(std::string_view text) {
-    std::size_t i = 0;
-    std::size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+// A whole number up to 2^53 and a power of ten up to 10^22 are held exactly
+// by doubles.
+constexpr std::uint64_t kLargestExactWhole = std::uint64_t{1} << 53;
+constexpr std::size_t kLargestExactPowerOfTen = 22;
+constexpr std::array<double, kLargestExactPowerOfTen + 1> kExactPowersOfTen = [] {
+    std::array<double, kLargestExactPowerOfTen + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// The leading digits [ "." digits ] of a text, with at least one digit, read
+// in one pass together with what an exact conversion needs.
+struct UnsignedNumber {
+    std::size_t length = 0;    // 0 when the text does not begin with one
+    std::uint64_t digits = 0;  // all its digits as one whole number, when exact
+    bool exact = false;        // that whole number is at most 2^53
+    std::size_t decimals = 0;  // digits after the point
+};
+
+// Reads the digits from p on into digits, which wraps around beyond 19 of
+// them; gives where they end.
+const char* takeDigits(const char* p, const char* end, std::uint64_t& digits) {
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned char>(*p - '0');
+        if (digit > 9) break;
+        digits = digits * 10 + digit;
     }
-    return digits > 0 ? i : 0;
+    return p;
 }
 
-// digits [ "." digits ] as the quotient of two doubles that hold their values
-// exactly, the digits as a whole number and a power of ten up to 10^22:
-// IEEE division rounds that quotient correctly, so the result is the one
-// std::from_chars gives. False when the number has too many digits for it.
-bool exactQuotient(std::string_view text, double& value) {
-    constexpr std::uint64_t kLargestExactWhole = std::uint64_t{1} << 53;
-    constexpr int kLargestExactPowerOfTen = 22;
-    static constexpr std::array<double, kLargestExactPowerOfTen + 1> kPowers = [] {
-        std::array<double, kLargestExactPowerOfTen + 1> powers{};
-        powers[0] = 1;
-        for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
-        return powers;
-    }();
-    std::uint64_t whole = 0;
-    int decimals = 0;
-    bool afterPoint = false;
-    for (const char c : text) {
-        if (c == '.') {
-            afterPoint = true;
-            continue;
-        }
-        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-        if (whole > kLargestExactWhole) return false;
-        decimals += afterPoint ? 1 : 0;
+UnsignedNumber scanUnsignedNumber(std::string_view text) {
+    constexpr std::size_t kDigitsThatFit64Bits = 19;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    std::uint64_t digits = 0;
+    const char* p = takeDigits(begin, end, digits);
+    auto count = static_cast<std::size_t>(p - begin);
+    std::size_t decimals = 0;
+    if (p != end && *p == '.') {
+        const char* point = p;
+        p = takeDigits(point + 1, end, digits);
+        decimals = static_cast<std::size_t>(p - point - 1);
+        count += decimals;
     }
-    if (decimals > kLargestExactPowerOfTen) return false;
-    value = static_cast<double>(whole) / kPowers[static_cast<std::size_t>(decimals)];
-    return true;
+    UnsignedNumber number;
+    if (count == 0) return number;
+    number.length = static_cast<std::size_t>(p - begin);
+    number.exact = count <= kDigitsThatFit64Bits && digits <= kLargestExactWhole;
+    number.digits = digits;
+    number.decimals = decimals;
+    return number;
 }
 
-// text is digits [ "." digits ] with at least one digit.
-std::optional<double> convertUnsigned(std::string_view text, bool negative) {
+// The value of a number scanned from the start of text. With few enough
+// digits it is the quotient of its digits and a power of ten, both exact,
+// which IEEE division rounds correctly, as std::from_chars rounds; none when
+// it is too large for a double.
+std::optional<double> unsignedValue(std::string_view text, const UnsignedNumber& number) {
+    if (number.exact && number.decimals <= kLargestExactPowerOfTen) {
+        return static_cast<double>(number.digits) / kExactPowersOfTen[number.decimals];
+    }
+    // "5." and ".5" are in the grammar of from_chars, as in strtod's.
     double value = 0;
-    if (!exactQuotient(text, value)) {
-        // from_chars wants at least one digit before an exponent-less end;
-        // "5." and ".5" are both in its grammar, as in strtod's.
-        const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed);
-        if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-            return std::nullopt;
-        }
-    }
-    return negative ? -value : value;
+    const char* end = text.data() + number.length;
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (result.ec != std::errc{} || result.ptr != end) return std::nullopt;
+    return value;
 }
 
-std::optional<double> parseFrom(std::string_view text, bool wholeText) {
+// The text after leading blanks and an optional sign; negative tells the sign.
+std::string_view afterBlanksAndSign(std::string_view text, bool& negative) {
     std::size_t begin = 0;
     while (begin < text.size() && isBlank(text[begin])) ++begin;
     text.remove_prefix(begin);
-    bool negative = false;
+    negative = false;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    const std::size_t length = unsignedNumberLength(text);
-    if (length == 0) return std::nullopt;
+    return text;
+}
+
+std::optional<double> parseFrom(std::string_view text, bool wholeText) {
+    bool negative = false;
+    text = afterBlanksAndSign(text, negative);
+    const UnsignedNumber number = scanUnsignedNumber(text);
+    if (number.length == 0) return std::nullopt;
     if (wholeText) {
-        for (std::size_t i = length; i < text.size(); ++i) {
+        for (std::size_t i = number.length; i < text.size(); ++i) {
             if (!isBlank(text[i])) return std::nullopt;
         }
     }
-    return convertUnsigned(text.substr(0, length), negative);
+    const auto value = unsignedValue(text, number);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 }  // namespace
@@ -297,14 +317,10 @@ std::string maskedNumber(double value, DigitMask mask) {
 }
 
 double roundToSixDecimals(double value) {
-    std::string text;
-    appendMaskedNumber(text, value, kMaskSixDecimals);
-    const bool negative = text[0] == '-';
-    const auto number = convertUnsigned(std::string_view(text).substr(negative ? 1 : 0), negative);
+    const std::string text = maskedNumber(value, kMaskSixDecimals);
     // Only a value next to the largest double rounds to a decimal beyond it.
-    if (!number) return negative ? -std::numeric_limits<double>::infinity()
-                                 : std::numeric_limits<double>::infinity();
-    return *number;
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    return parseNumber(text).value_or(value < 0 ? -kInfinity : kInfinity);
 }
 
 void appendPrintStyleSixDecimals(std::string& out, double value) {
@@ -316,5 +332,16 @@ void appendPrintStyleSixDecimals(std::string& out, double value) {
 std::optional<double> parseNumber(std::string_view text) { return parseFrom(text, true); }
 
 std::optional<double> parseLeadingNumber(std::string_view text) { return parseFrom(text, false); }
+
+bool beginsWithNonZeroNumber(std::string_view text) {
+    bool negative = false;
+    text = afterBlanksAndSign(text, negative);
+    const UnsignedNumber number = scanUnsignedNumber(text);
+    if (number.length == 0) return false;
+    // An exact quotient is zero only when all its digits are.
+    if (number.exact) return number.digits != 0;
+    const auto value = unsignedValue(text, number);
+    return value && *value != 0;
+}
 
 }  // namespace morlindo

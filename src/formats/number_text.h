@@ -69,4 +69,8 @@ std::optional<double> parseNumber(std::string_view text);
 // text does not begin with a number.
 std::optional<double> parseLeadingNumber(std::string_view text);
 
+// parseLeadingNumber(text) gives a number that is not zero; found without
+// converting the digits when they are few.
+bool beginsWithNonZeroNumber(std::string_view text);
+
 }  // namespace morlindo

@@ -224,5 +224,24 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
     EXPECT_FALSE(parseLeadingNumber("-x"));
 }
 
+TEST(BeginsWithNonZeroNumber, AgreesWithParseLeadingNumber) {
+    std::vector<std::string> texts{"0",     "0.000", "12ab", " -0.5x", "", "abc",    "-",
+                                   "+0.0e", ".",     ".0",   "0.",     "5.", "\t-00x"};
+    texts.push_back("0." + std::string(400, '0') + "1");  // too small for a double
+    texts.push_back("0." + std::string(320, '0') + "1");  // still one
+    texts.push_back(std::string(400, '9'));               // too large
+    std::mt19937_64 random(20041108);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const auto length = random() % 24;
+        for (std::size_t j = 0; j < length; ++j) text += "0000000123.. -+x"[random() % 16];
+        texts.push_back(text);
+    }
+    for (const auto& text : texts) {
+        const auto number = parseLeadingNumber(text);
+        EXPECT_EQ(beginsWithNonZeroNumber(text), number && *number != 0) << text;
+    }
+}
+
 }  // namespace
 }  // namespace morlindo
