@@ -4,10 +4,26 @@
 #include <cerrno>
 #include <cstring>
 
+#include "io/byte_scan.h"
 #include "io/error.h"
 #include "io/native_file.h"
 
 namespace morlindo {
+namespace {
+
+// The first CR or LF in [begin, end), or end; eight bytes at a time, as
+// lines are dozens of bytes long.
+const char* findLineEnd(const char* begin, const char* end) {
+    const char* p = begin;
+    for (; end - p >= static_cast<std::ptrdiff_t>(kScanWordSize); p += kScanWordSize) {
+        const std::uint64_t word = loadScanWord(p);
+        const std::uint64_t ends = bytesEqualTo(word, '\r') | bytesEqualTo(word, '\n');
+        if (ends != 0) return p + firstMarkedByte(ends);
+    }
+    return std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
+}
+
+}  // namespace
 
 InputFile::InputFile(std::filesystem::path path) : path_(std::move(path)) {
     std::error_code status;
@@ -87,8 +103,7 @@ bool LineReader::next(std::string_view& line) {
         started = true;
         const char* begin = buffer_.data() + position_;
         const char* stop = buffer_.data() + end_;
-        const char* found =
-            std::find_if(begin, stop, [](char c) { return c == '\r' || c == '\n'; });
+        const char* found = findLineEnd(begin, stop);
         if (found == stop) {
             appendToLine(begin, stop);
             position_ = end_;
