@@ -9,21 +9,6 @@
 #include "io/native_file.h"
 
 namespace morlindo {
-namespace {
-
-// The first CR or LF in [begin, end), or end; eight bytes at a time, as
-// lines are dozens of bytes long.
-const char* findLineEnd(const char* begin, const char* end) {
-    const char* p = begin;
-    for (; end - p >= static_cast<std::ptrdiff_t>(kScanWordSize); p += kScanWordSize) {
-        const std::uint64_t word = loadScanWord(p);
-        const std::uint64_t ends = bytesEqualTo(word, '\r') | bytesEqualTo(word, '\n');
-        if (ends != 0) return p + firstMarkedByte(ends);
-    }
-    return std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
-}
-
-}  // namespace
 
 InputFile::InputFile(std::filesystem::path path) : path_(std::move(path)) {
     std::error_code status;
@@ -81,6 +66,22 @@ void LineReader::appendToLine(const char* begin, const char* end) {
     if (length > room) lineWasCut_ = true;
     line_.append(begin, std::min(length, room));
 }
+
+namespace {
+
+// The first CR or LF in [begin, end), or end; eight bytes at a time, as
+// lines are dozens of bytes long.
+const char* findLineEnd(const char* begin, const char* end) {
+    const char* p = begin;
+    for (; end - p >= static_cast<std::ptrdiff_t>(kScanWordSize); p += kScanWordSize) {
+        const std::uint64_t word = loadScanWord(p);
+        const std::uint64_t ends = bytesEqualTo(word, '\r') | bytesEqualTo(word, '\n');
+        if (ends != 0) return p + firstMarkedByte(ends);
+    }
+    return std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
+}
+
+}  // namespace
 
 bool LineReader::next(std::string_view& line) {
     line_.clear();
