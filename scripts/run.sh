@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and shows the converter at work: converts
-# copies of the bundled samples with `morlindo` and prints what came out.
+# Installs what is missing, builds, and starts the desktop program
+# morlindo-converter. On a machine without a display it says so and shows
+# the converter at work instead: converts copies of the bundled samples with
+# the command-line tool `morlindo` and prints what came out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-require_packages "${CORE_PACKAGES[@]}"
+require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}"
 
-cmake -S . -B build -DMORLINDO_BUILD_TESTS=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target morlindo
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target morlindo morlindo-converter
 
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec build/bin/morlindo-converter
+fi
+
+echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the desktop"
+echo "program build/bin/morlindo-converter cannot open its window here."
+echo "(With Xvfb: xvfb-run -a build/bin/morlindo-converter)"
+echo
 work=build/samples
 rm -rf "$work" && mkdir -p "$work" && cp samples/* "$work"/
 morlindo=build/bin/morlindo
-echo "Converting copies of the samples in $work:"
+echo "Converting copies of the samples in $work with $morlindo instead:"
 "$morlindo" --to plt "$work/walk.alr" || true
 "$morlindo" --to rte "$work/walk.alr" || true
 "$morlindo" --to wpt "$work/walk.alr" || true
@@ -25,4 +35,3 @@ for output in "$work"/*.plt "$work"/*.rte "$work"/*.wpt; do
     echo "== $output"
     head -n 9 "$output"
 done
-

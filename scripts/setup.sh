@@ -17,3 +17,12 @@ require_packages() {
 
 # What building the command-line tool and the tests needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
+
+# What the Windows build (MinGW-w64 cross compiler) and its tests under Wine
+# need; `locales` provides the Korean locale the tests run Wine in.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales)
+
+# What the desktop program needs besides: Qt 6 Widgets to build and run it,
+# a font with Hangul for its Korean captions, and a virtual X server (Xvfb
+# with xauth for xvfb-run) to start it on a machine without a screen.
+GUI_PACKAGES=(qt6-base-dev fonts-noto-cjk xvfb xauth)

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in a normal
 # build (build/) and in one with AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-asan/).
+# (build-asan/); then the Windows build under Wine (scripts/test-windows.sh;
+# MORLINDO_WINDOWS=0 leaves it out). The widget tests run on Qt's offscreen
+# platform and need no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-require_packages "${CORE_PACKAGES[@]}"
+require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}"
 
 jobs=$(nproc)
 run_build() {
     local dir=$1
     shift
     echo "== $dir"
-    cmake -S . -B "$dir" -DMORLINDO_WERROR=ON "$@"
+    cmake -S . -B "$dir" -DMORLINDO_WERROR=ON -DMORLINDO_BUILD_TESTS=ON -DMORLINDO_BUILD_GUI=ON "$@"
     cmake --build "$dir" -j"$jobs"
     (cd "$dir" && ctest --output-on-failure -j"$jobs")
 }
 
 run_build build
 run_build build-asan -DCMAKE_BUILD_TYPE=Debug -DMORLINDO_SANITIZE=ON
+[ "${MORLINDO_WINDOWS:-1}" = 0 ] || bash scripts/test-windows.sh

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "io/error.h"
+#include "io/system_text.h"
 
 namespace morlindo::cli {
 namespace {
@@ -137,14 +138,16 @@ const std::map<std::string, OptionHandler>& valueOptions() {
         {"--route-name",
          [](Request& r, const std::string& v) {
              requireLength("--route-name", v, 8);
-             r.options.route.routeName = v;
+             r.options.route.routeName = systemTextFromUtf8(v);
          }},
         {"--route-description",
-         [](Request& r, const std::string& v) { r.options.route.routeDescription = v; }},
+         [](Request& r, const std::string& v) {
+             r.options.route.routeDescription = systemTextFromUtf8(v);
+         }},
         {"--prefix",
          [](Request& r, const std::string& v) {
              requireLength("--prefix", v, 7);
-             r.options.waypoints.namePrefix = v;
+             r.options.waypoints.namePrefix = systemTextFromUtf8(v);
          }},
         {"--time-zone",
          [](Request& r, const std::string& v) {
@@ -197,7 +200,7 @@ Request parseCommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string argument = arguments[i];
         if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
-            request.files.emplace_back(argument);
+            request.files.push_back(pathFromUtf8(argument));
             continue;
         }
         if (argument == "--") {

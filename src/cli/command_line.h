@@ -30,7 +30,10 @@ struct Request {
     std::vector<std::filesystem::path> files;
 };
 
-// Reads the arguments (without the program name). Throws UsageError.
+// Reads the arguments (UTF-8, without the program name). Throws UsageError.
+// File names become paths; the texts that go into the files (route name,
+// route description, waypoint name prefix) come out in the system's code
+// page, as the converters write them.
 Request parseCommandLine(const std::vector<std::string>& arguments);
 
 // The conversion for one file of the request. Throws UsageError when the

@@ -1,11 +1,11 @@
 // Entry point of `morlindo`; everything else lives in morlindo_app.
-#include <iostream>
-#include <string>
-#include <vector>
-
+#include "cli/console.h"
 #include "cli/morlindo_app.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return morlindo::cli::runMorlindo(arguments, std::cout, std::cerr);
+    using morlindo::cli::Channel;
+    morlindo::cli::ConsoleStream out(Channel::Output);
+    morlindo::cli::ConsoleStream err(Channel::Error);
+    return morlindo::cli::runMorlindo(morlindo::cli::commandLineArguments(argc, argv), out.stream(),
+                                      err.stream());
 }

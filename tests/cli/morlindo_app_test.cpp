@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "cli/command_line.h"
+#include "io/error.h"
+#include "io/system_text.h"
 #include "support/test_files.h"
 
 namespace morlindo::cli {
@@ -41,6 +43,34 @@ TEST(Morlindo, ConvertsWithAFixedTimeExactlyAsTheWorkedExample) {
                    " reserved 3", "0,2,255,walk,1,0,0,255", " 2 ",
                    " 37.5 , 127 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
                    " 37.765432 , 127.123457 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00"}));
+}
+
+// Arguments arrive as UTF-8 on every system: a Hangul file name converts, is
+// reported as given, and becomes the track name in the system's code page.
+TEST(Morlindo, TakesFileNamesInUtf8) {
+    TempDir dir;
+    const auto folder = displayPath(dir.path()) + "/산책 길";
+    std::filesystem::create_directory(pathFromUtf8(folder));
+    writeFile(pathFromUtf8(folder + "/산책.alr"), almapFile({{127.0, 37.5}}));
+    const CliRun run = morlindo({"--to", "plt", folder + "/산책.alr"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("/산책.alr -> "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("/산책.plt (1 point)"), std::string::npos) << run.out;
+    EXPECT_NE(readFile(pathFromUtf8(folder + "/산책.plt"))
+                  .find("\r\n0,2,255," + systemTextFromUtf8("산책") + ",1,0,0,255\r\n"),
+              std::string::npos);
+}
+
+TEST(ParseCommandLine, TurnsTextsForTheFilesIntoTheSystemCodePage) {
+    const Request request =
+        parseCommandLine({"--to", "rte", "--route-name", "산책길", "--route-description",
+                          "한강 산책", "--prefix", "점", "산책.alr"});
+    EXPECT_EQ(request.options.route.routeName, systemTextFromUtf8("산책길"));
+    EXPECT_EQ(request.options.route.routeDescription, systemTextFromUtf8("한강 산책"));
+    EXPECT_EQ(request.options.waypoints.namePrefix, systemTextFromUtf8("점"));
+    EXPECT_EQ(request.files, std::vector<std::filesystem::path>{pathFromUtf8("산책.alr")});
+    // The limits count characters, not bytes.
+    EXPECT_NO_THROW(parseCommandLine({"--to", "rte", "--route-name", "산책산책산책산책", "a.alr"}));
 }
 
 TEST(Morlindo, AppliesTrackOptions) {

@@ -1,0 +1,26 @@
+// A modal message box with one OK button, as the batch and the window show
+// them. The window passes a real one in; tests pass one that records.
+#pragma once
+
+#include <string>
+
+namespace morlindo {
+
+enum class MessageIcon { None, Information, Critical };
+
+struct Message {
+    std::string text;   // UTF-8
+    std::string title;  // UTF-8
+    MessageIcon icon = MessageIcon::None;
+
+    bool operator==(const Message&) const = default;
+};
+
+class MessageDialog {
+public:
+    virtual ~MessageDialog() = default;
+    // Returns once the user has closed the box.
+    virtual void show(const Message& message) = 0;
+};
+
+}  // namespace morlindo

@@ -1,0 +1,47 @@
+// The real dialogs and message boxes of the program, behind the interfaces
+// through which the window and the batch use them (tests answer them with
+// fakes instead).
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "batch/file_selection.h"
+#include "batch/message_dialog.h"
+#include "ui/color_swatch.h"
+
+namespace morlindo::ui {
+
+// The Qt form of a filter "description|pattern|description|pattern...":
+// "Almap Track File(*.alr)|*.alr" becomes "Almap Track File(*.alr)".
+QString qtNameFilter(const QString& filter);
+
+// The window the dialogs belong to; set once it exists.
+class DialogParent {
+public:
+    void setParentWindow(QWidget* window) { parent_ = window; }
+
+protected:
+    QWidget* parentWindow() const { return parent_; }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtOpenFileDialog final : public OpenFileDialog, public DialogParent {
+public:
+    std::string askForFiles(const OpenFileRequest& request) override;
+};
+
+class QtMessageDialog final : public MessageDialog, public DialogParent {
+public:
+    void show(const Message& message) override;
+};
+
+class QtColorDialog final : public ColorDialog, public DialogParent {
+public:
+    std::int32_t chooseColor(std::int32_t current) override;
+};
+
+}  // namespace morlindo::ui

@@ -1,0 +1,54 @@
+#include "ui/settings_file.h"
+
+#include <QDir>
+#include <QTemporaryFile>
+#include <exception>
+
+#include "io/input_file.h"
+#include "io/output_file.h"
+#include "ui/qt_text.h"
+
+namespace morlindo::ui {
+namespace {
+
+// Asking for permissions is not enough on every system (elevated users,
+// access lists); creating a file is the real test.
+bool canCreateFilesIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("MorlindoConverter.XXXXXX")));
+    return probe.open();
+}
+
+}  // namespace
+
+std::string SettingsFile::readStartFolder() const {
+    try {
+        InputFile file(path_);
+        LineReader lines(file);
+        std::string_view first;
+        if (lines.next(first)) return std::string(first);
+    } catch (const std::exception&) {
+        // Missing or unreadable: as if there were no file.
+    }
+    return executableFolder_;
+}
+
+bool SettingsFile::writeStartFolder(std::string_view startFolder) const noexcept {
+    try {
+        std::error_code ignored;
+        std::filesystem::create_directories(path_.parent_path(), ignored);
+        OutputFile file(path_);
+        file.writeLine(startFolder);
+        file.commit();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder) {
+    const QString folder = canCreateFilesIn(executableFolder) ? executableFolder : userConfigFolder;
+    const QString path = QDir(folder).filePath(fromUtf8(kSettingsFileName));
+    return SettingsFile(filePathOf(path), systemTextOf(QDir::toNativeSeparators(executableFolder)));
+}
+
+}  // namespace morlindo::ui

@@ -1,0 +1,42 @@
+// The settings file "MorlindoConverter.ini" keeps the one thing that
+// outlives a run: startFolder, the folder the open-file dialog starts in. It
+// is one line of text in the system's 8-bit code page, ended by CR LF; a
+// reader takes the first line and ignores anything after it.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace morlindo::ui {
+
+inline constexpr std::string_view kSettingsFileName = "MorlindoConverter.ini";
+
+class SettingsFile {
+public:
+    // executableFolder is startFolder when the file has nothing to give.
+    SettingsFile(std::filesystem::path path, std::string executableFolder)
+        : path_(std::move(path)), executableFolder_(std::move(executableFolder)) {}
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // The file's first line. A file that is missing, empty or unreadable
+    // gives the executable's folder.
+    std::string readStartFolder() const;
+
+    // Replaces the file with startFolder and CR LF, creating its folder if
+    // need be. Never throws: returns false when the file cannot be written.
+    bool writeStartFolder(std::string_view startFolder) const noexcept;
+
+private:
+    std::filesystem::path path_;
+    std::string executableFolder_;
+};
+
+// The settings file beside the executable, or, where that folder cannot be
+// written (an installed program), the same file in the per-user
+// configuration folder.
+SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder);
+
+}  // namespace morlindo::ui

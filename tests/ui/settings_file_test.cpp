@@ -1,0 +1,82 @@
+#include "ui/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_files.h"
+#include "ui/qt_text.h"
+
+namespace morlindo::ui {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+TEST(SettingsFile, ReadsTheFirstLineOrFallsBackOnTheExecutablesFolder) {
+    struct Case {
+        std::string name;
+        std::optional<std::string> content;  // nothing: no file
+        std::string startFolder;
+    };
+    const Case cases[] = {
+        {"no file", std::nullopt, "exe"},
+        {"one line", std::string("D:\\gps\r\n"), "D:\\gps"},
+        {"several lines", std::string("first\r\nsecond\r\n"), "first"},
+        {"no line end", std::string("first"), "first"},
+        {"LF only", std::string("first\nsecond\n"), "first"},
+        {"an empty first line", std::string("\r\nsecond\r\n"), ""},
+        {"an empty file", std::string(), "exe"},
+        {"code page bytes", std::string("\xB0\xA1\r\n"), "\xB0\xA1"},
+    };
+    TempDir dir;
+    const SettingsFile settings(dir / "MorlindoConverter.ini", "exe");
+    for (const auto& c : cases) {
+        std::filesystem::remove(settings.path());
+        if (c.content) writeFile(settings.path(), *c.content);
+        EXPECT_EQ(settings.readStartFolder(), c.startFolder) << c.name;
+    }
+    std::filesystem::remove(settings.path());
+    std::filesystem::create_directory(settings.path());
+    EXPECT_EQ(settings.readStartFolder(), "exe") << "unreadable";
+}
+
+TEST(SettingsFile, WritesOneLineAndSurvivesAFolderItCannotWrite) {
+    TempDir dir;
+    const SettingsFile settings(dir / "MorlindoConverter.ini", "exe");
+    writeFile(settings.path(), "old\r\nlonger old content\r\n");
+    EXPECT_TRUE(settings.writeStartFolder("D:\\gps"));
+    EXPECT_EQ(readFile(settings.path()), "D:\\gps\r\n");
+    EXPECT_EQ(settings.readStartFolder(), "D:\\gps");
+
+    writeFile(dir / "file", "x");
+    const SettingsFile blocked(dir / "file" / "MorlindoConverter.ini", "exe");
+    EXPECT_FALSE(blocked.writeStartFolder("D:\\gps"));
+}
+
+TEST(SettingsFile, LivesBesideTheExecutableUnlessThatFolderIsClosed) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "bin");
+    writeFile(dir / "file", "x");
+    const auto qPath = [](const std::filesystem::path& path) {
+        return QString::fromStdString(path.string());
+    };
+
+    const SettingsFile beside = settingsFileFor(qPath(dir / "bin"), qPath(dir / "user"));
+    EXPECT_EQ(beside.path(), dir / "bin" / "MorlindoConverter.ini");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bin", "file"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "bin"));
+
+    // A folder where no file can be created: the per-user folder instead,
+    // for reading and writing alike.
+    const auto closed = dir / "file" / "bin";
+    const SettingsFile user = settingsFileFor(qPath(closed), qPath(dir / "user" / "config"));
+    EXPECT_EQ(user.path(), dir / "user" / "config" / "MorlindoConverter.ini");
+    EXPECT_EQ(user.readStartFolder(), closed.string());
+    EXPECT_TRUE(user.writeStartFolder("somewhere"));
+    EXPECT_EQ(readFile(user.path()), "somewhere\r\n");
+    const SettingsFile again = settingsFileFor(qPath(closed), qPath(dir / "user" / "config"));
+    EXPECT_EQ(again.readStartFolder(), "somewhere");
+}
+
+}  // namespace
+}  // namespace morlindo::ui
