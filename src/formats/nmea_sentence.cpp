@@ -26,6 +26,19 @@ bool forEachComma(std::string_view text, OnComma onComma) {
     return false;
 }
 
+// The degrees of a coordinate as parseNumber reads them; two or three plain
+// digits, as receivers write them, are read directly.
+std::optional<double> wholeDegrees(std::string_view text) {
+    constexpr std::size_t kDirectDigits = 9;
+    const bool plain =
+        !text.empty() && text.size() <= kDirectDigits &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!plain) return parseNumber(text);
+    int degrees = 0;
+    for (const char c : text) degrees = degrees * 10 + (c - '0');
+    return degrees;
+}
+
 }  // namespace
 
 NmeaFields::NmeaFields(std::string_view sentence, std::size_t wanted) : sentence_(sentence) {
@@ -42,7 +55,7 @@ NmeaFields::NmeaFields(std::string_view sentence, std::size_t wanted) : sentence
 
 std::optional<double> nmeaCoordinate(std::string_view field, std::size_t degreeDigits) {
     if (field.size() <= degreeDigits) return std::nullopt;
-    const auto degrees = parseNumber(field.substr(0, degreeDigits));
+    const auto degrees = wholeDegrees(field.substr(0, degreeDigits));
     const auto minutes = parseNumber(field.substr(degreeDigits));
     if (!degrees || !minutes) return std::nullopt;
     return *degrees + *minutes / 60.0;

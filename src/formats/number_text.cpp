@@ -142,7 +142,8 @@ void appendFixed(std::string& out, const Decimal& decimal, int minIntegerDigits,
     int count = 0;
     int exponent = decimal.exponent;
     if (decimal.digits != 0) {
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), decimal.digits);
+        const auto end =
+            std::to_chars(digits.data(), digits.data() + digits.size(), decimal.digits);
         count = static_cast<int>(end.ptr - digits.data());
         for (; digits[static_cast<std::size_t>(count - 1)] == '0'; --count) ++exponent;
     }
@@ -161,7 +162,9 @@ void appendFixed(std::string& out, const Decimal& decimal, int minIntegerDigits,
     char* p = out.data() + start;
     if (minus) *p++ = '-';
     const int digitsBeforePoint = std::clamp(point, 0, count);
-    if (digitsBeforePoint > 0) std::copy_n(digits.data(), digitsBeforePoint, p + wholeDigits - point);
+    if (digitsBeforePoint > 0) {
+        std::copy_n(digits.data(), digitsBeforePoint, p + wholeDigits - point);
+    }
     if (decimals <= 0) return;
     p[wholeDigits] = '.';
     std::copy(digits.data() + digitsBeforePoint, digits.data() + count,

@@ -53,6 +53,9 @@ TEST(NmeaCoordinate, ReadsDegreesThenMinutes) {
         {"48", 2, std::nullopt},  // no minutes
         {"48x7.0", 2, std::nullopt},
         {"", 2, std::nullopt},
+        {" 4-7.5", 2, 4 - 7.5 / 60},  // degrees and minutes as numbers of their own
+        {"+1.30", 2, 1 + 0.3 / 60},
+        {"7.5", 0, std::nullopt},  // no degrees
     };
     for (const auto& [field, degreeDigits, value] : cases) {
         EXPECT_EQ(nmeaCoordinate(field, degreeDigits), value) << field;

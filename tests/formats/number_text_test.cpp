@@ -126,17 +126,29 @@ TEST(NumberRenderings, ReadBackAsTheRoundedValue) {
 // Values where the 15-digit decimal is hardest to get right: next to a half
 // of the 15th digit, exactly on one, and next to a power of ten.
 std::vector<double> awkwardValues() {
-    std::vector<double> values{12345678901234.25, 123456789012342.5, 0.5, 2.5, 1e-13, 1e15,
-                               999999999999999.4, 999999999999999.5, 9.999999999999995,
-                               0.09999999999999995, 126.9780005, 179.9999995, 4.9999995e-7};
+    // Exactly halfway, at the ends of the range, carrying over to a power of
+    // ten, and the six-decimal rounding.
+    std::vector<double> values{12345678901234.25,
+                               123456789012342.5,
+                               0.5,
+                               2.5,
+                               1e-13,
+                               1e15,
+                               999999999999999.4,
+                               999999999999999.5,
+                               9.999999999999995,
+                               0.09999999999999995,
+                               126.9780005,
+                               179.9999995,
+                               4.9999995e-7};
     std::mt19937_64 random(20041108);
     std::uniform_int_distribution<std::int64_t> digits(100000000000000, 999999999999999);
     std::uniform_int_distribution<int> exponent(-20, 16);
     for (int i = 0; i < 20000; ++i) {
-        const double half = (static_cast<double>(digits(random)) + 0.5) *
-                            std::pow(10.0, exponent(random) - 14);
-        values.insert(values.end(), {half, std::nextafter(half, 0.0),
-                                     std::nextafter(half, 1e300), -half});
+        const double half =
+            (static_cast<double>(digits(random)) + 0.5) * std::pow(10.0, exponent(random) - 14);
+        values.insert(values.end(),
+                      {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300), -half});
         values.push_back(std::bit_cast<double>(random()));  // any double at all
     }
     return values;
@@ -225,7 +237,7 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
 }
 
 TEST(BeginsWithNonZeroNumber, AgreesWithParseLeadingNumber) {
-    std::vector<std::string> texts{"0",     "0.000", "12ab", " -0.5x", "", "abc",    "-",
+    std::vector<std::string> texts{"0",     "0.000", "12ab", " -0.5x", "",   "abc",   "-",
                                    "+0.0e", ".",     ".0",   "0.",     "5.", "\t-00x"};
     texts.push_back("0." + std::string(400, '0') + "1");  // too small for a double
     texts.push_back("0." + std::string(320, '0') + "1");  // still one
