@@ -1,9 +1,14 @@
 // Any finite double through the printed number and every digit mask: the
 // text must read back (strictly) as the value rounded the way it was
-// written, and roundToSixDecimals must agree with the six-decimal mask.
+// written, roundToSixDecimals must agree with the six-decimal mask, and the
+// one-pass six-decimal printed number with rounding and printing in turn.
+// The input as text: the zero test of a leading number must agree with
+// reading it.
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "formats/number_text.h"
 #include "fuzz_file.h"
@@ -29,6 +34,12 @@ void checkReadsBack(const std::string& text, double expected, const char* what) 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto leading = parseLeadingNumber(text);
+    if (beginsWithNonZeroNumber(text) != (leading && *leading != 0)) {
+        fuzz::fuzzFailure("beginsWithNonZeroNumber and parseLeadingNumber disagree");
+    }
+
     if (size < sizeof(double)) return 0;
     double value = 0;
     std::memcpy(&value, data, sizeof value);
@@ -61,5 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     checkReadsBack(maskedNumber(value, kMaskSixDecimals), roundToSixDecimals(value),
                    "roundToSixDecimals and the six-decimal mask disagree");
+    std::string onePass;
+    appendPrintStyleSixDecimals(onePass, value);
+    if (onePass != printStyleNumber(roundToSixDecimals(value))) {
+        fuzz::fuzzFailure("the one-pass six-decimal printed number differs");
+    }
     return 0;
 }

@@ -18,6 +18,10 @@ require_packages() {
 # What building the command-line tool and the tests needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
 
+# What the micro-benchmarks (bench/) need: Google Benchmark; and what
+# bench/run.sh measures with: GNU time for the peak memory.
+BENCH_PACKAGES=(libbenchmark-dev time)
+
 # What the Windows build (MinGW-w64 cross compiler) and its tests under Wine
 # need; `locales` provides the Korean locale the tests run Wine in.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales)

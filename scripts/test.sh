@@ -3,11 +3,12 @@
 # build (build/) and in one with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/); then the Windows build under Wine (scripts/test-windows.sh;
 # MORLINDO_WINDOWS=0 leaves it out). The widget tests run on Qt's offscreen
-# platform and need no display.
+# platform and need no display. The normal build also builds the
+# micro-benchmarks and runs them for a moment, so that they keep working.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}"
+require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 
 jobs=$(nproc)
 run_build() {
@@ -19,6 +20,6 @@ run_build() {
     (cd "$dir" && ctest --output-on-failure -j"$jobs")
 }
 
-run_build build
+run_build build -DMORLINDO_BUILD_BENCHMARKS=ON
 run_build build-asan -DCMAKE_BUILD_TYPE=Debug -DMORLINDO_SANITIZE=ON
 [ "${MORLINDO_WINDOWS:-1}" = 0 ] || bash scripts/test-windows.sh

@@ -21,9 +21,9 @@ AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t re
 }
 
 void appendPrintedCoordinates(std::string& line, double latitude, double longitude) {
-    appendPrintStyleNumber(line, latitude);
+    appendPrintStyleSixDecimals(line, latitude);
     line += ',';
-    appendPrintStyleNumber(line, longitude);
+    appendPrintStyleSixDecimals(line, longitude);
 }
 
 ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
@@ -43,8 +43,7 @@ ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
     for (std::uint64_t record = 1; record <= count; ++record) {
         const AlmapTrackPoint point = readCheckedAlmapPoint(reader, record);
         line.clear();
-        appendPointLine(line, record, roundToSixDecimals(point.latitude),
-                        roundToSixDecimals(point.longitude));
+        appendPointLine(line, record, point.latitude, point.longitude);
         output.writeLine(line);
     }
     output.commit();

@@ -22,12 +22,12 @@ AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t re
 // Writes the header lines; pointCount is the number of point lines to come.
 using WriteTextHeader = std::function<void(OutputFile& output, std::uint64_t pointCount)>;
 // Appends the text of point line `number` (from 1) to line, which is empty;
-// the coordinates come rounded to six decimals.
+// the coordinates come as the record holds them.
 using AppendPointLine =
     std::function<void(std::string& line, std::uint64_t number, double latitude, double longitude)>;
 
-// Appends "latitude,longitude" in print style, as all three text files
-// carry a point's coordinates.
+// Appends "latitude,longitude", each rounded to six decimals and in print
+// style, as all three text files carry a point's coordinates.
 void appendPrintedCoordinates(std::string& line, double latitude, double longitude);
 
 // Converts the track into a text file named after it with the extension:

@@ -36,11 +36,13 @@ std::int32_t altitudeFeet(const std::optional<double>& meters) {
     return static_cast<std::int32_t>(feet);
 }
 
-// Fields 5 to 7 of a point line: day number, "YYYY/MM/DD", "HH:nn:ss".
-std::string pointTimeFields(const DateTime& local) {
-    std::string fields;
+// Appends fields 5 to 7 of a point line: day number, "YYYY/MM/DD", "HH:nn:ss".
+void appendPointTimeFields(std::string& fields, const DateTime& local) {
     appendMaskedNumber(fields, dayNumber(local), kMaskSixDecimals);
-    return fields + "," + formatYearMonthDay(local) + "," + formatTimeOfDay(local);
+    fields += ',';
+    fields += formatYearMonthDay(local);
+    fields += ',';
+    fields += formatTimeOfDay(local);
 }
 
 }  // namespace
@@ -69,7 +71,8 @@ ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
         const DateTime local = localFixTime(fix->utcTime, options.timeZoneHours);
         if (local != lastTime) {  // several fixes a second share their time
             lastTime = local;
-            timeFields = pointTimeFields(local);
+            timeFields.clear();
+            appendPointTimeFields(timeFields, local);
         }
         line.clear();
         appendMaskedNumber(line, fix->latitude, kMaskSevenDecimals);

@@ -1,6 +1,8 @@
 #include "formats/date_time.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <chrono>
 
 namespace morlindo {
@@ -17,14 +19,22 @@ sys_days civilDay(const DateTime& value) {
 
 const sys_days kDayZero{std::chrono::year{1899} / 12 / 30};
 
-std::string twoDigits(int value) {
-    return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+// The point lines carry these texts on every line: they are written into
+// place, not joined from smaller strings.
+void putTwoDigits(char* at, int value) {
+    at[0] = static_cast<char>('0' + value / 10 % 10);
+    at[1] = static_cast<char>('0' + value % 10);
 }
 
 std::string padded(int value, std::size_t width) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    return value < 0 ? "-" + digits : digits;
+    std::array<char, 16> digits{};
+    const long long magnitude = value < 0 ? -static_cast<long long>(value) : value;
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    std::string text((value < 0 ? 1 : 0) + std::max(length, width), '0');
+    if (value < 0) text[0] = '-';
+    std::copy_n(digits.data(), length, text.end() - static_cast<std::ptrdiff_t>(length));
+    return text;
 }
 
 }  // namespace
@@ -69,17 +79,29 @@ DateTime addHours(const DateTime& value, std::int64_t hours) {
 std::string formatDayMonthNameYear(const DateTime& value) {
     static constexpr std::array<const char*, 12> kMonths = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    const int year = ((value.year % 100) + 100) % 100;
-    return twoDigits(value.day) + "-" + kMonths[static_cast<std::size_t>(value.month - 1)] + "-" +
-           twoDigits(year);
+    std::string text = "00-";
+    text += kMonths[static_cast<std::size_t>(value.month - 1)];
+    text += "-00";
+    putTwoDigits(&text[0], value.day);
+    putTwoDigits(&text[7], ((value.year % 100) + 100) % 100);
+    return text;
 }
 
 std::string formatYearMonthDay(const DateTime& value) {
-    return padded(value.year, 4) + "/" + twoDigits(value.month) + "/" + twoDigits(value.day);
+    std::string text = padded(value.year, 4);
+    const std::size_t yearLength = text.size();
+    text += "/00/00";
+    putTwoDigits(&text[yearLength + 1], value.month);
+    putTwoDigits(&text[yearLength + 4], value.day);
+    return text;
 }
 
 std::string formatTimeOfDay(const DateTime& value) {
-    return twoDigits(value.hour) + ":" + twoDigits(value.minute) + ":" + twoDigits(value.second);
+    std::string text = "00:00:00";
+    putTwoDigits(&text[0], value.hour);
+    putTwoDigits(&text[3], value.minute);
+    putTwoDigits(&text[6], value.second);
+    return text;
 }
 
 }  // namespace morlindo

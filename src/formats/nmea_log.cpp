@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "formats/nmea_sentence.h"
 #include "formats/number_text.h"
 
 namespace morlindo {
@@ -16,52 +17,19 @@ constexpr std::array<std::string_view, 2> kGgaOnlyNames{"$GPGGA", "$GNGGA"};
 
 // The paired reading takes a GGA sentence with fields 0 to 14 (the standard
 // sentence has 15, the checksum glued to the last) and an RMC with 0 to 11.
-constexpr std::size_t kGgaFieldCount = 15;
+constexpr std::size_t kGgaFieldCount = NmeaFields::kMaxFields;
 constexpr std::size_t kRmcFieldCount = 12;
 // The GGA-only reading needs the position: fields 2 to 5.
 constexpr std::size_t kGgaPositionFieldCount = 6;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// True when field 0 of the line is one of the names.
 template <std::size_t N>
-bool isOneOf(std::string_view identifier, const std::array<std::string_view, N>& names) {
-    return std::find(names.begin(), names.end(), identifier) != names.end();
-}
-
-std::string_view identifierOf(std::string_view line) { return line.substr(0, line.find(',')); }
-
-// The leading fields of a sentence, split at every "," without copying. Only
-// as many are split as any reading looks at, and counted only that far.
-class SentenceFields {
-public:
-    explicit SentenceFields(std::string_view line) {
-        std::size_t start = 0;
-        while (count_ < fields_.size()) {
-            const std::size_t comma = line.find(',', start);
-            fields_[count_++] = line.substr(start, comma - start);
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
-        }
-    }
-
-    // True when the sentence has at least that many fields.
-    bool hasAtLeast(std::size_t count) const { return count_ >= count; }
-    std::string_view operator[](std::size_t index) const { return fields_[index]; }
-
-private:
-    std::array<std::string_view, kGgaFieldCount> fields_;
-    std::size_t count_ = 0;
-};
-
-// A coordinate of degrees then minutes, "ddmm.mmmm" (2 degree digits) or
-// "dddmm.mmmm" (3). Either part not a number (an empty minutes part
-// included) gives none.
-std::optional<double> coordinate(std::string_view field, std::size_t degreeDigits) {
-    if (field.size() <= degreeDigits) return std::nullopt;
-    const auto degrees = parseNumber(field.substr(0, degreeDigits));
-    const auto minutes = parseNumber(field.substr(degreeDigits));
-    if (!degrees || !minutes) return std::nullopt;
-    return *degrees + *minutes / 60.0;
+bool isOneOf(std::string_view line, const std::array<std::string_view, N>& names) {
+    return std::any_of(names.begin(), names.end(), [line](std::string_view name) {
+        return line.starts_with(name) && (line.size() == name.size() || line[name.size()] == ',');
+    });
 }
 
 // "S" or "s", "W" or "w": the side where the coordinate is negative. Any
@@ -78,17 +46,12 @@ struct Position {
 // The position of a GGA sentence with fields 0 to 5; none when a coordinate
 // is missing or unreadable, or exactly 0 (receivers write zeros while they
 // have no fix).
-std::optional<Position> ggaPosition(const SentenceFields& gga) {
-    const auto latitude = coordinate(gga[2], 2);
-    const auto longitude = coordinate(gga[4], 3);
+std::optional<Position> ggaPosition(const NmeaFields& gga) {
+    const auto latitude = nmeaCoordinate(gga[2], 2);
+    const auto longitude = nmeaCoordinate(gga[4], 3);
     if (!latitude || !longitude || *latitude == 0 || *longitude == 0) return std::nullopt;
     return Position{isNegativeSide(gga[3], 'S', 's') ? -*latitude : *latitude,
                     isNegativeSide(gga[5], 'W', 'w') ? -*longitude : *longitude};
-}
-
-bool beginsWithNonZeroNumber(std::string_view field) {
-    const auto number = parseLeadingNumber(field);
-    return number && *number != 0;
 }
 
 bool isDigits(std::string_view text) {
@@ -136,8 +99,8 @@ bool NmeaLogReader::nextLine(std::string_view& line) {
 std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
     std::string_view line;
     while (nextLine(line)) {
-        if (!isOneOf(identifierOf(line), kPairedGgaNames)) continue;
-        const SentenceFields gga(line);
+        if (!isOneOf(line, kPairedGgaNames)) continue;
+        const NmeaFields gga(line, kGgaFieldCount);
         if (!gga.hasAtLeast(kGgaFieldCount) || !beginsWithNonZeroNumber(gga[2]) ||
             !beginsWithNonZeroNumber(gga[4])) {
             continue;
@@ -157,8 +120,8 @@ std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
 bool NmeaLogReader::findRmcPartner(std::optional<DateTime>& time) {
     std::string_view line;
     while (nextLine(line)) {
-        if (!isOneOf(identifierOf(line), kPairedRmcNames)) continue;
-        const SentenceFields rmc(line);
+        if (!isOneOf(line, kPairedRmcNames)) continue;
+        const NmeaFields rmc(line, kRmcFieldCount);
         if (!rmc.hasAtLeast(kRmcFieldCount)) continue;
         time = rmcTime(rmc[1], rmc[9]);
         return true;
@@ -169,8 +132,8 @@ bool NmeaLogReader::findRmcPartner(std::optional<DateTime>& time) {
 std::optional<NmeaFix> NmeaLogReader::nextGgaFix() {
     std::string_view line;
     while (nextLine(line)) {
-        if (!isOneOf(identifierOf(line), kGgaOnlyNames)) continue;
-        const SentenceFields gga(line);
+        if (!isOneOf(line, kGgaOnlyNames)) continue;
+        const NmeaFields gga(line, kGgaPositionFieldCount);
         if (!gga.hasAtLeast(kGgaPositionFieldCount)) continue;
         if (const auto position = ggaPosition(gga)) {
             NmeaFix fix;

@@ -1,6 +1,8 @@
 #include "formats/number_text.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,21 +12,24 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// value = (negative ? -1 : 1) * 0.d1 d2 ... dn * 10^integerDigits, with no
-// trailing zero digits; zero has no digits.
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// value = (negative ? -1 : 1) * digits * 10^exponent, where digits has at
+// most 15 decimal digits.
 struct Decimal {
     bool negative = false;
-    std::array<char, kSignificantDigits + 1> digits{};
-    int count = 0;
-    int integerDigits = 0;
+    std::uint64_t digits = 0;
+    int exponent = 0;
 };
 
-void dropTrailingZeros(Decimal& decimal) {
-    while (decimal.count > 0 && decimal.digits[decimal.count - 1] == '0') --decimal.count;
-}
-
-Decimal toDecimal(double value) {
-    if (!std::isfinite(value)) return Decimal{};  // callers pass finite values only
+// The 15-digit decimal of a finite value by way of std::to_chars, which
+// rounds the exact binary value correctly; "d.dddddddddddddde±x".
+Decimal decimalFromText(double value) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
                                       std::chars_format::scientific, kSignificantDigits - 1);
@@ -35,105 +40,249 @@ Decimal toDecimal(double value) {
         ++p;
     }
     for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.') decimal.digits[decimal.count++] = *p;
+        if (*p != '.') decimal.digits = decimal.digits * 10 + static_cast<std::uint64_t>(*p - '0');
     }
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, exponent);
-    decimal.integerDigits = exponent + 1;
-    dropTrailingZeros(decimal);
+    decimal.exponent = exponent - (kSignificantDigits - 1);
     return decimal;
+}
+
+#ifdef __SIZEOF_INT128__
+__extension__ using Unsigned128 = unsigned __int128;
+
+// Powers of five that fit 64 bits: 5^0 to 5^27.
+constexpr int kLargestPowerOfFive = 27;
+constexpr std::array<std::uint64_t, kLargestPowerOfFive + 1> kPowersOfFive = [] {
+    std::array<std::uint64_t, kLargestPowerOfFive + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
+    return powers;
+}();
+
+// The same decimal as decimalFromText, for a positive magnitude from about
+// 1e-13 to 1e15 (every coordinate, day number and altitude), computed without
+// going through text. The magnitude is m * 2^q exactly, so scaling it to 15
+// whole digits, m * 5^k * 2^(q + k), is an exact 128-bit product and shift,
+// and the bits shifted out say exactly how to round. A value that falls
+// exactly halfway, and any magnitude outside the range, gives none: those
+// are left to std::to_chars.
+bool exactDecimal(double magnitude, Decimal& decimal) {
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    if (biasedExponent == 0 || biasedExponent == 0x7FF) return false;
+    constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
+    const std::uint64_t m = (bits & (kHiddenBit - 1)) | kHiddenBit;
+    const int q = biasedExponent - 1075;
+    // 2^(q + 52) <= magnitude < 2^(q + 53), so the power of ten of its first
+    // digit is floor((q + 52) log10 2) or one more.
+    int firstDigitPower = ((q + 52) * 78913) >> 18;
+    for (int attempt = 0; attempt < 2; ++attempt, ++firstDigitPower) {
+        const int k = kSignificantDigits - 1 - firstDigitPower;
+        if (k < 0 || k > kLargestPowerOfFive) return false;
+        const Unsigned128 scaled = Unsigned128{m} * kPowersOfFive[static_cast<std::size_t>(k)];
+        const int shift = -(q + k);
+        std::uint64_t whole = 0;
+        bool roundUp = false;
+        if (shift <= 0) {
+            whole = static_cast<std::uint64_t>(scaled << -shift);
+        } else {
+            const Unsigned128 rest = scaled & ((Unsigned128{1} << shift) - 1);
+            const Unsigned128 half = Unsigned128{1} << (shift - 1);
+            if (rest == half) return false;
+            whole = static_cast<std::uint64_t>(scaled >> shift);
+            roundUp = rest > half;
+        }
+        if (whole >= kPowersOfTen[kSignificantDigits]) continue;  // one digit too many
+        whole += roundUp ? 1 : 0;
+        decimal.exponent = firstDigitPower - (kSignificantDigits - 1);
+        if (whole == kPowersOfTen[kSignificantDigits]) {  // 999...95 and up carry over
+            whole = kPowersOfTen[kSignificantDigits - 1];
+            ++decimal.exponent;
+        }
+        decimal.digits = whole;
+        return true;
+    }
+    return false;
+}
+#else
+bool exactDecimal(double, Decimal&) { return false; }
+#endif
+
+// The value's correctly rounded decimal of 15 significant digits.
+Decimal toDecimal(double value) {
+    if (!std::isfinite(value)) return Decimal{};  // callers pass finite values only
+    Decimal decimal;
+    if (value != 0 && exactDecimal(std::fabs(value), decimal)) {
+        decimal.negative = value < 0;
+        return decimal;
+    }
+    return decimalFromText(value);
 }
 
 // Rounds to the given number of decimal places, halves away from zero.
 void roundToDecimals(Decimal& decimal, int decimals) {
-    const int keep = decimal.integerDigits + decimals;
-    if (keep >= decimal.count) return;
-    if (keep < 0) {
-        decimal.count = 0;
+    const int dropped = -decimals - decimal.exponent;
+    if (dropped <= 0) return;
+    decimal.exponent = -decimals;
+    if (dropped > kSignificantDigits) {  // less than half of the last place kept
+        decimal.digits = 0;
         return;
     }
-    const bool roundUp = decimal.digits[keep] >= '5';
-    decimal.count = keep;
-    if (roundUp) {
-        int i = keep - 1;
-        while (i >= 0 && decimal.digits[i] == '9') decimal.digits[i--] = '0';
-        if (i >= 0) {
-            ++decimal.digits[i];
-        } else {
-            decimal.digits[0] = '1';
-            decimal.count = 1;
-            ++decimal.integerDigits;
-        }
-    }
-    dropTrailingZeros(decimal);
+    const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(dropped)];
+    const std::uint64_t rest = decimal.digits % unit;
+    decimal.digits = decimal.digits / unit + (rest >= unit / 2 ? 1 : 0);
 }
 
+// Plain decimal notation: "-" for a negative non-zero value, the whole part
+// padded with zeros to minIntegerDigits, and a decimal part of at least
+// minDecimals digits when it has any, without trailing zeros beyond those.
 void appendFixed(std::string& out, const Decimal& decimal, int minIntegerDigits, int minDecimals) {
-    if (decimal.negative && decimal.count > 0) out += '-';
-    const int integerDigits = decimal.integerDigits > 0 ? decimal.integerDigits : 0;
-    if (integerDigits < minIntegerDigits) out.append(minIntegerDigits - integerDigits, '0');
-    for (int i = 0; i < integerDigits; ++i) out += i < decimal.count ? decimal.digits[i] : '0';
-    const int significantDecimals = decimal.count > 0 ? decimal.count - decimal.integerDigits : 0;
-    const int decimals = significantDecimals > minDecimals ? significantDecimals : minDecimals;
-    if (decimals <= 0) return;
-    out += '.';
-    for (int place = 0; place < decimals; ++place) {
-        const int index = decimal.integerDigits + place;
-        out += index >= 0 && index < decimal.count ? decimal.digits[index] : '0';
+    std::array<char, 20> digits{};
+    int count = 0;
+    int exponent = decimal.exponent;
+    if (decimal.digits != 0) {
+        const auto end =
+            std::to_chars(digits.data(), digits.data() + digits.size(), decimal.digits);
+        count = static_cast<int>(end.ptr - digits.data());
+        for (; digits[static_cast<std::size_t>(count - 1)] == '0'; --count) ++exponent;
     }
+    // Where the point goes, counted in digits from the first one.
+    const int point = count == 0 ? 0 : count + exponent;
+    const int wholeDigits = std::max({point, minIntegerDigits, 0});
+    const int decimals = std::max(count - point, minDecimals);
+    const bool minus = decimal.negative && count > 0;
+
+    // Every place starts as "0"; the sign, the point and the digits go over
+    // them. Digit i stands before the point when i < point.
+    const std::size_t start = out.size();
+    out.append((minus ? 1 : 0) + static_cast<std::size_t>(wholeDigits) +
+                   (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0),
+               '0');
+    char* p = out.data() + start;
+    if (minus) *p++ = '-';
+    const int digitsBeforePoint = std::clamp(point, 0, count);
+    if (digitsBeforePoint > 0) {
+        std::copy_n(digits.data(), digitsBeforePoint, p + wholeDigits - point);
+    }
+    if (decimals <= 0) return;
+    p[wholeDigits] = '.';
+    std::copy(digits.data() + digitsBeforePoint, digits.data() + count,
+              p + wholeDigits + 1 + (digitsBeforePoint - point));
+}
+
+// A sign place (a space, or "-" for a negative non-zero value), the digits,
+// one space.
+void appendPrintStyle(std::string& out, const Decimal& decimal) {
+    if (!decimal.negative || decimal.digits == 0) out += ' ';
+    appendFixed(out, decimal, 1, 0);
+    out += ' ';
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Length of the leading part of text that matches digits [ "." digits ],
-// with at least one digit; 0 when there is none.
-std::size_t unsignedNumberLength(std::string_view text) {
-    std::size_t i = 0;
-    std::size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+// A whole number up to 2^53 and a power of ten up to 10^22 are held exactly
+// by doubles.
+constexpr std::uint64_t kLargestExactWhole = std::uint64_t{1} << 53;
+constexpr std::size_t kLargestExactPowerOfTen = 22;
+constexpr std::array<double, kLargestExactPowerOfTen + 1> kExactPowersOfTen = [] {
+    std::array<double, kLargestExactPowerOfTen + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// The leading digits [ "." digits ] of a text, with at least one digit, read
+// in one pass together with what an exact conversion needs.
+struct UnsignedNumber {
+    std::size_t length = 0;    // 0 when the text does not begin with one
+    std::uint64_t digits = 0;  // all its digits as one whole number, when exact
+    bool exact = false;        // that whole number is at most 2^53
+    std::size_t decimals = 0;  // digits after the point
+};
+
+// Reads the digits from p on into digits, which wraps around beyond 19 of
+// them; gives where they end.
+const char* takeDigits(const char* p, const char* end, std::uint64_t& digits) {
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned char>(*p - '0');
+        if (digit > 9) break;
+        digits = digits * 10 + digit;
     }
-    return digits > 0 ? i : 0;
+    return p;
 }
 
-std::optional<double> convertUnsigned(std::string_view text, bool negative) {
-    // from_chars wants at least one digit before an exponent-less end; "5."
-    // and ".5" are both in its grammar, as in strtod's.
+UnsignedNumber scanUnsignedNumber(std::string_view text) {
+    constexpr std::size_t kDigitsThatFit64Bits = 19;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    std::uint64_t digits = 0;
+    const char* p = takeDigits(begin, end, digits);
+    auto count = static_cast<std::size_t>(p - begin);
+    std::size_t decimals = 0;
+    if (p != end && *p == '.') {
+        const char* point = p;
+        p = takeDigits(point + 1, end, digits);
+        decimals = static_cast<std::size_t>(p - point - 1);
+        count += decimals;
+    }
+    UnsignedNumber number;
+    if (count == 0) return number;
+    number.length = static_cast<std::size_t>(p - begin);
+    number.exact = count <= kDigitsThatFit64Bits && digits <= kLargestExactWhole;
+    number.digits = digits;
+    number.decimals = decimals;
+    return number;
+}
+
+// The value of a number scanned from the start of text. With few enough
+// digits it is the quotient of its digits and a power of ten, both exact,
+// which IEEE division rounds correctly, as std::from_chars rounds; none when
+// it is too large for a double.
+std::optional<double> unsignedValue(std::string_view text, const UnsignedNumber& number) {
+    if (number.exact && number.decimals <= kLargestExactPowerOfTen) {
+        return static_cast<double>(number.digits) / kExactPowersOfTen[number.decimals];
+    }
+    // "5." and ".5" are in the grammar of from_chars, as in strtod's.
     double value = 0;
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
-    return negative ? -value : value;
+    const char* end = text.data() + number.length;
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (result.ec != std::errc{} || result.ptr != end) return std::nullopt;
+    return value;
 }
 
-std::optional<double> parseFrom(std::string_view text, bool wholeText) {
+// The text after leading blanks and an optional sign; negative tells the sign.
+std::string_view afterBlanksAndSign(std::string_view text, bool& negative) {
     std::size_t begin = 0;
     while (begin < text.size() && isBlank(text[begin])) ++begin;
     text.remove_prefix(begin);
-    bool negative = false;
+    negative = false;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    const std::size_t length = unsignedNumberLength(text);
-    if (length == 0) return std::nullopt;
+    return text;
+}
+
+std::optional<double> parseFrom(std::string_view text, bool wholeText) {
+    bool negative = false;
+    text = afterBlanksAndSign(text, negative);
+    const UnsignedNumber number = scanUnsignedNumber(text);
+    if (number.length == 0) return std::nullopt;
     if (wholeText) {
-        for (std::size_t i = length; i < text.size(); ++i) {
+        for (std::size_t i = number.length; i < text.size(); ++i) {
             if (!isBlank(text[i])) return std::nullopt;
         }
     }
-    return convertUnsigned(text.substr(0, length), negative);
+    const auto value = unsignedValue(text, number);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 }  // namespace
 
 void appendPrintStyleNumber(std::string& out, double value) {
-    const Decimal decimal = toDecimal(value);
-    if (!(decimal.negative && decimal.count > 0)) out += ' ';
-    appendFixed(out, decimal, 1, 0);
-    out += ' ';
+    appendPrintStyle(out, toDecimal(value));
 }
 
 std::string printStyleNumber(double value) {
@@ -171,14 +320,31 @@ std::string maskedNumber(double value, DigitMask mask) {
 }
 
 double roundToSixDecimals(double value) {
-    std::string text;
-    appendMaskedNumber(text, value, kMaskSixDecimals);
-    const bool negative = text[0] == '-';
-    return *convertUnsigned(std::string_view(text).substr(negative ? 1 : 0), negative);
+    const std::string text = maskedNumber(value, kMaskSixDecimals);
+    // Only a value next to the largest double rounds to a decimal beyond it.
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    return parseNumber(text).value_or(value < 0 ? -kInfinity : kInfinity);
+}
+
+void appendPrintStyleSixDecimals(std::string& out, double value) {
+    Decimal decimal = toDecimal(value);
+    roundToDecimals(decimal, kMaskSixDecimals.maxDecimals);
+    appendPrintStyle(out, decimal);
 }
 
 std::optional<double> parseNumber(std::string_view text) { return parseFrom(text, true); }
 
 std::optional<double> parseLeadingNumber(std::string_view text) { return parseFrom(text, false); }
+
+bool beginsWithNonZeroNumber(std::string_view text) {
+    bool negative = false;
+    text = afterBlanksAndSign(text, negative);
+    const UnsignedNumber number = scanUnsignedNumber(text);
+    if (number.length == 0) return false;
+    // An exact quotient is zero only when all its digits are.
+    if (number.exact) return number.digits != 0;
+    const auto value = unsignedValue(text, number);
+    return value && *value != 0;
+}
 
 }  // namespace morlindo

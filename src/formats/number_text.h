@@ -45,8 +45,18 @@ inline constexpr DigitMask kMaskThreeDigits{3, 0, 0};    // "0##"
 std::string maskedNumber(double value, DigitMask mask);
 void appendMaskedNumber(std::string& out, double value, DigitMask mask);
 
-// The value as the mask "0.#####0" writes it, read back as a number.
+// The value as the mask "0.#####0" writes it, read back as a number; an
+// infinity for the few values next to the largest double whose rounded
+// decimal lies beyond it.
 double roundToSixDecimals(double value);
+
+// Appends the printed number of the value rounded as roundToSixDecimals
+// rounds it, as the AlMap conversions write coordinates. The text is that of
+// printStyleNumber(roundToSixDecimals(value)) (for all but the values next to
+// the largest double), with the decimal rounded once: the six-decimal decimal
+// has at most 15 significant digits, and the nearest double to such a decimal
+// prints as that decimal again.
+void appendPrintStyleSixDecimals(std::string& out, double value);
 
 // Reads a number strictly: after blanks (spaces, tabs) at either end are
 // stripped, an optional sign, then digits with an optional fraction (".5" and
@@ -58,5 +68,9 @@ std::optional<double> parseNumber(std::string_view text);
 // grammar (leading blanks allowed, anything may follow); nullopt when the
 // text does not begin with a number.
 std::optional<double> parseLeadingNumber(std::string_view text);
+
+// parseLeadingNumber(text) gives a number that is not zero; found without
+// converting the digits when they are few.
+bool beginsWithNonZeroNumber(std::string_view text);
 
 }  // namespace morlindo

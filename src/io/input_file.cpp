@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "io/byte_scan.h"
 #include "io/error.h"
 #include "io/native_file.h"
 
@@ -80,6 +81,22 @@ void LineReader::appendToLine(const char* begin, const char* end) {
     line_.append(begin, std::min(length, room));
 }
 
+namespace {
+
+// The first CR or LF in [begin, end), or end; eight bytes at a time, as
+// lines are dozens of bytes long.
+const char* findLineEnd(const char* begin, const char* end) {
+    const char* p = begin;
+    for (; end - p >= static_cast<std::ptrdiff_t>(kScanWordSize); p += kScanWordSize) {
+        const std::uint64_t word = loadScanWord(p);
+        const std::uint64_t ends = bytesEqualTo(word, '\r') | bytesEqualTo(word, '\n');
+        if (ends != 0) return p + firstMarkedByte(ends);
+    }
+    return std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
+}
+
+}  // namespace
+
 bool LineReader::next(std::string_view& line) {
     line_.clear();
     lineWasCut_ = false;
@@ -101,8 +118,7 @@ bool LineReader::next(std::string_view& line) {
         started = true;
         const char* begin = buffer_.data() + position_;
         const char* stop = buffer_.data() + end_;
-        const char* found =
-            std::find_if(begin, stop, [](char c) { return c == '\r' || c == '\n'; });
+        const char* found = findLineEnd(begin, stop);
         if (found == stop) {
             appendToLine(begin, stop);
             position_ = end_;

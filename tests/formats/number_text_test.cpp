@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace morlindo {
 namespace {
@@ -120,6 +123,75 @@ TEST(NumberRenderings, ReadBackAsTheRoundedValue) {
     }
 }
 
+// Values where the 15-digit decimal is hardest to get right: next to a half
+// of the 15th digit, exactly on one, and next to a power of ten.
+std::vector<double> awkwardValues() {
+    // Exactly halfway, at the ends of the range, carrying over to a power of
+    // ten, and the six-decimal rounding.
+    std::vector<double> values{12345678901234.25,
+                               123456789012342.5,
+                               0.5,
+                               2.5,
+                               1e-13,
+                               1e15,
+                               999999999999999.4,
+                               999999999999999.5,
+                               9.999999999999995,
+                               0.09999999999999995,
+                               126.9780005,
+                               179.9999995,
+                               4.9999995e-7};
+    std::mt19937_64 random(20041108);
+    std::uniform_int_distribution<std::int64_t> digits(100000000000000, 999999999999999);
+    std::uniform_int_distribution<int> exponent(-20, 16);
+    for (int i = 0; i < 20000; ++i) {
+        const double half =
+            (static_cast<double>(digits(random)) + 0.5) * std::pow(10.0, exponent(random) - 14);
+        values.insert(values.end(),
+                      {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300), -half});
+        values.push_back(std::bit_cast<double>(random()));  // any double at all
+    }
+    return values;
+}
+
+TEST(NumberRenderings, AgreeWithTheDecimalOfToCharsOnAwkwardValues) {
+    for (const double value : awkwardValues()) {
+        if (!std::isfinite(value) || std::fabs(value) > 1e300) continue;
+        const auto printed = parseNumber(printStyleNumber(value));
+        ASSERT_TRUE(printed) << value;
+        // Distinct 15-digit decimals read back as distinct doubles.
+        EXPECT_EQ(*printed, fifteenDigitValue(value)) << value;
+        std::string onePass;
+        appendPrintStyleSixDecimals(onePass, value);
+        EXPECT_EQ(onePass, printStyleNumber(roundToSixDecimals(value))) << value;
+    }
+}
+
+TEST(RoundToSixDecimals, GivesInfinityBeyondTheLargestDouble) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(roundToSixDecimals(largest), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(roundToSixDecimals(-largest), -std::numeric_limits<double>::infinity());
+    std::string printed;
+    appendPrintStyleSixDecimals(printed, largest);
+    EXPECT_EQ(printed, " 179769313486232" + std::string(294, '0') + " ");
+}
+
+TEST(ParseNumber, ReadsAsStdFromCharsDoes) {
+    std::mt19937_64 random(20041108);
+    for (int i = 0; i < 20000; ++i) {
+        const auto length = static_cast<std::size_t>(1 + random() % 26);
+        std::string text;
+        for (std::size_t j = 0; j < length; ++j) text += static_cast<char>('0' + random() % 10);
+        text.insert(random() % (length + 1), ".");
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const auto parsed = parseNumber(text);
+        ASSERT_TRUE(parsed) << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*parsed), std::bit_cast<std::uint64_t>(expected))
+            << text;
+    }
+}
+
 TEST(ParseNumber, AcceptsSignDigitsAndFractionBetweenBlanks) {
     const std::pair<const char*, double> cases[] = {
         {"5", 5},  {" 37.5 ", 37.5}, {"\t-1.5\t", -1.5}, {"+2", 2},     {".5", 0.5},
@@ -162,6 +234,25 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
     EXPECT_FALSE(parseLeadingNumber("abc"));
     EXPECT_FALSE(parseLeadingNumber(""));
     EXPECT_FALSE(parseLeadingNumber("-x"));
+}
+
+TEST(BeginsWithNonZeroNumber, AgreesWithParseLeadingNumber) {
+    std::vector<std::string> texts{"0",     "0.000", "12ab", " -0.5x", "",   "abc",   "-",
+                                   "+0.0e", ".",     ".0",   "0.",     "5.", "\t-00x"};
+    texts.push_back("0." + std::string(400, '0') + "1");  // too small for a double
+    texts.push_back("0." + std::string(320, '0') + "1");  // still one
+    texts.push_back(std::string(400, '9'));               // too large
+    std::mt19937_64 random(20041108);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const auto length = random() % 24;
+        for (std::size_t j = 0; j < length; ++j) text += "0000000123.. -+x"[random() % 16];
+        texts.push_back(text);
+    }
+    for (const auto& text : texts) {
+        const auto number = parseLeadingNumber(text);
+        EXPECT_EQ(beginsWithNonZeroNumber(text), number && *number != 0) << text;
+    }
 }
 
 }  // namespace

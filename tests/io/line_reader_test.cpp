@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,27 @@ TEST(LineReader, JoinsCrLfSplitAcrossBlocksAndLongLines) {
     EXPECT_EQ(linesOf(longLine + "\r\nnext\r\n"), (std::vector<std::string>{longLine, "next"}));
     const std::string huge(200000, 'y');
     EXPECT_EQ(linesOf("a\r\n" + huge + "\r\nb"), (std::vector<std::string>{"a", huge, "b"}));
+}
+
+// Line ends anywhere within the eight-byte words the reader searches, and
+// across its blocks, among bytes of every value.
+TEST(LineReader, SplitsRandomTextAsAPlainSplitterDoes) {
+    std::mt19937 random(20041108);
+    std::string content;
+    while (content.size() < 200000) {
+        const auto roll = random() % 16;
+        content += roll == 0 ? '\r' : roll == 1 ? '\n' : static_cast<char>(random() % 256);
+    }
+    std::vector<std::string> expected{""};
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        if (content[i] != '\r' && content[i] != '\n') {
+            expected.back() += content[i];
+            continue;
+        }
+        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+        if (i + 1 < content.size()) expected.emplace_back();
+    }
+    EXPECT_EQ(linesOf(content), expected);
 }
 
 TEST(LineReader, CutsLinesAboveTheLimitAndGoesOn) {
