@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -48,75 +47,9 @@ Decimal decimalFromText(double value) {
     return decimal;
 }
 
-#ifdef __SIZEOF_INT128__
-__extension__ using Unsigned128 = unsigned __int128;
-
-// Powers of five that fit 64 bits: 5^0 to 5^27.
-constexpr int kLargestPowerOfFive = 27;
-constexpr std::array<std::uint64_t, kLargestPowerOfFive + 1> kPowersOfFive = [] {
-    std::array<std::uint64_t, kLargestPowerOfFive + 1> powers{};
-    powers[0] = 1;
-    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
-    return powers;
-}();
-
-// The same decimal as decimalFromText, for a positive magnitude from about
-// 1e-13 to 1e15 (every coordinate, day number and altitude), computed without
-// going through text. The magnitude is m * 2^q exactly, so scaling it to 15
-// whole digits, m * 5^k * 2^(q + k), is an exact 128-bit product and shift,
-// and the bits shifted out say exactly how to round. A value that falls
-// exactly halfway, and any magnitude outside the range, gives none: those
-// are left to std::to_chars.
-bool exactDecimal(double magnitude, Decimal& decimal) {
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-    const auto biasedExponent = static_cast<int>(bits >> 52);
-    if (biasedExponent == 0 || biasedExponent == 0x7FF) return false;
-    constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
-    const std::uint64_t m = (bits & (kHiddenBit - 1)) | kHiddenBit;
-    const int q = biasedExponent - 1075;
-    // 2^(q + 52) <= magnitude < 2^(q + 53), so the power of ten of its first
-    // digit is floor((q + 52) log10 2) or one more.
-    int firstDigitPower = ((q + 52) * 78913) >> 18;
-    for (int attempt = 0; attempt < 2; ++attempt, ++firstDigitPower) {
-        const int k = kSignificantDigits - 1 - firstDigitPower;
-        if (k < 0 || k > kLargestPowerOfFive) return false;
-        const Unsigned128 scaled = Unsigned128{m} * kPowersOfFive[static_cast<std::size_t>(k)];
-        const int shift = -(q + k);
-        std::uint64_t whole = 0;
-        bool roundUp = false;
-        if (shift <= 0) {
-            whole = static_cast<std::uint64_t>(scaled << -shift);
-        } else {
-            const Unsigned128 rest = scaled & ((Unsigned128{1} << shift) - 1);
-            const Unsigned128 half = Unsigned128{1} << (shift - 1);
-            if (rest == half) return false;
-            whole = static_cast<std::uint64_t>(scaled >> shift);
-            roundUp = rest > half;
-        }
-        if (whole >= kPowersOfTen[kSignificantDigits]) continue;  // one digit too many
-        whole += roundUp ? 1 : 0;
-        decimal.exponent = firstDigitPower - (kSignificantDigits - 1);
-        if (whole == kPowersOfTen[kSignificantDigits]) {  // 999...95 and up carry over
-            whole = kPowersOfTen[kSignificantDigits - 1];
-            ++decimal.exponent;
-        }
-        decimal.digits = whole;
-        return true;
-    }
-    return false;
-}
-#else
-bool exactDecimal(double, Decimal&) { return false; }
-#endif
-
 // The value's correctly rounded decimal of 15 significant digits.
 Decimal toDecimal(double value) {
     if (!std::isfinite(value)) return Decimal{};  // callers pass finite values only
-    Decimal decimal;
-    if (value != 0 && exactDecimal(std::fabs(value), decimal)) {
-        decimal.negative = value < 0;
-        return decimal;
-    }
     return decimalFromText(value);
 }
 
