@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "batch/conversion_kind.h"
 #include "bench_inputs.h"
 #include "convert/almap_input.h"
-#include "io/clock.h"
+#include "convert/conversions.h"
 #include "support/test_files.h"
 
 namespace {
@@ -40,7 +39,7 @@ constexpr int kPoints = 10000;
 // The input of the conversion, in a folder of its own, so that the output
 // lands beside it.
 std::filesystem::path writeInput(const test::TempDir& dir, ConversionKind kind) {
-    switch (inputKindOf(kind)) {
+    switch (conversion(kind).sources.front()) {
         case FileKind::NmeaLog:
             bench::writeBenchLog(dir / "log.nmea", kPoints);
             return dir / "log.nmea";
@@ -49,7 +48,7 @@ std::filesystem::path writeInput(const test::TempDir& dir, ConversionKind kind) 
             bench::writeBenchTrack(dir / "made" / "track.alr", kPoints);
             const auto made =
                 convertFile(ConversionKind::AlmapToOziTrack, dir / "made" / "track.alr",
-                            ConversionOptions{}, SystemClock{});
+                            ConversionOptions{}, test::fixedContext());
             std::filesystem::rename(made.output, dir / "track.plt");
             return dir / "track.plt";
         }
@@ -64,7 +63,8 @@ void conversion(benchmark::State& state, ConversionKind kind) {
     const auto input = writeInput(dir, kind);
     const ConversionOptions options;
     const SystemClock clock;
-    for (auto _ : state) convertFile(kind, input, options, clock);
+    const auto context = test::fixedContext(clock);
+    for (auto _ : state) convertFile(kind, input, options, context);
     state.SetItemsProcessed(state.iterations() * kPoints);
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(std::filesystem::file_size(input)));

@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto output = fuzz::scratchFolder() / "track.plt";
     std::filesystem::remove(output);
     try {
-        const auto result = convertAlmapToOziTrack(input, OziTrackOptions{},
-                                                   FixedClock(DateTime{2004, 11, 8, 15, 30, 0}));
+        const auto result = convertAlmapToOziTrack(input, OziTrackOptions{}, fuzz::fuzzContext());
         if (result.points != almapRecordCount(size)) fuzz::fuzzFailure("record count");
         const std::string text = fuzz::readWholeFile(output);
         const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

@@ -15,6 +15,8 @@
 #include <unistd.h>
 #endif
 
+#include "convert/conversion_context.h"
+
 namespace morlindo::fuzz {
 
 inline std::filesystem::path scratchFolder() {
@@ -40,6 +42,13 @@ inline std::filesystem::path writeScratchFile(const char* name, const std::uint8
 inline std::string readWholeFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The context of the conversions: a fixed clock and the system's code page.
+inline morlindo::ConversionContext fuzzContext() {
+    static const morlindo::FixedClock clock(morlindo::DateTime{2004, 11, 8, 15, 30, 0});
+    static const morlindo::TextEncoding encoding = morlindo::TextEncoding::system();
+    return {clock, encoding};
 }
 
 // Stops the process loudly: libFuzzer reports the input that got here.

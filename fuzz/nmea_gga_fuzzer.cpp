@@ -19,15 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     try {
-        const auto result = convertNmeaToAlmap(input);
+        const auto result = convertNmeaToAlmap(input, fuzz::fuzzContext());
         if (result.points != fixes.size()) fuzz::fuzzFailure("record count of the conversion");
         AlmapTrackReader track(result.output);
         if (track.recordCount() != fixes.size()) fuzz::fuzzFailure("length of the AlMap track");
-        track.skipAlmapHeader();
         for (const auto& fix : fixes) {
-            const auto point = track.readAlmapPoint();
-            if (std::memcmp(&point.longitude, &fix.longitude, sizeof(double)) != 0 ||
-                std::memcmp(&point.latitude, &fix.latitude, sizeof(double)) != 0) {
+            const auto point = track.next();
+            if (!point || std::memcmp(&point->longitude, &fix.longitude, sizeof(double)) != 0 ||
+                std::memcmp(&point->latitude, &fix.latitude, sizeof(double)) != 0) {
                 fuzz::fuzzFailure("a record that is not its fix");
             }
         }

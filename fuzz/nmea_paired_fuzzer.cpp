@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     try {
-        const auto result = convertNmeaToOziTrack(input, NmeaOziTrackOptions{});
+        const auto result =
+            convertNmeaToOziTrack(input, NmeaOziTrackOptions{}, fuzz::fuzzContext());
         if (result.points != fixes.size()) fuzz::fuzzFailure("point count of the conversion");
         const std::string text = fuzz::readWholeFile(result.output);
         const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

@@ -5,72 +5,73 @@
 // starts in, which the settings file remembers between runs.
 #pragma once
 
+#include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "batch/conversion_kind.h"
 #include "batch/file_list.h"
+#include "convert/conversions.h"
 
 namespace morlindo {
 
-// What the dialog is asked for. Texts are in the system's 8-bit code page.
+// One entry of the dialog's filter list: "Almap Track File(*.alr)", "*.alr".
+// Several patterns are separated by spaces.
+struct FileFilter {
+    std::string caption;
+    std::string patterns;
+
+    bool operator==(const FileFilter&) const = default;
+};
+
 struct OpenFileRequest {
-    std::string defaultExtension;  // ".alr"
-    std::string filter;            // description "|" pattern: "Almap Track File(*.alr)|*.alr"
-    std::string startFolder;
+    std::vector<FileFilter> filters;  // the first is chosen when the dialog opens
+    std::string defaultExtension;     // ".alr"
+    std::filesystem::path startFolder;
     bool multipleSelection = true;
 
     bool operator==(const OpenFileRequest&) const = default;
 };
 
-// The open-file dialog, modal. Its answer is one text: for several files the
-// folder, NUL, the first name, NUL, the second name and so on; for one file
-// its full path; the empty text when the dialog was cancelled.
+// The open-file dialog, modal. Answers with the full paths of the chosen
+// files in the order it lists them; none when it was cancelled.
 class OpenFileDialog {
 public:
     virtual ~OpenFileDialog() = default;
-    virtual std::string askForFiles(const OpenFileRequest& request) = 0;
+    virtual std::vector<std::filesystem::path> askForFiles(const OpenFileRequest& request) = 0;
 };
 
-// The default extension and filter of a kind's input files.
-struct FileFilter {
-    std::string_view defaultExtension;
-    std::string_view filter;
-};
-FileFilter fileFilterFor(ConversionKind kind);
-
-// The answer text for files chosen in one folder: the full path of a single
-// file, or the folder and the names separated by NUL.
-std::string dialogAnswerFor(const std::string& folder, const std::vector<std::string>& names);
+// The filters of a conversion's input files: its one kind's, or, for a
+// conversion that reads several kinds, all of them together first and then
+// each alone.
+std::vector<FileFilter> fileFiltersFor(ConversionKind kind);
 
 class FileSelection {
 public:
     FileSelection(FileList& list, OpenFileDialog& dialog) : list_(list), dialog_(dialog) {}
 
     ConversionKind currentKind() const { return currentKind_; }
-    const std::string& startFolder() const { return startFolder_; }
-    void setStartFolder(std::string folder) { startFolder_ = std::move(folder); }
+    const std::filesystem::path& startFolder() const { return startFolder_; }
+    void setStartFolder(std::filesystem::path folder) { startFolder_ = std::move(folder); }
 
     // A tab became current: its kind becomes current, the list is emptied
     // and the dialog opens with the tab's filter.
     void tabChanged(ConversionKind kind);
 
     // Opens the dialog for the current kind and fills the list from its
-    // answer. A cancelled or failing dialog leaves the list with its header
-    // only and startFolder as it was.
+    // answer. A cancelled or failing dialog leaves the list empty and
+    // startFolder as it was.
     void selectFiles();
 
-    // Fills the list from a dialog answer and takes startFolder from it:
-    // after several files the folder as given, after one file its folder
-    // with the trailing separator.
-    void takeAnswer(std::string_view answer);
+    // The list becomes the files, and startFolder their folder: after
+    // several files the folder as it is, after one file the folder with a
+    // trailing separator.
+    void takeFiles(const std::vector<std::filesystem::path>& files);
 
 private:
     FileList& list_;
     OpenFileDialog& dialog_;
     ConversionKind currentKind_ = ConversionKind::AlmapToOziTrack;
-    std::string startFolder_;
+    std::filesystem::path startFolder_;
 };
 
 }  // namespace morlindo

@@ -1,74 +1,69 @@
 #include "batch/run_batch.h"
 
-#include <exception>
-
+#include "io/clock.h"
 #include "io/error.h"
 
 namespace morlindo {
 namespace {
 
-Message failureMessage(const std::filesystem::path& inputPath, const std::exception& failure) {
-    // An Error already names its file (the input, or the output it could not
-    // write) and the line; anything else is named after the input.
-    std::string text = dynamic_cast<const Error*>(&failure) != nullptr
-                           ? std::string(failure.what())
-                           : displayPath(inputPath) + ": " + failure.what();
-    return {std::move(text), std::string(kFailureTitle), MessageIcon::Critical};
+// An Error already names its file (the input, or the output it could not
+// write) and the line; anything else is named after the input.
+std::string failureText(const std::filesystem::path& input, const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Error& error) {
+        return error.what();
+    } catch (const std::exception& error) {
+        return displayPath(input) + ": " + error.what();
+    }
 }
 
 }  // namespace
 
-ConversionOptions optionsFor(ConversionKind kind, const OptionsSource& source) {
-    ConversionOptions options;
-    switch (kind) {
-        case ConversionKind::AlmapToOziTrack:
-            options.track = source.oziTrackOptions();
-            break;
-        case ConversionKind::AlmapToOziRoute:
-            options.route = source.oziRouteOptions();
-            break;
-        case ConversionKind::AlmapToOziWaypoints:
-            options.waypoints = source.oziWaypointOptions();
-            break;
-        case ConversionKind::NmeaToOziTrack:
-            options.nmeaTrack = source.nmeaOziTrackOptions();
-            break;
-        case ConversionKind::OziTrackToAlmap:
-        case ConversionKind::NmeaToAlmap:
-            break;
-    }
-    return options;
+Converter tableConverter() {
+    return [](ConversionKind kind, const std::filesystem::path& input,
+              const ConversionOptions& options) {
+        const SystemClock clock;
+        const TextEncoding encoding = TextEncoding::system();
+        return convertFile(kind, input, options, ConversionContext{clock, encoding});
+    };
 }
 
-ConverterTable standardConverters(std::shared_ptr<const Clock> clock) {
-    ConverterTable table;
-    for (int value = 0; value < kConversionKindCount; ++value) {
-        table[value] = [kind = static_cast<ConversionKind>(value), clock](
-                           const std::filesystem::path& inputPath,
-                           const ConversionOptions& options) {
-            convertFile(kind, inputPath, options, *clock);
-        };
-    }
-    return table;
-}
-
-bool runBatch(ConversionKind kind, FileList& list, const OptionsSource& options,
-              const ConverterTable& converters, MessageDialog& messages) {
-    const Converter& convert = converters[static_cast<int>(kind)];
-    const int lastRow = list.rowCount() - 1;
-    for (int row = 1; row <= lastRow; ++row) {
-        const auto inputPath = inputPathOf(list.row(row));
+BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::path>& inputs,
+                      const OptionsReader& readOptions, const Converter& convert,
+                      const RowHook& onRow) {
+    const auto tell = [&onRow](std::size_t row, RowEvent event) {
+        if (onRow) onRow(row, event);
+    };
+    BatchOutcome outcome;
+    for (std::size_t row = 0; row < inputs.size(); ++row) {
+        tell(row, RowEvent::Started);
         try {
-            convert(inputPath, optionsFor(kind, options));
-        } catch (const std::exception& failure) {
-            messages.show(failureMessage(inputPath, failure));
-            return false;
+            convert(kind, inputs[row], readOptions());
+        } catch (const ConversionCancelled&) {
+            outcome.cancelled = true;
+            tell(row, RowEvent::Cancelled);
+            return outcome;
+        } catch (const std::exception&) {
+            outcome.failedInput = inputs[row];
+            outcome.failure = std::current_exception();
+            tell(row, RowEvent::Failed);
+            return outcome;
         }
-        list.setCell(row, FileList::kConversion, std::string(kConvertedMark));
+        ++outcome.converted;
+        tell(row, RowEvent::Converted);
     }
-    messages.show(
-        {std::string(kCompletionText), std::string(kCompletionTitle), MessageIcon::Information});
-    return true;
+    return outcome;
+}
+
+std::optional<Message> messageFor(const BatchOutcome& outcome) {
+    if (outcome.cancelled) return std::nullopt;
+    if (outcome.failure) {
+        return Message{failureText(*outcome.failedInput, outcome.failure),
+                       std::string(kFailureTitle), MessageIcon::Critical};
+    }
+    return Message{std::string(kCompletionText), std::string(kCompletionTitle),
+                   MessageIcon::Information};
 }
 
 }  // namespace morlindo

@@ -1,20 +1,20 @@
-// The batch driver behind every convert button: converts the files of the
-// list top to bottom with the conversion of one tab, marks each row
-// "Converted", and ends with the completion message. The options are read
-// from the window just before each file, so every file sees the controls as
-// they stand when it is converted.
+// The batch behind every convert button: converts the listed files top to
+// bottom with the conversion of one tab, reading the tab's options just
+// before each file (so every file sees the controls as they stand when it is
+// converted), and stops at the first file that fails. The front end learns
+// of each row through a hook and words the outcome with messageFor.
 #pragma once
 
-#include <array>
+#include <cstddef>
+#include <exception>
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
-#include "batch/conversion_kind.h"
-#include "batch/file_list.h"
 #include "batch/message_dialog.h"
-#include "io/clock.h"
+#include "convert/conversions.h"
 
 namespace morlindo {
 
@@ -22,35 +22,36 @@ inline constexpr std::string_view kCompletionText = "정상적으로 변환이 �
 inline constexpr std::string_view kCompletionTitle = "변환완료";
 inline constexpr std::string_view kFailureTitle = "변환 오류";
 
-// Where the options of each conversion come from: the option controls of
-// the conversion's tab.
-class OptionsSource {
-public:
-    virtual ~OptionsSource() = default;
-    virtual OziTrackOptions oziTrackOptions() const = 0;
-    virtual OziRouteOptions oziRouteOptions() const = 0;
-    virtual OziWaypointOptions oziWaypointOptions() const = 0;
-    virtual NmeaOziTrackOptions nmeaOziTrackOptions() const = 0;
+// Converts one file with one conversion and its options.
+using Converter = std::function<ConversionResult(
+    ConversionKind kind, const std::filesystem::path& input, const ConversionOptions& options)>;
+// The options of the tab, as its controls stand.
+using OptionsReader = std::function<ConversionOptions()>;
+
+enum class RowEvent { Started, Converted, Failed, Cancelled };
+using RowHook = std::function<void(std::size_t row, RowEvent event)>;
+
+// The conversions of the table, with the system's clock and code page.
+Converter tableConverter();
+
+struct BatchOutcome {
+    std::size_t converted = 0;  // rows converted, from the top
+    bool cancelled = false;
+    // The failing row's input and what it failed with; empty when none failed.
+    std::optional<std::filesystem::path> failedInput;
+    std::exception_ptr failure;
 };
 
-// The options record of one kind filled from the source; the records of
-// the other kinds keep their defaults, and the source is asked nothing for
-// the kinds that have no options.
-ConversionOptions optionsFor(ConversionKind kind, const OptionsSource& source);
+// Converts every input in order. A failing file stops the batch at its row;
+// so does a converter that throws ConversionCancelled. Nothing is caught
+// but what a conversion throws.
+BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::path>& inputs,
+                      const OptionsReader& readOptions, const Converter& convert = tableConverter(),
+                      const RowHook& onRow = {});
 
-// One converter per kind, indexed by the kind's value.
-using Converter =
-    std::function<void(const std::filesystem::path& inputPath, const ConversionOptions& options)>;
-using ConverterTable = std::array<Converter, kConversionKindCount>;
-
-// The six real conversions, stamping times from the given clock.
-ConverterTable standardConverters(std::shared_ptr<const Clock> clock);
-
-// Converts every file row. A failing file stops the batch at its row: the
-// rows before keep "Converted", the failing and later rows keep their status,
-// a message box under kFailureTitle names the file and the reason, and the
-// completion message is not shown. Returns whether every row converted.
-bool runBatch(ConversionKind kind, FileList& list, const OptionsSource& options,
-              const ConverterTable& converters, MessageDialog& messages);
+// The message box that ends a batch: the completion message, or, under
+// kFailureTitle, the file, the line where known and the reason. A cancelled
+// batch has none.
+std::optional<Message> messageFor(const BatchOutcome& outcome);
 
 }  // namespace morlindo

@@ -19,6 +19,82 @@ std::string lowercase(std::string text) {
     return text;
 }
 
+bool isSource(FileKind kind) {
+    for (const Conversion& row : conversions()) {
+        for (const FileKind source : row.sources) {
+            if (source == kind) return true;
+        }
+    }
+    return false;
+}
+
+bool isTarget(FileKind kind) {
+    for (const Conversion& row : conversions()) {
+        if (row.target == kind) return true;
+    }
+    return false;
+}
+
+// "a, b or c": the words joined as a sentence lists them, or with the
+// separator given ("a|b|c").
+std::string joinedWords(const std::vector<std::string>& words, std::string_view separator = {}) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) {
+            text += !separator.empty()      ? std::string(separator)
+                    : i + 1 == words.size() ? std::string(" or ")
+                                            : std::string(", ");
+        }
+        text += words[i];
+    }
+    return text;
+}
+
+// The short names (or, with prefix ".", the extensions) of the kinds that
+// pass the test, in the table's order.
+std::string kindNames(bool (*test)(FileKind), std::string_view prefix = {},
+                      std::string_view separator = {}) {
+    std::vector<std::string> names;
+    for (const FileKindInfo& info : fileKinds()) {
+        if (test(info.kind)) names.push_back(std::string(prefix) + std::string(info.shortName));
+    }
+    return joinedWords(names, separator);
+}
+
+// The short names of the kinds a source converts to.
+std::vector<std::string> targetsOf(FileKind source) {
+    std::vector<std::string> names;
+    for (const FileKindInfo& info : fileKinds()) {
+        if (conversionBetween(source, info.kind)) names.emplace_back(info.shortName);
+    }
+    return names;
+}
+
+// "alr converts to plt, rte or wpt, plt to alr, nmea to alr or plt".
+std::string whatConvertsToWhat() {
+    std::string text;
+    for (const FileKindInfo& info : fileKinds()) {
+        if (!isSource(info.kind)) continue;
+        text += text.empty() ? std::string(info.shortName) + " converts to "
+                             : ", " + std::string(info.shortName) + " to ";
+        text += joinedWords(targetsOf(info.kind));
+    }
+    return text;
+}
+
+// One line of the help's list of kinds: "  alr   AlMap track   -> plt, rte, wpt".
+std::string kindLine(const FileKindInfo& info) {
+    std::string line = "  " + std::string(info.shortName);
+    line.resize(8, ' ');
+    line += info.description;
+    const auto targets = targetsOf(info.kind);
+    if (!targets.empty()) {
+        line.resize(32, ' ');
+        line += "-> " + joinedWords(targets, ", ");
+    }
+    return line + "\n";
+}
+
 // Characters, not bytes, of UTF-8 text.
 std::size_t characterCount(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
@@ -35,16 +111,6 @@ std::optional<int> parseWholeNumber(const std::string& text) {
         return std::nullopt;
     }
     return value;
-}
-
-std::optional<FileKind> fileKindNamed(const std::string& name) {
-    static const std::map<std::string, FileKind> kinds{{"alr", FileKind::AlmapTrack},
-                                                       {"plt", FileKind::OziTrack},
-                                                       {"rte", FileKind::OziRoute},
-                                                       {"wpt", FileKind::OziWaypoints},
-                                                       {"nmea", FileKind::NmeaLog}};
-    const auto found = kinds.find(lowercase(name));
-    return found == kinds.end() ? std::nullopt : std::optional(found->second);
 }
 
 std::optional<DateTime> parseLocalTime(const std::string& text) {
@@ -91,17 +157,16 @@ const std::map<std::string, OptionHandler>& valueOptions() {
         {"--to",
          [](Request& r, const std::string& v) {
              const auto kind = fileKindNamed(v);
-             if (!kind || *kind == FileKind::NmeaLog) {
-                 throw UsageError("--to takes plt, rte, wpt or alr, not \"" + v + "\"");
+             if (!kind || !isTarget(*kind)) {
+                 throw UsageError("--to takes " + kindNames(isTarget) + ", not \"" + v + "\"");
              }
              r.target = *kind;
          }},
         {"--from",
          [](Request& r, const std::string& v) {
              const auto kind = fileKindNamed(v);
-             if (!kind || (*kind != FileKind::AlmapTrack && *kind != FileKind::OziTrack &&
-                           *kind != FileKind::NmeaLog)) {
-                 throw UsageError("--from takes alr, plt or nmea, not \"" + v + "\"");
+             if (!kind || !isSource(*kind)) {
+                 throw UsageError("--from takes " + kindNames(isSource) + ", not \"" + v + "\"");
              }
              r.source = *kind;
          }},
@@ -138,16 +203,14 @@ const std::map<std::string, OptionHandler>& valueOptions() {
         {"--route-name",
          [](Request& r, const std::string& v) {
              requireLength("--route-name", v, 8);
-             r.options.route.routeName = systemTextFromUtf8(v);
+             r.options.route.routeName = v;
          }},
         {"--route-description",
-         [](Request& r, const std::string& v) {
-             r.options.route.routeDescription = systemTextFromUtf8(v);
-         }},
+         [](Request& r, const std::string& v) { r.options.route.routeDescription = v; }},
         {"--prefix",
          [](Request& r, const std::string& v) {
              requireLength("--prefix", v, 7);
-             r.options.waypoints.namePrefix = systemTextFromUtf8(v);
+             r.options.waypoints.namePrefix = v;
          }},
         {"--time-zone",
          [](Request& r, const std::string& v) {
@@ -223,7 +286,7 @@ Request parseCommandLine(const std::vector<std::string>& arguments) {
         sawTarget = sawTarget || argument == "--to";
     }
     if (request.showHelp || request.showVersion) return request;
-    if (!sawTarget) throw UsageError("say what to convert to with --to plt, rte, wpt or alr");
+    if (!sawTarget) throw UsageError("say what to convert to with --to " + kindNames(isTarget));
     if (request.files.empty()) throw UsageError("name at least one file to convert");
     return request;
 }
@@ -231,38 +294,37 @@ Request parseCommandLine(const std::vector<std::string>& arguments) {
 ConversionKind conversionFor(const Request& request, const std::filesystem::path& file) {
     std::optional<FileKind> source = request.source;
     if (!source) {
-        const auto extension = displayPath(file.extension());
-        source = extension.size() > 1 ? fileKindNamed(extension.substr(1)) : std::nullopt;
-        if (!source || *source == FileKind::OziRoute || *source == FileKind::OziWaypoints) {
+        source = fileKindOf(file);
+        if (!source || !isSource(*source)) {
             throw UsageError("cannot tell what kind of file " + displayPath(file) +
-                             " is; name it .alr, .plt or .nmea, or say --from alr, plt or nmea");
+                             " is; name it " + kindNames(isSource, ".") + ", or say --from " +
+                             kindNames(isSource));
         }
     }
     const auto kind = conversionBetween(*source, request.target);
     if (!kind) {
-        throw UsageError("cannot convert " + std::string(extensionOf(*source).substr(1)) + " to " +
-                         std::string(extensionOf(request.target).substr(1)) + " (" +
-                         displayPath(file) +
-                         "); alr converts to plt, rte or wpt, plt to alr, nmea to alr or plt");
+        throw UsageError("cannot convert " + std::string(fileKindInfo(*source).shortName) + " to " +
+                         std::string(fileKindInfo(request.target).shortName) + " (" +
+                         displayPath(file) + "); " + whatConvertsToWhat());
     }
     return *kind;
 }
 
 std::string helpText() {
-    return R"(Usage: morlindo --to {plt|rte|wpt|alr} [--from {alr|plt|nmea}] [options] FILE...
-
+    std::string text = "Usage: morlindo --to {" + kindNames(isTarget, "", "|") + "} [--from {" +
+                       kindNames(isSource, "", "|") + "}] [options] FILE...\n";
+    text += R"(
 Converts GPS track files. Each output is written beside its input, under the
 input's name up to its first "." with the new extension.
 
-  alr  -> plt, rte, wpt    AlMap track to OziExplorer track, route or waypoints
-  plt  -> alr              OziExplorer track to AlMap track
-  nmea -> alr, plt         NMEA 0183 log to AlMap or OziExplorer track
-
+)";
+    for (const FileKindInfo& info : fileKinds()) text += kindLine(info);
+    text += R"(
 The kind of each FILE comes from --from, or else from its extension.
 
 Options:
-  --to KIND                     what to convert to: plt, rte, wpt or alr
-  --from KIND                   read every FILE as alr, plt or nmea
+  --to KIND                     what to convert to
+  --from KIND                   read every FILE as this kind
   --line-width 1|2              track line width (2)
   --track-type polyline|polygon track type (polyline)
   --color COLOR                 track colour (.plt) and route colour (.rte) (red)
@@ -284,6 +346,7 @@ magenta.
 Exit status: 0 when every file converted, 1 when any failed (the others are
 still converted), 2 when the command line is wrong.
 )";
+    return text;
 }
 
 }  // namespace morlindo::cli

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "batch/conversion_kind.h"
-#include "formats/date_time.h"
+#include "convert/conversions.h"
+#include "io/civil_time.h"
 
 namespace morlindo::cli {
 
@@ -32,8 +32,8 @@ struct Request {
 
 // Reads the arguments (UTF-8, without the program name). Throws UsageError.
 // File names become paths; the texts that go into the files (route name,
-// route description, waypoint name prefix) come out in the system's code
-// page, as the converters write them.
+// route description, waypoint name prefix) stay UTF-8: the converters write
+// them in the code page of the files.
 Request parseCommandLine(const std::vector<std::string>& arguments);
 
 // The conversion for one file of the request. Throws UsageError when the

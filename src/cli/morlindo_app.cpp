@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "convert/output_path.h"
 #include "io/error.h"
+#include "io/version.h"
 
 namespace morlindo::cli {
 namespace {
@@ -39,16 +40,19 @@ int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, st
         return kExitConverted;
     }
     if (request.showVersion) {
-        out << "morlindo " << kVersion << "\n";
+        out << "morlindo " << kVersionText << "\n";
         return kExitConverted;
     }
 
     const auto clock = clockFor(request);
+    const TextEncoding encoding = TextEncoding::system();
+    const ConversionContext context{*clock, encoding};
     int status = kExitConverted;
     for (std::size_t i = 0; i < request.files.size(); ++i) {
         const auto& file = request.files[i];
         try {
-            const auto result = convertFile(kinds[i], file, request.options, *clock);
+            const auto result =
+                convertFile(kinds[i], file, request.options, context, request.source);
             if (!request.quiet) {
                 out << displayPath(file) << " -> " << displayPath(result.output) << " ("
                     << pointsText(result.points) << ")\n";

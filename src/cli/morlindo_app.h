@@ -9,8 +9,6 @@
 
 namespace morlindo::cli {
 
-inline constexpr const char* kVersion = "1.1.1";
-
 // arguments excludes the program name.
 int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 

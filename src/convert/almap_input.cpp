@@ -8,13 +8,15 @@
 
 namespace morlindo {
 
-AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t recordNumber) {
-    const AlmapTrackPoint point = reader.readAlmapPoint();
-    const char* bad = !std::isfinite(point.longitude)  ? "longitude"
-                      : !std::isfinite(point.latitude) ? "latitude"
-                                                       : nullptr;
+std::optional<AlmapTrackPoint> nextCheckedAlmapPoint(AlmapTrackReader& reader) {
+    const auto point = reader.next();
+    if (!point) return std::nullopt;
+    const char* bad = !std::isfinite(point->longitude)  ? "longitude"
+                      : !std::isfinite(point->latitude) ? "latitude"
+                                                        : nullptr;
     if (bad != nullptr) {
-        throw Error(reader.path(), "record " + std::to_string(recordNumber) + ": the " + bad +
+        throw Error(reader.path(), "record " + std::to_string(reader.recordsRead()) + ": the " +
+                                       bad +
                                        " is not a finite number; this is not an AlMap track file");
     }
     return point;
@@ -28,22 +30,21 @@ void appendPrintedCoordinates(std::string& line, double latitude, double longitu
 
 ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
                                         const std::filesystem::path& extension,
+                                        const ConversionContext& context,
                                         const WriteTextHeader& writeHeader,
                                         const AppendPointLine& appendPointLine) {
-    AlmapTrackReader reader(inputPath);
+    AlmapTrackReader reader(inputPath, context.progress);
     const auto outputPath = outputPathFor(inputPath, extension);
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);
 
     const std::uint64_t count = reader.recordCount();
     writeHeader(output, count);
-    reader.skipAlmapHeader();
 
     std::string line;
-    for (std::uint64_t record = 1; record <= count; ++record) {
-        const AlmapTrackPoint point = readCheckedAlmapPoint(reader, record);
+    while (const auto point = nextCheckedAlmapPoint(reader)) {
         line.clear();
-        appendPointLine(line, record, point.latitude, point.longitude);
+        appendPointLine(line, reader.recordsRead(), point->latitude, point->longitude);
         output.writeLine(line);
     }
     output.commit();

@@ -8,16 +8,19 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 #include "formats/almap_track.h"
 #include "io/output_file.h"
 
 namespace morlindo {
 
-// Reads the next record; recordNumber counts from 1 and goes into the error.
-AlmapTrackPoint readCheckedAlmapPoint(AlmapTrackReader& reader, std::uint64_t recordNumber);
+// The next record, or nullopt after the last; a record whose coordinates
+// are not finite is an Error naming its number (from 1).
+std::optional<AlmapTrackPoint> nextCheckedAlmapPoint(AlmapTrackReader& reader);
 
 // Writes the header lines; pointCount is the number of point lines to come.
 using WriteTextHeader = std::function<void(OutputFile& output, std::uint64_t pointCount)>;
@@ -34,6 +37,7 @@ void appendPrintedCoordinates(std::string& line, double latitude, double longitu
 // the header, then one line per record in record order, nothing skipped.
 ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
                                         const std::filesystem::path& extension,
+                                        const ConversionContext& context,
                                         const WriteTextHeader& writeHeader,
                                         const AppendPointLine& appendPointLine);
 

@@ -11,9 +11,9 @@ namespace {
 std::string printed(std::int64_t value) { return printStyleNumber(value); }
 
 // "R", route number 0, name, description, colour.
-std::string routeLine(const OziRouteOptions& options) {
-    return "R," + printed(0) + "," + options.routeName + "," + options.routeDescription + "," +
-           printed(options.routeColor);
+std::string routeLine(const OziRouteOptions& options, const TextEncoding& encoding) {
+    return "R," + printed(0) + "," + encoding.fromUtf8(options.routeName) + "," +
+           encoding.fromUtf8(options.routeDescription) + "," + printed(options.routeColor);
 }
 
 // Fields 8 to 15 of a route waypoint line, the same for every point: no date,
@@ -28,13 +28,14 @@ std::string waypointLineTail(const OziRouteOptions& options) {
 }  // namespace
 
 ConversionResult convertAlmapToOziRoute(const std::filesystem::path& inputPath,
-                                        const OziRouteOptions& options) {
+                                        const OziRouteOptions& options,
+                                        const ConversionContext& context) {
     const auto writeHeader = [&](OutputFile& output, std::uint64_t) {
         output.writeLine("OziExplorer Route File Version 1.0");
         output.writeLine("WGS 84");
         output.writeLine("reserved 1");
         output.writeLine("reserved 2");
-        output.writeLine(routeLine(options));
+        output.writeLine(routeLine(options, context.encoding));
     };
     const std::string head = "W," + printed(0) + ",";
     const std::string tail = waypointLineTail(options);
@@ -50,7 +51,7 @@ ConversionResult convertAlmapToOziRoute(const std::filesystem::path& inputPath,
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
-    return convertAlmapToTextFile(inputPath, ".rte", writeHeader, appendPointLine);
+    return convertAlmapToTextFile(inputPath, ".rte", context, writeHeader, appendPointLine);
 }
 
 }  // namespace morlindo

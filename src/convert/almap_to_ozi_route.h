@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 
 namespace morlindo {
 
+// Texts are UTF-8; they are written in the context's code page.
 struct OziRouteOptions {
     std::string routeName = "R0";
     std::string routeDescription;
@@ -19,6 +21,7 @@ struct OziRouteOptions {
 };
 
 ConversionResult convertAlmapToOziRoute(const std::filesystem::path& inputPath,
-                                        const OziRouteOptions& options);
+                                        const OziRouteOptions& options,
+                                        const ConversionContext& context);
 
 }  // namespace morlindo

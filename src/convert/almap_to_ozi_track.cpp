@@ -4,8 +4,8 @@
 
 #include "convert/almap_input.h"
 #include "convert/output_path.h"
+#include "formats/date_time.h"
 #include "formats/number_text.h"
-#include "io/system_text.h"
 
 namespace morlindo {
 namespace {
@@ -21,23 +21,25 @@ std::string pointLineTail(const DateTime& stamp) {
 }  // namespace
 
 ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
-                                        const OziTrackOptions& options, const Clock& clock) {
+                                        const OziTrackOptions& options,
+                                        const ConversionContext& context) {
     const auto writeHeader = [&](OutputFile& output, std::uint64_t count) {
-        writeOziTrackHeader(output, " reserved 3", options, systemText(baseNameOf(inputPath)),
+        writeOziTrackHeader(output, " reserved 3", options,
+                            context.encoding.fromPath(baseNameOf(inputPath)),
                             printStyleNumber(static_cast<std::int64_t>(count)));
     };
     std::optional<DateTime> stamp;
     std::string tail;
     const auto appendPointLine = [&](std::string& line, std::uint64_t, double latitude,
                                      double longitude) {
-        if (const DateTime now = clock.now(); now != stamp) {
+        if (const DateTime now = context.clock.now(); now != stamp) {
             stamp = now;
             tail = pointLineTail(now);
         }
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
-    return convertAlmapToTextFile(inputPath, ".plt", writeHeader, appendPointLine);
+    return convertAlmapToTextFile(inputPath, ".plt", context, writeHeader, appendPointLine);
 }
 
 }  // namespace morlindo

@@ -5,13 +5,14 @@
 
 #include <filesystem>
 
+#include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 #include "formats/ozi_track.h"
-#include "io/clock.h"
 
 namespace morlindo {
 
 ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
-                                        const OziTrackOptions& options, const Clock& clock);
+                                        const OziTrackOptions& options,
+                                        const ConversionContext& context);
 
 }  // namespace morlindo

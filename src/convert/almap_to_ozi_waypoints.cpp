@@ -20,7 +20,8 @@ std::string waypointLineTail(const OziWaypointOptions& options) {
 }  // namespace
 
 ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPath,
-                                            const OziWaypointOptions& options) {
+                                            const OziWaypointOptions& options,
+                                            const ConversionContext& context) {
     const auto writeHeader = [](OutputFile& output, std::uint64_t) {
         output.writeLine("OziExplorer Waypoint File Version 1.1");
         output.writeLine("WGS 84");
@@ -28,19 +29,20 @@ ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPa
         output.writeLine("garmin");
     };
     const std::string tail = waypointLineTail(options);
+    const std::string prefix = context.encoding.fromUtf8(options.namePrefix);
     // The number, the name (prefix and the number of at least three digits,
     // "WPT001"; numbers go on past 32767), latitude, longitude, then the tail.
     const auto appendPointLine = [&](std::string& line, std::uint64_t number, double latitude,
                                      double longitude) {
         appendPrintStyleNumber(line, static_cast<std::int64_t>(number));
         line += ',';
-        line += options.namePrefix;
+        line += prefix;
         appendMaskedNumber(line, static_cast<double>(number), kMaskThreeDigits);
         line += ',';
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
-    return convertAlmapToTextFile(inputPath, ".wpt", writeHeader, appendPointLine);
+    return convertAlmapToTextFile(inputPath, ".wpt", context, writeHeader, appendPointLine);
 }
 
 }  // namespace morlindo

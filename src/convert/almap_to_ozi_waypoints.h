@@ -6,17 +6,19 @@
 #include <filesystem>
 #include <string>
 
+#include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 
 namespace morlindo {
 
 struct OziWaypointOptions {
-    std::string namePrefix = "WPT";
+    std::string namePrefix = "WPT";        // UTF-8; written in the context's code page
     std::int32_t waypointForeColor = 255;  // colours are 0x00BBGGRR
     std::int32_t waypointBackColor = 16777215;
 };
 
 ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPath,
-                                            const OziWaypointOptions& options);
+                                            const OziWaypointOptions& options,
+                                            const ConversionContext& context);
 
 }  // namespace morlindo

@@ -7,8 +7,9 @@
 
 namespace morlindo {
 
-ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath) {
-    NmeaLogReader reader(inputPath);
+ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath,
+                                    const ConversionContext& context) {
+    NmeaLogReader reader(inputPath, context.progress);
     const auto outputPath = outputPathFor(inputPath, ".alr");
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "convert/output_path.h"
+#include "formats/date_time.h"
 #include "formats/nmea_log.h"
 #include "formats/number_text.h"
 #include "io/error.h"
 #include "io/output_file.h"
-#include "io/system_text.h"
 
 namespace morlindo {
 namespace {
@@ -48,8 +48,9 @@ void appendPointTimeFields(std::string& fields, const DateTime& local) {
 }  // namespace
 
 ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
-                                       const NmeaOziTrackOptions& options) {
-    NmeaLogReader reader(inputPath);
+                                       const NmeaOziTrackOptions& options,
+                                       const ConversionContext& context) {
+    NmeaLogReader reader(inputPath, context.progress);
     const auto outputPath = outputPathFor(inputPath, ".plt");
     ensureOutputIsNotInput(inputPath, outputPath);
 
@@ -60,8 +61,8 @@ ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
     reader.rewind();
 
     OutputFile output(outputPath);
-    writeOziTrackHeader(output, "reserved 3", options, systemText(baseNameOf(inputPath)),
-                        std::to_string(count));
+    writeOziTrackHeader(output, "reserved 3", options,
+                        context.encoding.fromPath(baseNameOf(inputPath)), std::to_string(count));
 
     std::uint64_t written = 0;
     std::optional<DateTime> lastTime;

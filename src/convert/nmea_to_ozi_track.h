@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 #include "formats/ozi_track.h"
 
@@ -16,6 +17,7 @@ struct NmeaOziTrackOptions : OziTrackOptions {
 };
 
 ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
-                                       const NmeaOziTrackOptions& options);
+                                       const NmeaOziTrackOptions& options,
+                                       const ConversionContext& context);
 
 }  // namespace morlindo

@@ -7,10 +7,11 @@
 
 namespace morlindo {
 
-ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath) {
+ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath,
+                                        const ConversionContext& context) {
     // Opening the reader reads the header, so a file that is not a track
     // fails before any output is begun.
-    OziTrackReader reader(inputPath);
+    OziTrackReader reader(inputPath, context.progress);
     const auto outputPath = outputPathFor(inputPath, ".alr");
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);

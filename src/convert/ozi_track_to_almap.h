@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 
 namespace morlindo {
 
-ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath);
+ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath,
+                                        const ConversionContext& context);
 
 }  // namespace morlindo

@@ -39,12 +39,14 @@ std::uint64_t almapRecordCount(std::uint64_t fileLength) {
                                             : (fileLength - kAlmapSignatureSize) / kAlmapRecordSize;
 }
 
-AlmapTrackReader::AlmapTrackReader(const std::filesystem::path& path)
-    : file_(path), recordCount_(almapRecordCount(file_.size())) {}
+AlmapTrackReader::AlmapTrackReader(const std::filesystem::path& path, ReadProgress* progress)
+    : file_(path, progress), recordCount_(almapRecordCount(file_.size())) {
+    if (recordCount_ > 0) file_.seek(kAlmapSignatureSize);
+}
 
-void AlmapTrackReader::skipAlmapHeader() { file_.seek(kAlmapSignatureSize); }
-
-AlmapTrackPoint AlmapTrackReader::readAlmapPoint() {
+std::optional<AlmapTrackPoint> AlmapTrackReader::next() {
+    if (recordsRead_ == recordCount_) return std::nullopt;
+    ++recordsRead_;
     std::array<char, kAlmapRecordSize> record;
     file_.readExactly(record.data(), record.size());
     AlmapTrackPoint point;

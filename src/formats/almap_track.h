@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #include "io/input_file.h"
 #include "io/output_file.h"
@@ -32,31 +33,34 @@ inline constexpr std::uint64_t kAlmapRecordSize = 32;
 // Records in a file of the given length: (length - 13) / 32, 0 below 13.
 std::uint64_t almapRecordCount(std::uint64_t fileLength);
 
-// Reads a track record by record. The signature is skipped, not checked: any
-// file is read from byte 13 on.
+// Reads a track record by record, from the first record on: the signature
+// is skipped, not checked, so any file is read from byte 13 on.
 class AlmapTrackReader {
 public:
-    // openAlmapTrack: opens an existing file and counts its records.
-    explicit AlmapTrackReader(const std::filesystem::path& path);
+    // Opens an existing file and counts its records; progress, when given,
+    // hears how far it has been read.
+    explicit AlmapTrackReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
     std::uint64_t recordCount() const noexcept { return recordCount_; }
+    // Records returned so far: the number of the last one, from 1.
+    std::uint64_t recordsRead() const noexcept { return recordsRead_; }
     const std::filesystem::path& path() const noexcept { return file_.path(); }
 
-    void skipAlmapHeader();
-    // Reads the next record. Throws Error when the file ends early (it shrank
-    // while being read).
-    AlmapTrackPoint readAlmapPoint();
+    // The next record; nullopt after the last whole one. Throws Error when
+    // the file ends early (it shrank while being read).
+    std::optional<AlmapTrackPoint> next();
 
 private:
     InputFile file_;
     std::uint64_t recordCount_;
+    std::uint64_t recordsRead_ = 0;
 };
 
 // Writes a track into an output file: the signature at once, then one record
 // per point with the fixed trailing values.
 class AlmapTrackWriter {
 public:
-    // createAlmapTrack: writes the signature.
+    // Writes the signature.
     explicit AlmapTrackWriter(OutputFile& output);
 
     void writeAlmapPoint(double longitude, double latitude);

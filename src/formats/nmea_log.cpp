@@ -82,7 +82,8 @@ std::optional<DateTime> rmcTime(std::string_view time, std::string_view date) {
 
 }  // namespace
 
-NmeaLogReader::NmeaLogReader(const std::filesystem::path& path) : file_(path), lines_(file_) {}
+NmeaLogReader::NmeaLogReader(const std::filesystem::path& path, ReadProgress* progress)
+    : file_(path, progress), lines_(file_) {}
 
 bool NmeaLogReader::nextLine(std::string_view& line) {
     while (lines_.next(line)) {

@@ -31,7 +31,8 @@ struct NmeaFix {
 // UTF-8 byte-order mark before the first line is skipped.
 class NmeaLogReader {
 public:
-    explicit NmeaLogReader(const std::filesystem::path& path);
+    // progress, when given, hears how far the log has been read.
+    explicit NmeaLogReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
     // The paired reading: a GGA sentence with a position, completed by the
     // next RMC sentence after it, whatever lies between (other GGA sentences

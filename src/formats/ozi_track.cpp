@@ -47,7 +47,8 @@ void writeOziTrackHeader(OutputFile& output, std::string_view reservedLine,
     output.writeLine(countText);
 }
 
-OziTrackReader::OziTrackReader(const std::filesystem::path& path) : file_(path), lines_(file_) {
+OziTrackReader::OziTrackReader(const std::filesystem::path& path, ReadProgress* progress)
+    : file_(path, progress), lines_(file_) {
     std::string_view line;
     for (int number = 1; number <= 6; ++number) {
         if (!lines_.next(line)) {

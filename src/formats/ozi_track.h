@@ -47,7 +47,8 @@ struct OziTrackPoint {
 // file and the line.
 class OziTrackReader {
 public:
-    explicit OziTrackReader(const std::filesystem::path& path);
+    // progress, when given, hears how far the file has been read.
+    explicit OziTrackReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
     // The next point; false after the last one.
     bool next(OziTrackPoint& point);

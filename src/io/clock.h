@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "formats/date_time.h"
+#include "io/civil_time.h"
 
 namespace morlindo {
 

@@ -7,10 +7,19 @@
 #include "io/byte_scan.h"
 #include "io/error.h"
 #include "io/native_file.h"
+#include "io/read_progress.h"
 
 namespace morlindo {
 
-InputFile::InputFile(std::filesystem::path path) : path_(std::move(path)) {
+namespace {
+
+// Progress is told at most this often: a record reader reads 32 bytes at a time.
+constexpr std::uint64_t kProgressStep = 256 * 1024;
+
+}  // namespace
+
+InputFile::InputFile(std::filesystem::path path, ReadProgress* progress)
+    : path_(std::move(path)), progress_(progress) {
     std::error_code status;
     const auto type = std::filesystem::status(path_, status).type();
     if (type == std::filesystem::file_type::directory) {
@@ -45,7 +54,13 @@ std::size_t InputFile::read(char* destination, std::size_t count) {
         if (position_ + got < size_) throw endedEarly();
     }
     position_ += got;
+    if (progress_ != nullptr && (position_ >= nextReport_ || position_ >= size_)) reportProgress();
     return got;
+}
+
+void InputFile::reportProgress() {
+    nextReport_ = position_ + kProgressStep;
+    progress_->advanced(position_, size_);
 }
 
 void InputFile::readExactly(char* destination, std::size_t count) {
@@ -57,6 +72,7 @@ void InputFile::seek(std::uint64_t offset) {
         throw Error(path_, "cannot read it: " + systemReason(errno));
     }
     position_ = offset;
+    nextReport_ = offset;
 }
 
 Error InputFile::endedEarly() const {

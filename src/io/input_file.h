@@ -12,13 +12,15 @@
 namespace morlindo {
 
 class Error;
+class ReadProgress;
 
 // An existing regular file opened for reading. Throws Error when the path is
 // missing, a folder or anything else but a regular file, or unreadable, and
 // when the file turns out shorter than its length at opening.
 class InputFile {
 public:
-    explicit InputFile(std::filesystem::path path);
+    // progress, when given, hears how far the file has been read.
+    explicit InputFile(std::filesystem::path path, ReadProgress* progress = nullptr);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
@@ -36,11 +38,14 @@ public:
 
 private:
     Error endedEarly() const;
+    void reportProgress();
 
     std::filesystem::path path_;
     std::FILE* file_ = nullptr;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
+    ReadProgress* progress_ = nullptr;
+    std::uint64_t nextReport_ = 0;
 };
 
 // Splits a text file into lines. A line ends at CR LF, at a lone CR or at a

@@ -42,6 +42,15 @@ std::string systemTextFromUtf8(std::string_view utf8) {
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) { return wideFromUtf8(utf8); }
 
+std::filesystem::path pathFromSystemText(std::string_view text) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), size);
+    return wide;
+}
+
 #else
 
 std::string systemText(const std::filesystem::path& name) { return name.native(); }
@@ -49,6 +58,8 @@ std::string systemText(const std::filesystem::path& name) { return name.native()
 std::string systemTextFromUtf8(std::string_view utf8) { return std::string(utf8); }
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) { return std::string(utf8); }
+
+std::filesystem::path pathFromSystemText(std::string_view text) { return std::string(text); }
 
 #endif
 

@@ -24,6 +24,9 @@ std::string systemText(const std::filesystem::path& name);
 // system's code page.
 std::string systemTextFromUtf8(std::string_view utf8);
 
+// A path named in text of the system's code page, as systemText gives it.
+std::filesystem::path pathFromSystemText(std::string_view text);
+
 // A path named in UTF-8. On Windows it becomes the UTF-16 path of the system
 // calls; elsewhere the bytes are the path.
 std::filesystem::path pathFromUtf8(std::string_view utf8);

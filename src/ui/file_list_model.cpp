@@ -1,13 +1,16 @@
 #include "ui/file_list_model.h"
 
+#include <QDir>
+
 #include "ui/qt_text.h"
 
 namespace morlindo::ui {
 namespace {
 
-Qt::Alignment alignmentOf(ColumnAlignment alignment) {
-    return Qt::AlignVCenter |
-           (alignment == ColumnAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+// The folder of a file as the list shows it: without a trailing separator,
+// unless it is a root folder.
+QString folderText(const std::filesystem::path& input) {
+    return QDir::toNativeSeparators(qStringOf(input.parent_path()));
 }
 
 }  // namespace
@@ -20,47 +23,59 @@ FileListModel::FileListModel(FileList& list, QObject* parent)
 FileListModel::~FileListModel() { list_.setObserver(nullptr); }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : list_.rowCount() - 1;
+    return parent.isValid() ? 0 : static_cast<int>(list_.size());
 }
 
 int FileListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(list_.columns().size());
+    return parent.isValid() ? 0 : static_cast<int>(kFileListColumns.size());
+}
+
+QString FileListModel::cellText(const BatchEntry& entry, int row, int column) const {
+    switch (column) {
+        case kNumber:
+            return QString::number(row + 1);
+        case kFolder:
+            return folderText(entry.input);
+        case kFileName:
+            return qStringOf(entry.input.filename());
+        default:
+            return entry.state == EntryState::Converted ? QStringLiteral("Converted") : QString();
+    }
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole) return fromSystemText(list_.cell(index.row() + 1, index.column()));
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const BatchEntry& entry = list_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) return cellText(entry, index.row(), index.column());
     if (role == Qt::TextAlignmentRole) {
-        return alignmentOf(list_.columns()[index.column()].alignment).toInt();
+        return (kFileListColumns[static_cast<std::size_t>(index.column())].alignment |
+                Qt::AlignVCenter)
+            .toInt();
     }
     return {};
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 ||
-        section >= static_cast<int>(list_.columns().size())) {
-        return {};
-    }
-    if (role == Qt::DisplayRole) return fromSystemText(list_.cell(0, section));
-    if (role == Qt::TextAlignmentRole) {
-        return alignmentOf(list_.columns()[section].alignment).toInt();
-    }
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    const FileListColumn& column = kFileListColumns[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) return QString::fromLatin1(column.caption);
+    if (role == Qt::TextAlignmentRole) return (column.alignment | Qt::AlignVCenter).toInt();
     return {};
 }
 
-void FileListModel::fileListReset() {
-    // The list has already changed; a reset makes every view ask again.
-    beginResetModel();
-    endResetModel();
+void FileListModel::fileListAboutToReset() { beginResetModel(); }
+
+void FileListModel::fileListReset() { endResetModel(); }
+
+void FileListModel::fileListAboutToAppend(std::size_t first, std::size_t count) {
+    beginInsertRows({}, static_cast<int>(first), static_cast<int>(first + count - 1));
 }
 
-void FileListModel::fileListCellChanged(int row, int column) {
-    if (row == 0) {
-        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
-        return;
-    }
-    const QModelIndex changed = index(row - 1, column);
-    Q_EMIT dataChanged(changed, changed);
+void FileListModel::fileListAppended() { endInsertRows(); }
+
+void FileListModel::fileListEntryChanged(std::size_t index) {
+    const int row = static_cast<int>(index);
+    Q_EMIT dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
 }
 
 }  // namespace morlindo::ui

@@ -1,19 +1,18 @@
-// The program's one window, frmTarvex: six conversion tabs with their option
-// controls above the file list, and the menus. Its handlers only pass
-// events on: to the file selection and the batch driver, which do the work,
-// and to the dialogs and message boxes it is given.
+// The program's one window, frmTarvex: a tab per conversion of the table,
+// each with its option controls, above the file list, and the menus. Its
+// handlers only pass events on: to the file selection and the batch, which
+// do the work, and to the dialogs and message boxes it is given. Controls
+// carry the object names by which tests and the rest of the window find them.
 #pragma once
 
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "batch/file_list.h"
 #include "batch/file_selection.h"
@@ -24,7 +23,6 @@
 #include "ui/settings_file.h"
 #include "ui/tab_control.h"
 #include "ui/tab_page.h"
-#include "ui/waypoint_naming_group.h"
 
 namespace morlindo::ui {
 
@@ -33,28 +31,13 @@ struct WindowServices {
     OpenFileDialog& fileDialog;
     MessageDialog& messages;
     ColorDialog& colors;
-    ConverterTable converters;
+    Converter converter;
     SettingsFile settings;
     // Ends the program at once.
     std::function<void()> endProgram;
 };
 
-// A tab caption and the menu items of the "변환" menu, with the tab each
-// one makes current (-1: a separator).
-struct ConvertMenuItem {
-    const char* caption;
-    int tab;
-};
-inline constexpr std::array<ConvertMenuItem, 6> kConvertMenuItems{{
-    {"Almap Track -> Ozi Track", 0},
-    {"Almap Track -> Ozi WayPoint", 2},
-    {"Almap Track -> Ozi Route", 1},
-    {nullptr, -1},
-    {"Ozi Track -> Almap Track", 3},
-    {"Nmea Data -> Almap Track", 4},
-}};
-
-class FrmTarvex final : public QMainWindow, private OptionsSource {
+class FrmTarvex final : public QMainWindow {
 public:
     explicit FrmTarvex(WindowServices services, QWidget* parent = nullptr);
     ~FrmTarvex() override;
@@ -73,79 +56,44 @@ public:
     // A convert button: the batch over the list with its tab's conversion.
     void convert(ConversionKind kind);
 
-    FileList& fileList() { return fileList_; }
+    const FileList& fileList() const { return fileList_; }
     const FileSelection& fileSelection() const { return selection_; }
-
-private:
-    // Members are destroyed in reverse order: every widget is declared after
-    // the widget that holds it.
-    FileList fileList_;
-    FileSelection selection_;
-    MessageDialog& messages_;
-    ColorDialog& colors_;
-    ConverterTable converters_;
-    SettingsFile settings_;
-    std::function<void()> endProgram_;
-    bool ending_ = false;
-
-    QWidget central_;
-    QVBoxLayout centralLayout_{&central_};
-
-public:
-    TabControl SSTab1{3};
-    std::array<TabPage, kConversionKindCount> pages;
-
-    // Tab 0, AlMap track -> Ozi track.
-    QComboBox cmbLineWidth;
-    ColorSwatch shTrkColor{kRed};
-    QPushButton cmdColorSelectTrk{QStringLiteral("...")};
-    QComboBox cmbPltType;
-    // Tab 1, AlMap track -> Ozi route.
-    QLineEdit txtRteName;
-    QLineEdit txtRteDescription;
-    ColorSwatch shRteColor{kRed};
-    QPushButton cmdRteColorSelect{QStringLiteral("...")};
-    ColorSwatch shRteWptColorF{kRed};
-    QPushButton cmdRteWptColorSelectF{QStringLiteral("...")};
-    ColorSwatch shRteWptColorB{kWhite};
-    QPushButton cmdRteWptColorSelectB{QStringLiteral("...")};
-    // Tab 2, AlMap track -> Ozi waypoints.
-    ColorSwatch shWptFColor{kRed};
-    QPushButton cmdColorSelectWptF{QStringLiteral("...")};
-    ColorSwatch shWptBColor{kWhite};
-    QPushButton cmdColorSelectWptB{QStringLiteral("...")};
-    WaypointNamingGroup waypointNaming;
-    // Tab 5, NMEA -> Ozi track.
-    QComboBox cmbNLineWidth;
-    ColorSwatch shNTrkColor{kRed};
-    QPushButton cmdNtrkColorSelect{QStringLiteral("...")};
-    QComboBox cmbNTrackType;
-    QComboBox cmbNTimeZone;
-
-    FileListModel fileListModel{fileList_};
-    QTableView flxFileNames;
-
-    QMenu mnuFile{QStringLiteral("파일")};
-    QAction mnuFileOpen{QStringLiteral("파일열기")};
-    QAction mnuExit{QStringLiteral("종료")};
-    QMenu mnuConvert{QStringLiteral("변환")};
-    std::array<QAction, kConvertMenuItems.size()> mnuConvertItems;
-    QAction mnuHelp{QStringLiteral("도움말")};
 
 private:
     void buildTabs();
     void buildMenus();
     void connectHandlers();
-    void fillOptionLists();
     void applyColumnWidths();
     int twips(int value) const;
+    ConversionOptions optionsOf(ConversionKind kind) const;
+    void showRowEvent(std::size_t row, RowEvent event);
 
     void closeEvent(QCloseEvent* event) override;
 
-    OziTrackOptions oziTrackOptions() const override;
-    OziRouteOptions oziRouteOptions() const override;
-    OziWaypointOptions oziWaypointOptions() const override;
-    NmeaOziTrackOptions nmeaOziTrackOptions() const override;
+    FileList fileList_;
+    FileSelection selection_;
+    MessageDialog& messages_;
+    ColorDialog& colors_;
+    Converter converter_;
+    SettingsFile settings_;
+    std::function<void()> endProgram_;
+    bool ending_ = false;
+
+    // Widgets are destroyed in reverse order: each is declared after the
+    // widget that holds it.
+    QWidget central_;
+    QVBoxLayout centralLayout_{&central_};
+    TabControl tabs_{3};
+    std::vector<std::unique_ptr<TabPage>> pages_;
+    FileListModel fileListModel_{fileList_};
+    QTableView fileView_;
+
+    QMenu fileMenu_{QStringLiteral("파일")};
+    QAction openAction_{QStringLiteral("파일열기")};
+    QAction exitAction_{QStringLiteral("종료")};
+    QMenu convertMenu_{QStringLiteral("변환")};
+    std::vector<std::unique_ptr<QAction>> convertActions_;
+    QAction helpAction_{QStringLiteral("도움말")};
 };
 
 }  // namespace morlindo::ui

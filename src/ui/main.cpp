@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QtMessageDialog messages;
     QtColorDialog colors;
     FrmTarvex window(WindowServices{
-        fileDialog, messages, colors, standardConverters(std::make_shared<SystemClock>()),
+        fileDialog, messages, colors, tableConverter(),
         settingsFileFor(QApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
         [] { QApplication::exit(0); }});

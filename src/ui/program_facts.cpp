@@ -1,5 +1,7 @@
 #include "ui/program_facts.h"
 
+#include "io/version.h"
+
 namespace morlindo::ui {
 namespace {
 

@@ -1,15 +1,11 @@
-// Facts about the program that the window shows: its version, the window
-// title built from it, and the text of the About box.
+// Facts about the program that the window shows: the window title built
+// from the version, and the text of the About box.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace morlindo::ui {
-
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 1;
 
 inline constexpr std::string_view kAuthorCredit = "Made by the MorlindoConverter developers";
 

@@ -3,7 +3,6 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include "ui/qt_text.h"
@@ -25,38 +24,33 @@ QMessageBox::Icon qtIconOf(MessageIcon icon) {
 
 }  // namespace
 
-QString qtNameFilter(const QString& filter) {
-    const QStringList pieces = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2) {
-        const QString& description = pieces[i];
-        const QString pattern = QLatin1Char('(') + pieces[i + 1] + QLatin1Char(')');
-        // Qt reads the pattern from the parentheses at the end of the text.
-        filters << (description.endsWith(pattern) ? description
-                                                  : description + QLatin1Char(' ') + pattern);
+QString qtNameFilters(const std::vector<FileFilter>& filters) {
+    QStringList names;
+    for (const FileFilter& filter : filters) {
+        const QString caption = fromUtf8(filter.caption);
+        const QString patterns = QLatin1Char('(') + fromUtf8(filter.patterns) + QLatin1Char(')');
+        names << (caption.endsWith(patterns) ? caption : caption + QLatin1Char(' ') + patterns);
     }
-    return filters.join(QStringLiteral(";;"));
+    return names.join(QStringLiteral(";;"));
 }
 
-std::string QtOpenFileDialog::askForFiles(const OpenFileRequest& request) {
+std::vector<std::filesystem::path> QtOpenFileDialog::askForFiles(const OpenFileRequest& request) {
     QFileDialog dialog(parentWindow());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles
                                                  : QFileDialog::ExistingFile);
-    dialog.setNameFilter(qtNameFilter(fromSystemText(request.filter)));
-    QString suffix = fromSystemText(request.defaultExtension);
+    dialog.setNameFilter(qtNameFilters(request.filters));
+    QString suffix = fromUtf8(request.defaultExtension);
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (!request.startFolder.empty()) dialog.setDirectory(fromSystemText(request.startFolder));
+    if (!request.startFolder.empty()) dialog.setDirectory(qStringOf(request.startFolder));
     if (dialog.exec() != QDialog::Accepted) return {};
 
-    // Qt answers with full paths; several chosen files share one folder.
-    const QStringList paths = dialog.selectedFiles();
-    if (paths.isEmpty()) return {};
-    const QString folder = QDir::toNativeSeparators(QFileInfo(paths.front()).absolutePath());
-    std::vector<std::string> names;
-    for (const QString& path : paths) names.push_back(systemTextOf(QFileInfo(path).fileName()));
-    return dialogAnswerFor(systemTextOf(folder), names);
+    std::vector<std::filesystem::path> files;
+    for (const QString& path : dialog.selectedFiles()) {
+        files.push_back(filePathOf(QDir::toNativeSeparators(path)));
+    }
+    return files;
 }
 
 void QtMessageDialog::show(const Message& message) {

@@ -13,9 +13,9 @@
 
 namespace morlindo::ui {
 
-// The Qt form of a filter "description|pattern|description|pattern...":
-// "Almap Track File(*.alr)|*.alr" becomes "Almap Track File(*.alr)".
-QString qtNameFilter(const QString& filter);
+// The Qt form of the filters: each caption with its patterns in parentheses
+// at the end, where Qt reads them ("Almap Track File(*.alr)"), joined by ";;".
+QString qtNameFilters(const std::vector<FileFilter>& filters);
 
 // The window the dialogs belong to; set once it exists.
 class DialogParent {
@@ -31,7 +31,7 @@ private:
 
 class QtOpenFileDialog final : public OpenFileDialog, public DialogParent {
 public:
-    std::string askForFiles(const OpenFileRequest& request) override;
+    std::vector<std::filesystem::path> askForFiles(const OpenFileRequest& request) override;
 };
 
 class QtMessageDialog final : public MessageDialog, public DialogParent {

@@ -6,6 +6,7 @@
 
 #include "io/input_file.h"
 #include "io/output_file.h"
+#include "io/system_text.h"
 #include "ui/qt_text.h"
 
 namespace morlindo::ui {
@@ -20,24 +21,24 @@ bool canCreateFilesIn(const QString& folder) {
 
 }  // namespace
 
-std::string SettingsFile::readStartFolder() const {
+std::filesystem::path SettingsFile::readStartFolder() const {
     try {
         InputFile file(path_);
         LineReader lines(file);
         std::string_view first;
-        if (lines.next(first)) return std::string(first);
+        if (lines.next(first)) return pathFromSystemText(first);
     } catch (const std::exception&) {
         // Missing or unreadable: as if there were no file.
     }
     return executableFolder_;
 }
 
-bool SettingsFile::writeStartFolder(std::string_view startFolder) const noexcept {
+bool SettingsFile::writeStartFolder(const std::filesystem::path& startFolder) const noexcept {
     try {
         std::error_code ignored;
         std::filesystem::create_directories(path_.parent_path(), ignored);
         OutputFile file(path_);
-        file.writeLine(startFolder);
+        file.writeLine(systemText(startFolder));
         file.commit();
         return true;
     } catch (const std::exception&) {
@@ -48,7 +49,7 @@ bool SettingsFile::writeStartFolder(std::string_view startFolder) const noexcept
 SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder) {
     const QString folder = canCreateFilesIn(executableFolder) ? executableFolder : userConfigFolder;
     const QString path = QDir(folder).filePath(fromUtf8(kSettingsFileName));
-    return SettingsFile(filePathOf(path), systemTextOf(QDir::toNativeSeparators(executableFolder)));
+    return SettingsFile(filePathOf(path), filePathOf(QDir::toNativeSeparators(executableFolder)));
 }
 
 }  // namespace morlindo::ui

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace morlindo::ui {
@@ -16,22 +15,22 @@ inline constexpr std::string_view kSettingsFileName = "MorlindoConverter.ini";
 class SettingsFile {
 public:
     // executableFolder is startFolder when the file has nothing to give.
-    SettingsFile(std::filesystem::path path, std::string executableFolder)
+    SettingsFile(std::filesystem::path path, std::filesystem::path executableFolder)
         : path_(std::move(path)), executableFolder_(std::move(executableFolder)) {}
 
     const std::filesystem::path& path() const { return path_; }
 
     // The file's first line. A file that is missing, empty or unreadable
     // gives the executable's folder.
-    std::string readStartFolder() const;
+    std::filesystem::path readStartFolder() const;
 
     // Replaces the file with startFolder and CR LF, creating its folder if
     // need be. Never throws: returns false when the file cannot be written.
-    bool writeStartFolder(std::string_view startFolder) const noexcept;
+    bool writeStartFolder(const std::filesystem::path& startFolder) const noexcept;
 
 private:
     std::filesystem::path path_;
-    std::string executableFolder_;
+    std::filesystem::path executableFolder_;
 };
 
 // The settings file beside the executable, or, where that folder cannot be

@@ -1,37 +1,32 @@
-// The page of one conversion tab: rows of options (caption, control and,
-// for a colour, its "..." button) on the left, the open and convert buttons
-// on the right.
+// The page of one conversion tab: its panel of option controls on the left
+// (none for a conversion without options), the open and convert buttons on
+// the right.
 #pragma once
 
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
-#include <vector>
+
+#include "ui/option_panels.h"
 
 namespace morlindo::ui {
 
 class TabPage final : public QWidget {
 public:
-    explicit TabPage(QWidget* parent = nullptr);
+    TabPage(std::unique_ptr<OptionsPanel> panel, QWidget* parent = nullptr);
 
-    // The controls stay owned by the caller and must be destroyed first.
-    void addOption(const QString& caption, QWidget& control, QWidget* button = nullptr);
-    void addOptionGroup(QWidget& group);
-
-    QPushButton cmdOpenFile{QStringLiteral("열  기")};
-    QPushButton convertButton{QStringLiteral("변  환")};
+    OptionsPanel* optionsPanel() const { return panel_.get(); }
+    QPushButton& openButton() { return openButton_; }
+    QPushButton& convertButton() { return convertButton_; }
 
 private:
     QHBoxLayout layout_{this};
-    QGridLayout options_;
     QVBoxLayout buttons_;
-    std::vector<std::unique_ptr<QLabel>> captions_;
-    std::vector<std::unique_ptr<QHBoxLayout>> pairs_;
-    int rows_ = 0;
+    std::unique_ptr<OptionsPanel> panel_;
+    QPushButton openButton_{QStringLiteral("열  기")};
+    QPushButton convertButton_{QStringLiteral("변  환")};
 };
 
 }  // namespace morlindo::ui

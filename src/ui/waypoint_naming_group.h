@@ -30,6 +30,7 @@ public:
     void txtWptNameSize_Change();
     void txtWptNamePrefix_Change();
 
+private:
     QLabel lblPrefix{QStringLiteral("Wpt Name 머리글: ")};
     QLineEdit txtWptNamePrefix;
     QLabel lblSize{QStringLiteral("Wpt Name Size: ")};
@@ -38,7 +39,6 @@ public:
     QLabel lblWptNameEx;
     QLabel lblNote{QStringLiteral("*종류에 따라 머리글의 크기를 제한")};
 
-private:
     void placeControls();
     // Cuts the prefix to the limit and makes the limit its length limit.
     void applyPrefixLimit(int limit);

@@ -8,7 +8,7 @@
 
 #include <random>
 
-#include "batch/conversion_kind.h"
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "io/error.h"
 #include "support/test_files.h"
@@ -70,13 +70,13 @@ struct Case {
 void expectOutcome(ConversionKind kind, const std::string& name, const std::string& bytes,
                    const Outcome& outcome) {
     TempDir dir;
-    const auto input = dir / ("in" + std::string(extensionOf(inputKindOf(kind))));
-    const auto output = dir / ("in" + std::string(extensionOf(outputKindOf(kind))));
+    const Conversion& row = conversion(kind);
+    const auto input = dir / ("in" + std::string(fileKindInfo(row.sources.front()).extension));
+    const auto output = dir / ("in" + std::string(fileKindInfo(row.target).extension));
     writeFile(input, bytes);
     const std::string what = name + " (conversion " + std::to_string(static_cast<int>(kind)) + ")";
     try {
-        const auto result = convertFile(kind, input, ConversionOptions{},
-                                        FixedClock(DateTime{2004, 11, 8, 15, 30, 0}));
+        const auto result = convertFile(kind, input, ConversionOptions{}, test::fixedContext());
         EXPECT_EQ(outcome.error, "") << what << " converted";
         EXPECT_EQ(result.points, outcome.points) << what;
         EXPECT_TRUE(fs::is_regular_file(output)) << what;
@@ -130,7 +130,7 @@ TEST(BadInput, OziTracksOfGarbageBinaryAndOverLongLines) {
         TempDir dir;
         writeFile(dir / "in.plt", randomBytes(4096, seed));
         EXPECT_THROW(convertFile(ConversionKind::OziTrackToAlmap, dir / "in.plt",
-                                 ConversionOptions{}, FixedClock(DateTime{})),
+                                 ConversionOptions{}, test::fixedContext()),
                      Error)
             << seed;
         EXPECT_EQ(dir.entries().size(), 1u) << seed;
@@ -182,11 +182,11 @@ TEST(BadInput, AnOverLongLineTakesNoMoreMemoryThanTheLimit) {
     }
     const long before = peakKilobytes();
     EXPECT_EQ(convertFile(ConversionKind::NmeaToOziTrack, dir / "log.nmea", ConversionOptions{},
-                          FixedClock(DateTime{}))
+                          test::fixedContext())
                   .points,
               1u);
     EXPECT_THROW(convertFile(ConversionKind::OziTrackToAlmap, dir / "t.plt", ConversionOptions{},
-                             FixedClock(DateTime{})),
+                             test::fixedContext()),
                  Error);
     EXPECT_LT(peakKilobytes() - before, 16 * 1024) << "a 32 MiB line was held in memory";
 }
@@ -207,9 +207,8 @@ TEST(BadInput, AlmapTracksBeyondTwoAndFourGibibytesAreCountedWhole) {
         if (status) GTEST_SKIP() << "this file system holds no sparse file of " << length;
         AlmapTrackReader reader(dir / "big.alr");
         EXPECT_EQ(reader.recordCount(), records);
-        reader.skipAlmapHeader();
-        EXPECT_EQ(reader.readAlmapPoint().longitude, 127.25);
-        EXPECT_EQ(reader.readAlmapPoint().longitude, 0.0);  // the hole reads as zeros
+        EXPECT_EQ(reader.next()->longitude, 127.25);
+        EXPECT_EQ(reader.next()->longitude, 0.0);  // the hole reads as zeros
     }
 }
 
@@ -221,7 +220,6 @@ TEST(BadInput, SeventyThousandPointsThroughEveryAlmapConversion) {
     for (int i = 0; i < kPoints; ++i) track.emplace_back(126 + i * 1e-5, 37 - i * 1e-5);
     TempDir dir;
     writeFile(dir / "long.alr", test::almapFile(track));
-    const FixedClock clock(DateTime{2004, 11, 8, 15, 30, 0});
     struct Expected {
         ConversionKind kind;
         const char* output;
@@ -238,8 +236,9 @@ TEST(BadInput, SeventyThousandPointsThroughEveryAlmapConversion) {
          " 70000 ,WPT70000, 36.30001 , 126.69999 ,,, 1 ,, 255 , 16777215 ,,,,,-777 \r\n"},
     };
     for (const auto& e : expected) {
-        EXPECT_EQ(convertFile(e.kind, dir / "long.alr", ConversionOptions{}, clock).points,
-                  std::uint64_t{kPoints});
+        EXPECT_EQ(
+            convertFile(e.kind, dir / "long.alr", ConversionOptions{}, test::fixedContext()).points,
+            std::uint64_t{kPoints});
         const std::string text = readFile(dir / e.output);
         EXPECT_TRUE(text.ends_with(e.lastLine)) << e.output;
         EXPECT_NE(text.find(e.countLine), std::string::npos) << e.output;

@@ -3,9 +3,10 @@
 // times, altitudes and point count of an NMEA log. Which points the readers
 // take is in the format tests; failures of the file system and odd inputs
 // are in fault_injection_test and bad_input_test.
+#include "convert/conversions.h"
+
 #include <gtest/gtest.h>
 
-#include "batch/conversion_kind.h"
 #include "convert/almap_to_ozi_track.h"
 #include "support/test_files.h"
 
@@ -14,15 +15,16 @@ namespace {
 
 using test::almapFile;
 using test::crlfLines;
+using test::fixedContext;
 using test::kGga;
 using test::kRmc;
+using test::kStamp;
 using test::oziTrackHeader;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
 using Lines = std::vector<std::string>;
 
-const DateTime kStamp{2004, 11, 8, 15, 30, 0};
 const std::string kStampTail = ", 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00";
 
 // The head of the track that an AlMap track converts to.
@@ -61,8 +63,9 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
              crlfLines({" 37.5 , 127 " + kStampTail, " 37.765432 , 127.123457 " + kStampTail})},
         {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}), "trip.rte",
          1,
-         kRteHeader + crlfLines({"R, 0 ,R0,, 255 ",
-                                 "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 255 , 0 , 0 "})},
+         kRteHeader +
+             crlfLines({"R, 0 ,R0,, 255 ",
+                        "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 255 , 0 , 0 "})},
         {ConversionKind::AlmapToOziWaypoints, "trip.2004.alr", almapFile({{127.25, 37.5}}),
          "trip.wpt", 1,
          kWptHeader + crlfLines({" 1 ,WPT001, 37.5 , 127.25 ,,, 1 ,, 255 , 255 ,,,,,-777 "})},
@@ -86,7 +89,7 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
     for (const auto& c : cases) {
         TempDir dir;
         writeFile(dir / c.input, c.bytes);
-        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), FixedClock(kStamp));
+        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), fixedContext());
         EXPECT_EQ(result.output, dir / c.output);
         EXPECT_EQ(result.points, c.points) << c.output;
         EXPECT_EQ(readFile(dir / c.output), c.expected) << c.output;
@@ -109,9 +112,11 @@ TEST(Conversions, AlmapCoordinatesInEveryOutput) {
         {"trailing piece, negative coordinates",
          almapFile({{-70.25, -33.5}}) + std::string(31, '\x01'),
          {{"-33.5 ", "-70.25 "}}},
-        {"ties round on the 15-digit decimal", almapFile({{126.9780005, 37.1234565}}),
+        {"ties round on the 15-digit decimal",
+         almapFile({{126.9780005, 37.1234565}}),
          {{" 37.123457 ", " 126.978001 "}}},
-        {"zero point and tiny values", almapFile({{0.0, -0.0000004}, {0.0000005, 0.5}}),
+        {"zero point and tiny values",
+         almapFile({{0.0, -0.0000004}, {0.0000005, 0.5}}),
          {{" 0 ", " 0 "}, {" 0.5 ", " 0.000001 "}}},
     };
     TempDir dir;
@@ -134,7 +139,7 @@ TEST(Conversions, AlmapCoordinatesInEveryOutput) {
             {ConversionKind::AlmapToOziWaypoints, kWptHeader + crlfLines(wpt)},
         };
         for (const auto& [kind, expected] : outputs) {
-            const auto result = convertFile(kind, dir / "t.alr", sampleOptions(), FixedClock(kStamp));
+            const auto result = convertFile(kind, dir / "t.alr", sampleOptions(), fixedContext());
             EXPECT_EQ(result.points, c.points.size()) << c.name;
             EXPECT_EQ(readFile(result.output), expected) << c.name;
         }
@@ -153,7 +158,8 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
     };
     TempDir dir;
     writeFile(dir / "t.alr", almapFile({{1, 2}, {3, 4}, {5, 6}}));
-    convertAlmapToOziTrack(dir / "t.alr", OziTrackOptions{}, Ticking{});
+    const Ticking ticking;
+    convertAlmapToOziTrack(dir / "t.alr", OziTrackOptions{}, fixedContext(ticking));
     EXPECT_EQ(readFile(dir / "t.plt"),
               almapPltHeader("t", " 3 ") +
                   crlfLines({" 2 , 1 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
@@ -194,8 +200,9 @@ TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
         writeFile(dir / "t.nmea", crlfLines({gga(c.time, c.altitude), rmc(c.time, c.date)}));
         NmeaOziTrackOptions options;
         options.timeZoneHours = c.timeZoneHours;
-        convertNmeaToOziTrack(dir / "t.nmea", options);
-        EXPECT_EQ(readFile(dir / "t.plt"), oziTrackHeader("t", "1") + crlfLines({position + c.point}))
+        convertNmeaToOziTrack(dir / "t.nmea", options, fixedContext());
+        EXPECT_EQ(readFile(dir / "t.plt"),
+                  oziTrackHeader("t", "1") + crlfLines({position + c.point}))
             << c.altitude;
     }
 }
@@ -219,7 +226,8 @@ TEST(Conversions, NmeaToOziTrackCountsExactlyThePointsItWrites) {
     TempDir dir;
     for (const auto& [log, points] : cases) {
         writeFile(dir / "t.nmea", log);
-        const auto result = convertNmeaToOziTrack(dir / "t.nmea", NmeaOziTrackOptions{});
+        const auto result =
+            convertNmeaToOziTrack(dir / "t.nmea", NmeaOziTrackOptions{}, fixedContext());
         EXPECT_EQ(result.points, points.size()) << log;
         EXPECT_EQ(readFile(dir / "t.plt"),
                   oziTrackHeader("t", std::to_string(points.size())) + crlfLines(points))

@@ -5,13 +5,15 @@
 // names the path, with no temporary file left and an older output untouched.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <sstream>
+#include <utility>
 
-#include "batch/conversion_kind.h"
 #include "cli/morlindo_app.h"
 #include "convert/almap_to_ozi_track.h"
-#include "formats/nmea_log.h"
+#include "convert/conversions.h"
+#include "convert/nmea_to_ozi_track.h"
 #include "io/error.h"
 #include "support/test_files.h"
 
@@ -56,7 +58,7 @@ void PrintTo(const Conversion& conversion, std::ostream* out) { *out << conversi
 // make every output larger than 12 KiB.
 std::string inputContent(ConversionKind kind, int points) {
     std::string content;
-    switch (inputKindOf(kind)) {
+    switch (conversion(kind).sources.front()) {
         case FileKind::AlmapTrack: {
             std::vector<std::pair<double, double>> track;
             for (int i = 0; i < points; ++i) track.emplace_back(127 + i * 1e-4, 37.5 + i * 1e-4);
@@ -109,8 +111,7 @@ protected:
         const std::string message = displayPath(named) + ": " + reason;
         const auto before = folderState(dir_.path());
         try {
-            convertFile(GetParam().kind, input(), ConversionOptions{},
-                        FixedClock(DateTime{2004, 11, 8, 15, 30, 0}));
+            convertFile(GetParam().kind, input(), ConversionOptions{}, test::fixedContext());
             ADD_FAILURE() << "the conversion did not fail";
         } catch (const Error& error) {
             EXPECT_EQ(error.what(), message);
@@ -284,59 +285,60 @@ INSTANTIATE_TEST_SUITE_P(EveryConversion, FaultInjection, ::testing::ValuesIn(kC
 
 #ifdef __linux__
 
-// Truncates the track the first time the time is asked for, that is after
-// the first record was read and before its line is written.
-class ShrinkingClock final : public Clock {
+// Runs an action on the input once its reading has got past a given point:
+// a file changed by someone else while it is converted.
+class ChangeWhileRead final : public ReadProgress {
 public:
-    ShrinkingClock(fs::path track, std::uintmax_t length)
-        : track_(std::move(track)), length_(length) {}
-    DateTime now() const override {
-        if (!shrunk_) fs::resize_file(track_, length_);
-        shrunk_ = true;
-        return DateTime{2004, 11, 8, 15, 30, 0};
+    ChangeWhileRead(std::uint64_t after, std::function<void()> change)
+        : after_(after), change_(std::move(change)) {}
+    void advanced(std::uint64_t bytesRead, std::uint64_t) override {
+        if (bytesRead >= after_ && change_) std::exchange(change_, nullptr)();
     }
 
 private:
-    fs::path track_;
-    std::uintmax_t length_;
-    mutable bool shrunk_ = false;
+    std::uint64_t after_;
+    std::function<void()> change_;
 };
 
-TEST(ShrinkingInput, AnAlmapTrackCutWhileItIsConverted) {
+std::string changedWhileReadMessage(const fs::path& input) {
+    return displayPath(input) + ": the file ended early; was it changed while it was being read?";
+}
+
+TEST(ChangedInput, AnAlmapTrackCutWhileItIsConverted) {
     TempDir dir;
-    writeFile(dir / "walk.alr", inputContent(ConversionKind::AlmapToOziTrack, 2000));
+    writeFile(dir / "walk.alr", inputContent(ConversionKind::AlmapToOziTrack, 20000));
     writeFile(dir / "walk.plt", kOlderOutput);
-    const ShrinkingClock clock(dir / "walk.alr", 13 + 32 * 10);
+    ChangeWhileRead cut(1, [&] { fs::resize_file(dir / "walk.alr", 13 + 32 * 10); });
+    ConversionContext context = test::fixedContext();
+    context.progress = &cut;
     try {
-        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, clock);
+        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, context);
         ADD_FAILURE() << "the conversion did not fail";
     } catch (const Error& error) {
-        EXPECT_EQ(error.what(), displayPath(dir / "walk.alr") +
-                                    ": the file ended early; was it changed while it was being "
-                                    "read?");
+        EXPECT_EQ(error.what(), changedWhileReadMessage(dir / "walk.alr"));
     }
     EXPECT_EQ(readFile(dir / "walk.plt"), kOlderOutput);
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"walk.alr", "walk.plt"}));
 }
 
-// The conversion to an OziExplorer track reads a log twice; one cut between
-// the passes must not pass for a log with fewer fixes.
-TEST(ShrinkingInput, ALogCutBetweenTwoPasses) {
+// The conversion to an OziExplorer track counts the fixes of a log, then
+// writes them in a second pass: a log changed between the passes (its
+// length kept, its fixes gone) must fail, not write a count that lies.
+TEST(ChangedInput, ALogWithFewerFixesInItsSecondPass) {
     TempDir dir;
-    writeFile(dir / "log.nmea", inputContent(ConversionKind::NmeaToOziTrack, 3000));
-    NmeaLogReader reader(dir / "log.nmea");
-    int fixes = 0;
-    while (reader.nextPairedFix()) ++fixes;
-    EXPECT_EQ(fixes, 3000);
-    fs::resize_file(dir / "log.nmea", fs::file_size(dir / "log.nmea") / 2);
-    reader.rewind();
+    const std::string log = inputContent(ConversionKind::NmeaToOziTrack, 3000);
+    writeFile(dir / "log.nmea", log);
+    ChangeWhileRead blank(log.size(),
+                          [&] { writeFile(dir / "log.nmea", std::string(log.size(), ' ')); });
+    ConversionContext context = test::fixedContext();
+    context.progress = &blank;
     try {
-        while (reader.nextPairedFix()) {
-        }
-        ADD_FAILURE() << "the second pass did not fail";
+        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{}, context);
+        ADD_FAILURE() << "the conversion did not fail";
     } catch (const Error& error) {
-        EXPECT_EQ(error.reason(), "the file ended early; was it changed while it was being read?");
+        EXPECT_EQ(error.reason(), "the log changed while it was being converted; convert it again");
     }
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"log.nmea"});
 }
 
 #endif  // __linux__

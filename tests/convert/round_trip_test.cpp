@@ -54,12 +54,8 @@ Points generatedTrack(unsigned seed, int count) {
 
 Points readAlmapTrack(const std::filesystem::path& path) {
     AlmapTrackReader reader(path);
-    reader.skipAlmapHeader();
     Points points;
-    for (std::uint64_t i = 0; i < reader.recordCount(); ++i) {
-        const auto point = reader.readAlmapPoint();
-        points.emplace_back(point.longitude, point.latitude);
-    }
+    while (const auto point = reader.next()) points.emplace_back(point->longitude, point->latitude);
     return points;
 }
 
@@ -75,8 +71,8 @@ TEST(RoundTrip, AlmapThroughOziTrackKeepsSixDecimals) {
         const Points track = generatedTrack(seed, 3000);
         TempDir dir;
         writeFile(dir / "walk.alr", test::almapFile(track));
-        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, FixedClock(DateTime{}));
-        convertOziTrackToAlmap(dir / "walk.plt");  // replaces walk.alr
+        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, test::fixedContext());
+        convertOziTrackToAlmap(dir / "walk.plt", test::fixedContext());  // replaces walk.alr
         const Points back = readAlmapTrack(dir / "walk.alr");
         ASSERT_EQ(back.size(), track.size()) << seed;
         // Half a step of the sixth decimal, and the binary error of a number up to 180.
@@ -157,8 +153,8 @@ TEST(RoundTrip, BothNmeaConversionsAgreeOnTheFixesTheyShare) {
         const GeneratedLog log = generatedLog(seed, 4000);
         TempDir dir;
         writeFile(dir / "log.nmea", log.text);
-        convertNmeaToAlmap(dir / "log.nmea");
-        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{});
+        convertNmeaToAlmap(dir / "log.nmea", test::fixedContext());
+        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{}, test::fixedContext());
         const Points every = readAlmapTrack(dir / "log.alr");
         const Points paired = readOziTrack(dir / "log.plt");
         ASSERT_EQ(every.size(), log.positions) << seed;

@@ -49,14 +49,16 @@ TEST(AlmapTrackReader, SkipsTheSignatureUncheckedAndReadsRecords) {
 
     AlmapTrackReader reader(dir / "t.alr");
     ASSERT_EQ(reader.recordCount(), 2u);
-    reader.skipAlmapHeader();
-    const auto first = reader.readAlmapPoint();
-    EXPECT_EQ(first.longitude, -70.25);
-    EXPECT_EQ(first.latitude, -33.5);
-    EXPECT_EQ(first.word1, 60);
-    const auto second = reader.readAlmapPoint();
-    EXPECT_EQ(second.longitude, 127.1);
-    EXPECT_EQ(second.latitude, 37.2);
+    const auto first = reader.next();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->longitude, -70.25);
+    EXPECT_EQ(first->latitude, -33.5);
+    EXPECT_EQ(first->word1, 60);
+    const auto second = reader.next();
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->longitude, 127.1);
+    EXPECT_EQ(second->latitude, 37.2);
+    EXPECT_FALSE(reader.next());
 }
 
 }  // namespace

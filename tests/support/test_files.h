@@ -1,6 +1,7 @@
 // Helpers for tests that work on real files: a scratch folder removed after
 // the test, whole-file reads and writes, AlMap track bytes built from points,
-// the head of an OziExplorer track and the worked NMEA sentences.
+// the head of an OziExplorer track, the worked NMEA sentences, and the
+// context the conversions run in.
 #pragma once
 
 #include <algorithm>
@@ -15,7 +16,23 @@
 #include <utility>
 #include <vector>
 
+#include "convert/conversion_context.h"
+
 namespace morlindo::test {
+
+// The moment of the worked examples, 2004-11-08 15:30:00 local time.
+inline const DateTime kStamp{2004, 11, 8, 15, 30, 0};
+
+// A conversion's context with the clock fixed at kStamp (or the given
+// clock) and the system's code page.
+inline ConversionContext fixedContext(const Clock& clock) {
+    static const TextEncoding encoding = TextEncoding::system();
+    return ConversionContext{clock, encoding};
+}
+inline ConversionContext fixedContext() {
+    static const FixedClock clock(kStamp);
+    return fixedContext(clock);
+}
 
 class TempDir {
 public:

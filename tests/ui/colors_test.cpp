@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QTest>
 
 #include "ui/color_swatch.h"
@@ -27,36 +28,39 @@ std::string trackLine(const std::filesystem::path& plt) {
 
 TEST_F(WindowTest, AChosenColourReachesTheFileAndACancelledOneChangesNothing) {
     writeFile(dir / "walk.alr", almapFile({{127.0, 37.5}}));
-    fileDialog.answers = {joined(dir.path().string(), "walk.alr")};
-    auto& w = startWindow(true);
+    fileDialog.answers = {{dir / "walk.alr"}};
+    startWindow(true);
+    auto& colorButton = child<QAbstractButton>(QStringLiteral("cmdColorSelectTrk"));
 
     colors.answers = {16711680};
-    QTest::mouseClick(&w.cmdColorSelectTrk, Qt::LeftButton);
-    w.pages[0].convertButton.click();
+    QTest::mouseClick(&colorButton, Qt::LeftButton);
+    clickConvert("cmdTarvexTrack");
     EXPECT_EQ(trackLine(dir / "walk.plt"), "0,2,16711680,walk,1,0,0,16711680");
 
     colors.answers = {std::nullopt};
-    w.cmdColorSelectTrk.click();
-    w.pages[0].convertButton.click();
+    colorButton.click();
+    clickConvert("cmdTarvexTrack");
     EXPECT_EQ(trackLine(dir / "walk.plt"), "0,2,16711680,walk,1,0,0,16711680");
 
     colors.answers = {0};
-    w.cmdColorSelectTrk.click();
-    w.pages[0].convertButton.click();
+    colorButton.click();
+    clickConvert("cmdTarvexTrack");
     EXPECT_EQ(trackLine(dir / "walk.plt"), "0,2,0,walk,1,0,0,0");
     EXPECT_EQ(colors.openedAt, (std::vector<std::int32_t>{255, 16711680, 16711680}));
 }
 
 TEST_F(WindowTest, EverySwatchKeepsItsOwnColour) {
-    auto& w = startWindow();
-    const std::pair<QPushButton*, ui::ColorSwatch*> pairs[] = {
-        {&w.cmdColorSelectTrk, &w.shTrkColor},
-        {&w.cmdRteColorSelect, &w.shRteColor},
-        {&w.cmdRteWptColorSelectF, &w.shRteWptColorF},
-        {&w.cmdRteWptColorSelectB, &w.shRteWptColorB},
-        {&w.cmdColorSelectWptF, &w.shWptFColor},
-        {&w.cmdColorSelectWptB, &w.shWptBColor},
-        {&w.cmdNtrkColorSelect, &w.shNTrkColor}};
+    startWindow();
+    const std::pair<const char*, const char*> names[] = {
+        {"cmdColorSelectTrk", "shTrkColor"},         {"cmdRteColorSelect", "shRteColor"},
+        {"cmdRteWptColorSelectF", "shRteWptColorF"}, {"cmdRteWptColorSelectB", "shRteWptColorB"},
+        {"cmdColorSelectWptF", "shWptFColor"},       {"cmdColorSelectWptB", "shWptBColor"},
+        {"cmdNtrkColorSelect", "shNTrkColor"}};
+    std::vector<std::pair<QAbstractButton*, ui::ColorSwatch*>> pairs;
+    for (const auto& [button, swatch] : names) {
+        pairs.emplace_back(&child<QAbstractButton>(QString::fromLatin1(button)),
+                           &child<ui::ColorSwatch>(QString::fromLatin1(swatch)));
+    }
     const std::int32_t start[] = {255, 255, 255, 16777215, 255, 16777215, 255};
     for (std::size_t i = 0; i < std::size(pairs); ++i) {
         EXPECT_EQ(pairs[i].second->color(), start[i]) << i;
@@ -73,18 +77,18 @@ TEST_F(WindowTest, EverySwatchKeepsItsOwnColour) {
                 << i << " " << j;
         }
     }
-    EXPECT_EQ(w.shTrkColor.palette().color(QPalette::Window), ui::qColorOf(1000));
+    EXPECT_EQ(pairs[0].second->palette().color(QPalette::Window), ui::qColorOf(1000));
 }
 
 TEST_F(WindowTest, AWaypointBatchWritesThePrefixAndTheBackgroundIntoTheFile) {
     writeFile(dir / "walk.alr", almapFile({{127.25, 37.5}}));
-    auto& w = startWindow(true);
-    fileDialog.answers = {joined(dir.path().string(), "walk.alr")};
-    w.SSTab1.setCurrentIndex(2);
-    w.waypointNaming.txtWptNamePrefix.setText(QStringLiteral("TRK"));
+    startWindow(true);
+    fileDialog.answers = {{dir / "walk.alr"}};
+    tabs().setCurrentIndex(2);
+    child<QLineEdit>(QStringLiteral("txtWptNamePrefix")).setText(QStringLiteral("TRK"));
     colors.answers = {65280};
-    w.cmdColorSelectWptB.click();
-    w.pages[2].convertButton.click();
+    child<QAbstractButton>(QStringLiteral("cmdColorSelectWptB")).click();
+    clickConvert("cmdTarvexWayPoint");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "변환완료");
     EXPECT_NE(readFile(dir / "walk.wpt")

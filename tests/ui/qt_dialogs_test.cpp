@@ -6,18 +6,17 @@
 #include <QFileDialog>
 #include <QTimer>
 
-#include "support/fake_front_end.h"
 #include "support/test_files.h"
+#include "ui/qt_text.h"
 
 namespace morlindo::ui {
 namespace {
 
-using test::joined;
-using test::severalFiles;
+using Paths = std::vector<std::filesystem::path>;
 
 // Opens the real dialog in the folder and lets "the user" type the
 // selection and press Open, or cancel when there is none.
-std::string chooseInDialog(const std::string& folder, const QString& typed) {
+Paths chooseInDialog(const std::filesystem::path& folder, const QString& typed) {
     QTimer::singleShot(0, [typed] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -29,28 +28,30 @@ std::string chooseInDialog(const std::string& folder, const QString& typed) {
         static_cast<QDialog*>(dialog)->accept();  // Open
     });
     QtOpenFileDialog dialog;
-    return dialog.askForFiles({".alr", "Almap Track File(*.alr)|*.alr", folder, true});
+    return dialog.askForFiles({{{"Almap Track File(*.alr)", "*.alr"}}, ".alr", folder, true});
 }
 
-TEST(QtOpenFileDialog, AnswersWithAFullPathOrTheFolderAndTheNames) {
+// Names beyond any one code page go from the dialog to the converters intact.
+TEST(QtOpenFileDialog, AnswersWithTheFullPathsOfTheChosenFiles) {
     test::TempDir dir;
-    for (const char* name : {"a.alr", "b.alr", "my.track.alr"}) test::writeFile(dir / name, "");
-    const std::string folder = dir.path().string();
+    const auto folder = dir / "산책";
+    std::filesystem::create_directory(folder);
+    const QString hanzi = QStringLiteral("漢字 길.alr");
+    for (const QString& name : {QStringLiteral("a.alr"), QStringLiteral("my.track.alr"), hanzi}) {
+        test::writeFile(folder / filePathOf(name), "");
+    }
     EXPECT_EQ(chooseInDialog(folder, QStringLiteral("\"a.alr\" \"my.track.alr\"")),
-              severalFiles(folder, {"a.alr", "my.track.alr"}));
-    EXPECT_EQ(chooseInDialog(folder, QStringLiteral("b.alr")), joined(folder, "b.alr"));
-    EXPECT_EQ(chooseInDialog(folder, QString()), "");
+              (Paths{folder / "a.alr", folder / "my.track.alr"}));
+    EXPECT_EQ(chooseInDialog(folder, hanzi), Paths{folder / filePathOf(hanzi)});
+    EXPECT_EQ(chooseInDialog(folder, QString()), Paths{});
 }
 
-TEST(QtNameFilter, TurnsDescriptionAndPatternIntoQtsForm) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Almap Track File(*.alr)|*.alr", "Almap Track File(*.alr)"},
-        {"Nmea File(*.nmea)|*.nmea", "Nmea File(*.nmea)"},
-        {"Tracks|*.plt|All|*.*", "Tracks (*.plt);;All (*.*)"},
-    };
-    for (const auto& [filter, expected] : cases) {
-        EXPECT_EQ(qtNameFilter(QString::fromLatin1(filter)).toStdString(), expected);
-    }
+TEST(QtNameFilters, PutThePatternsWhereQtReadsThem) {
+    EXPECT_EQ(qtNameFilters({{"Almap Track File(*.alr)", "*.alr"}}).toStdString(),
+              "Almap Track File(*.alr)");
+    EXPECT_EQ(
+        qtNameFilters({{"Tracks", "*.alr *.plt"}, {"Nmea File(*.nmea)", "*.nmea"}}).toStdString(),
+        "Tracks (*.alr *.plt);;Nmea File(*.nmea)");
 }
 
 }  // namespace

@@ -39,31 +39,41 @@ class NamingGroupTest : public testing::Test {
 protected:
     NamingGroupTest() { group.fillGpsModelList(); }
 
-    void chooseModel(const char* name) {
-        const int index = group.cmbGarminGps.findText(QString::fromLatin1(name));
-        ASSERT_GE(index, 0) << name;
-        group.cmbGarminGps.setCurrentIndex(index);
+    template <typename Widget>
+    Widget& child(const char* name) {
+        auto* widget = group.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
     }
-    std::string prefix() const { return text(group.txtWptNamePrefix.text()); }
-    std::string size() const { return text(group.txtWptNameSize.text()); }
-    std::string example() const { return text(group.lblWptNameEx.text()); }
-    int limit() const { return group.txtWptNamePrefix.maxLength(); }
+    QComboBox& models() { return child<QComboBox>("cmbGarminGps"); }
+    QLineEdit& prefixBox() { return child<QLineEdit>("txtWptNamePrefix"); }
+    QLineEdit& sizeBox() { return child<QLineEdit>("txtWptNameSize"); }
+
+    void chooseModel(const char* name) {
+        const int index = models().findText(QString::fromLatin1(name));
+        ASSERT_GE(index, 0) << name;
+        models().setCurrentIndex(index);
+    }
+    std::string prefix() { return text(prefixBox().text()); }
+    std::string size() { return text(sizeBox().text()); }
+    std::string example() { return text(child<QLabel>("lblWptNameEx").text()); }
+    int limit() { return prefixBox().maxLength(); }
 
     WaypointNamingGroup group;
 };
 
 TEST_F(NamingGroupTest, StartsOnETrexLegendVista) {
-    EXPECT_EQ(text(group.cmbGarminGps.currentText()), "eTrex Legend/Vista");
+    EXPECT_EQ(text(models().currentText()), "eTrex Legend/Vista");
     EXPECT_EQ(prefix(), "WPT");
     EXPECT_EQ(limit(), 7);
     EXPECT_EQ(size(), "10");
-    EXPECT_FALSE(group.txtWptNameSize.isEnabled());
+    EXPECT_FALSE(sizeBox().isEnabled());
     EXPECT_EQ(example(), "(예) WPT001");
-    EXPECT_TRUE(group.txtWptNamePrefix.inputMethodHints() & Qt::ImhLatinOnly);
+    EXPECT_TRUE(prefixBox().inputMethodHints() & Qt::ImhLatinOnly);
 }
 
 TEST_F(NamingGroupTest, ModelsLimitThePrefixForGood) {
-    group.txtWptNamePrefix.setText(QStringLiteral("ABCDEFG"));
+    prefixBox().setText(QStringLiteral("ABCDEFG"));
     chooseModel("GPS V");
     EXPECT_EQ(prefix(), "ABCDEFG");
     EXPECT_EQ(limit(), 7);
@@ -80,59 +90,59 @@ TEST_F(NamingGroupTest, ModelsLimitThePrefixForGood) {
 }
 
 TEST_F(NamingGroupTest, CustomSizeIsTypedInAndAppliedAtOnce) {
-    group.txtWptNamePrefix.setText(QStringLiteral("ABCDEFG"));
+    prefixBox().setText(QStringLiteral("ABCDEFG"));
     chooseModel("Custom...");
     EXPECT_EQ(size(), "6");
-    EXPECT_TRUE(group.txtWptNameSize.isEnabled());
+    EXPECT_TRUE(sizeBox().isEnabled());
     EXPECT_EQ(prefix(), "ABC");
     EXPECT_EQ(limit(), 3);
 
-    group.txtWptNameSize.setFocus();
-    group.txtWptNameSize.end(false);
-    QTest::keyClicks(&group.txtWptNameSize, QStringLiteral("x2-"));
+    sizeBox().setFocus();
+    sizeBox().end(false);
+    QTest::keyClicks(&sizeBox(), QStringLiteral("x2-"));
     EXPECT_EQ(size(), "62");
     EXPECT_EQ(limit(), 7);
 
     // Backspace edits; an empty box or a number past 32767 keeps the limit.
-    QTest::keyClick(&group.txtWptNameSize, Qt::Key_Backspace);
+    QTest::keyClick(&sizeBox(), Qt::Key_Backspace);
     EXPECT_EQ(size(), "6");
     EXPECT_EQ(limit(), 3);
-    QTest::keyClick(&group.txtWptNameSize, Qt::Key_Backspace);
+    QTest::keyClick(&sizeBox(), Qt::Key_Backspace);
     EXPECT_EQ(size(), "");
     EXPECT_EQ(limit(), 3);
-    QTest::keyClicks(&group.txtWptNameSize, QStringLiteral("12"));
+    QTest::keyClicks(&sizeBox(), QStringLiteral("12"));
     EXPECT_EQ(limit(), 7);
-    QTest::keyClicks(&group.txtWptNameSize, QStringLiteral("123456"));
+    QTest::keyClicks(&sizeBox(), QStringLiteral("123456"));
     EXPECT_EQ(size(), "12123456");
     EXPECT_EQ(limit(), 7);
-    group.txtWptNameSize.clear();
-    QTest::keyClicks(&group.txtWptNameSize, QStringLiteral("9"));
+    sizeBox().clear();
+    QTest::keyClicks(&sizeBox(), QStringLiteral("9"));
     EXPECT_EQ(limit(), 3);
 
     // Pasted text goes in only when it is all digits.
     QGuiApplication::clipboard()->setText(QStringLiteral("1a"));
-    group.txtWptNameSize.paste();
+    sizeBox().paste();
     EXPECT_EQ(size(), "9");
     QGuiApplication::clipboard()->setText(QStringLiteral("1"));
-    group.txtWptNameSize.paste();
+    sizeBox().paste();
     EXPECT_EQ(size(), "91");
     EXPECT_EQ(limit(), 7);
 
     // Another model puts its own size back and locks the box.
     chooseModel("Geko 201");
     EXPECT_EQ(size(), "6");
-    EXPECT_FALSE(group.txtWptNameSize.isEnabled());
+    EXPECT_FALSE(sizeBox().isEnabled());
 }
 
 TEST_F(NamingGroupTest, TheExampleMarkerComesWithAModelAndGoesWithAnEdit) {
-    group.txtWptNamePrefix.setText(QStringLiteral("TRK"));
+    prefixBox().setText(QStringLiteral("TRK"));
     EXPECT_EQ(example(), "TRK001");
     chooseModel("GPS V");
     EXPECT_EQ(example(), "(예) TRK001");
-    group.txtWptNamePrefix.setText(QString());
+    prefixBox().setText(QString());
     EXPECT_EQ(example(), "001");
     // Picking the model that is already chosen is a choice too.
-    group.cmbGarminGps.activated(group.cmbGarminGps.currentIndex());
+    models().activated(models().currentIndex());
     EXPECT_EQ(example(), "(예) 001");
 }
 

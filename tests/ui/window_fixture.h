@@ -1,10 +1,13 @@
 // A window with every dialog answered by a fake, its settings file in a
-// scratch folder, and converters that record their calls unless a test
-// asks for the real ones.
+// scratch folder, and a converter that records its calls unless a test asks
+// for the real conversions. Controls are found by their object names.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QTableView>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -34,18 +37,20 @@ public:
 
 class WindowTest : public testing::Test {
 protected:
-    // The folder the settings file falls back on.
-    std::string executableFolder() const { return (dir / "bin").string(); }
+    std::filesystem::path executableFolder() const { return dir / "bin"; }
     std::filesystem::path settingsPath() const { return dir / "MorlindoConverter.ini"; }
 
     // Builds the window; with realConverters the files are really converted.
     ui::FrmTarvex& makeWindow(bool realConverters = false) {
-        ConverterTable table =
-            realConverters
-                ? standardConverters(std::make_shared<FixedClock>(DateTime{2004, 11, 8, 15, 30, 0}))
-                : converters.table();
+        Converter convert = converter.converter();
+        if (realConverters) {
+            convert = [](ConversionKind kind, const std::filesystem::path& input,
+                         const ConversionOptions& options) {
+                return convertFile(kind, input, options, fixedContext());
+            };
+        }
         window = std::make_unique<ui::FrmTarvex>(ui::WindowServices{
-            fileDialog, messages, colors, std::move(table),
+            fileDialog, messages, colors, std::move(convert),
             ui::SettingsFile(settingsPath(), executableFolder()), [this] { ++programEnds; }});
         return *window;
     }
@@ -56,11 +61,26 @@ protected:
         return *window;
     }
 
+    template <typename Widget>
+    Widget& child(const QString& name) const {
+        auto* widget = window->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return *widget;
+    }
+    ui::TabControl& tabs() const { return child<ui::TabControl>(QStringLiteral("SSTab1")); }
+    QAction& action(const char* name) const { return child<QAction>(QString::fromLatin1(name)); }
+    void clickConvert(const char* button) const {
+        child<QAbstractButton>(QString::fromLatin1(button)).click();
+    }
+    QAbstractItemModel& listModel() const {
+        return *child<QTableView>(QStringLiteral("flxFileNames")).model();
+    }
+    std::string cell(int row, int column) const {
+        return listModel().index(row, column).data().toString().toStdString();
+    }
     std::vector<std::string> conversionColumn() const {
         std::vector<std::string> marks;
-        for (int row = 1; row < window->fileList().rowCount(); ++row) {
-            marks.push_back(window->fileList().cell(row, 3));
-        }
+        for (int row = 0; row < listModel().rowCount(); ++row) marks.push_back(cell(row, 3));
         return marks;
     }
 
@@ -68,7 +88,7 @@ protected:
     FakeFileDialog fileDialog;
     RecordingMessages messages;
     FakeColorDialog colors;
-    RecordingConverters converters;
+    RecordingConverter converter;
     int programEnds = 0;
     std::unique_ptr<ui::FrmTarvex> window;
 };

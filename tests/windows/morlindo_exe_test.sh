@@ -4,7 +4,7 @@
 #     default options and with a set of others, gives the same exit status
 #     and byte for byte the same files on both (conversions that are not
 #     offered must fail alike);
-#  2. a track from «산책.alr» gets the code page 949 bytes of «산책» as its
+#  2. a track from "산책.alr" gets the code page 949 bytes of "산책" as its
 #     name in line 5, Hangul options come out in code page 949 too, and the
 #     messages show the Hangul name;
 #  3. paths at a drive root, written with "\", "\\", "/" or as "C:name",
@@ -73,7 +73,7 @@ for sample in "$samples"/*; do
     done
 done
 
-# 2. «산책.alr», named as a user would in its folder, with Hangul options.
+# 2. "산책.alr", named as a user would in its folder, with Hangul options.
 # The text files must be the Linux build's (which writes the UTF-8 it is
 # given) in code page 949, and the messages the same UTF-8 text with CR LF
 # line ends, as redirected Windows text output has them.

@@ -1,0 +1,42 @@
+# Fails when a source file includes a header of a layer above its own, or
+# when anything below the window includes Qt. The layers, from the bottom:
+# io < formats < convert < batch < ui; cli stands beside batch and includes
+# neither batch nor ui. Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
+set(rank_io 0)
+set(rank_formats 1)
+set(rank_convert 2)
+set(rank_batch 3)
+set(rank_cli 3)
+set(rank_ui 4)
+
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp"
+     "${SOURCE_DIR}/*.in")
+set(faults "")
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[a-z]+" layer "${source}")
+  if(NOT DEFINED rank_${layer})
+    continue()
+  endif()
+  file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^#include [\"<]")
+  foreach(line IN LISTS includes)
+    set(included "")
+    if(line MATCHES "^#include \"([a-z]+)/")
+      set(included ${CMAKE_MATCH_1})
+    endif()
+    if(included AND DEFINED rank_${included})
+      if(rank_${included} GREATER rank_${layer}
+         OR (layer STREQUAL "cli" AND NOT included STREQUAL "cli" AND rank_${included} GREATER_EQUAL 3)
+         OR (layer STREQUAL "batch" AND included STREQUAL "cli"))
+        list(APPEND faults "${source}: ${line}")
+      endif()
+    elseif(line MATCHES "^#include <Q" AND NOT layer STREQUAL "ui")
+      list(APPEND faults "${source}: ${line} (Qt below the window)")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "Includes that run against the layers:\n  ${text}")
+endif()
+message(STATUS "Every include keeps to the layers (${CMAKE_CURRENT_LIST_FILE}).")

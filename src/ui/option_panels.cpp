@@ -1,0 +1,203 @@
+#include "ui/option_panels.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <array>
+
+#include "ui/option_lists.h"
+#include "ui/qt_text.h"
+
+namespace morlindo::ui {
+namespace {
+
+constexpr int kRouteNameLength = 8;
+
+// The object names of a track panel's controls, by tab.
+struct TrackControlNames {
+    const char* lineWidth;
+    const char* swatch;
+    const char* colorButton;
+    const char* trackType;
+    const char* timeZone;
+};
+
+TrackControlNames trackControlNames(ConversionKind kind) {
+    if (kind == ConversionKind::NmeaToOziTrack) {
+        return {"cmbNLineWidth", "shNTrkColor", "cmdNtrkColorSelect", "cmbNTrackType",
+                "cmbNTimeZone"};
+    }
+    return {"cmbLineWidth", "shTrkColor", "cmdColorSelectTrk", "cmbPltType", "cmbTimeZone"};
+}
+
+template <std::size_t N>
+void fillOptionList(QComboBox& list, const std::array<OptionItem, N>& items, int start) {
+    for (const OptionItem& item : items) list.addItem(fromUtf8(item.text), item.tag);
+    list.setCurrentIndex(start);
+}
+
+QString colorButtonCaption() { return QStringLiteral("..."); }
+
+// Line width, colour and line type of an OziExplorer track; with a time
+// zone when the track's times come from UTC.
+class TrackPanel final : public OptionsPanel {
+public:
+    TrackPanel(ConversionKind kind, bool withTimeZone, ColorDialog& colors)
+        : withTimeZone_(withTimeZone) {
+        const TrackControlNames names = trackControlNames(kind);
+        lineWidth_.setObjectName(QString::fromLatin1(names.lineWidth));
+        swatch_.setObjectName(QString::fromLatin1(names.swatch));
+        colorButton_.setObjectName(QString::fromLatin1(names.colorButton));
+        trackType_.setObjectName(QString::fromLatin1(names.trackType));
+        addRow(QStringLiteral("트랙 두께 :"), lineWidth_);
+        addColorRow(QStringLiteral("트랙 색상 :"), swatch_, colorButton_, colors);
+        addRow(QStringLiteral("트랙 종류 :"), trackType_);
+        if (withTimeZone_) {
+            timeZone_ = std::make_unique<QComboBox>();
+            timeZone_->setObjectName(QString::fromLatin1(names.timeZone));
+            addRow(QStringLiteral("Time Zone :"), *timeZone_);
+        }
+    }
+
+    void fillLists() override {
+        fillOptionList(lineWidth_, kLineWidths, kLineWidthStart);
+        fillOptionList(trackType_, kTrackTypes, kTrackTypeStart);
+        if (!timeZone_) return;
+        for (int index = 0; index < kTimeZoneCount; ++index) {
+            timeZone_->addItem(fromUtf8(timeZoneLabel(index)));
+        }
+        timeZone_->setCurrentIndex(kTimeZoneStart);
+    }
+
+    void fill(ConversionOptions& options) const override {
+        OziTrackOptions& track = withTimeZone_ ? options.nmeaTrack : options.track;
+        track.lineWidth = lineWidth_.currentText().toStdString();
+        track.trackColor = swatch_.color();
+        track.trackType = trackType_.currentData().toInt();
+        if (timeZone_) options.nmeaTrack.timeZoneHours = timeZoneHoursAt(timeZone_->currentIndex());
+    }
+
+private:
+    bool withTimeZone_;
+    QComboBox lineWidth_;
+    ColorSwatch swatch_{kRed};
+    QPushButton colorButton_{colorButtonCaption()};
+    QComboBox trackType_;
+    std::unique_ptr<QComboBox> timeZone_;
+};
+
+// Route name and description, the route's colour and its waypoints' colours.
+class RoutePanel final : public OptionsPanel {
+public:
+    explicit RoutePanel(ColorDialog& colors) {
+        name_.setObjectName(QStringLiteral("txtRteName"));
+        description_.setObjectName(QStringLiteral("txtRteDescription"));
+        routeColor_.setObjectName(QStringLiteral("shRteColor"));
+        routeColorButton_.setObjectName(QStringLiteral("cmdRteColorSelect"));
+        foreColor_.setObjectName(QStringLiteral("shRteWptColorF"));
+        foreColorButton_.setObjectName(QStringLiteral("cmdRteWptColorSelectF"));
+        backColor_.setObjectName(QStringLiteral("shRteWptColorB"));
+        backColorButton_.setObjectName(QStringLiteral("cmdRteWptColorSelectB"));
+        name_.setText(QStringLiteral("R0"));
+        name_.setMaxLength(kRouteNameLength);
+        addRow(QStringLiteral("Route 이름 : "), name_);
+        addRow(QStringLiteral("Route 설명 : "), description_);
+        addColorRow(QStringLiteral("Route 색상 : "), routeColor_, routeColorButton_, colors);
+        addColorRow(QStringLiteral("Route Wpt 전경색 :"), foreColor_, foreColorButton_, colors);
+        addColorRow(QStringLiteral("Route Wpt 배경색 :"), backColor_, backColorButton_, colors);
+    }
+
+    void fill(ConversionOptions& options) const override {
+        options.route.routeName = name_.text().toStdString();
+        options.route.routeDescription = description_.text().toStdString();
+        options.route.routeColor = routeColor_.color();
+        options.route.waypointForeColor = foreColor_.color();
+        options.route.waypointBackColor = backColor_.color();
+    }
+
+private:
+    QLineEdit name_;
+    QLineEdit description_;
+    ColorSwatch routeColor_{kRed};
+    QPushButton routeColorButton_{colorButtonCaption()};
+    ColorSwatch foreColor_{kRed};
+    QPushButton foreColorButton_{colorButtonCaption()};
+    ColorSwatch backColor_{kWhite};
+    QPushButton backColorButton_{colorButtonCaption()};
+};
+
+// The waypoints' colours and their names by GPS model.
+class WaypointPanel final : public OptionsPanel {
+public:
+    explicit WaypointPanel(ColorDialog& colors) {
+        foreColor_.setObjectName(QStringLiteral("shWptFColor"));
+        foreColorButton_.setObjectName(QStringLiteral("cmdColorSelectWptF"));
+        backColor_.setObjectName(QStringLiteral("shWptBColor"));
+        backColorButton_.setObjectName(QStringLiteral("cmdColorSelectWptB"));
+        addColorRow(QStringLiteral("전경 색상"), foreColor_, foreColorButton_, colors);
+        addColorRow(QStringLiteral("배경 색상"), backColor_, backColorButton_, colors);
+        rows().addWidget(&naming_, 2, 0, 1, 3);
+    }
+
+    void fillLists() override { naming_.fillGpsModelList(); }
+
+    void fill(ConversionOptions& options) const override {
+        options.waypoints.namePrefix = naming_.prefix().toStdString();
+        options.waypoints.waypointForeColor = foreColor_.color();
+        options.waypoints.waypointBackColor = backColor_.color();
+    }
+
+private:
+    ColorSwatch foreColor_{kRed};
+    QPushButton foreColorButton_{colorButtonCaption()};
+    ColorSwatch backColor_{kWhite};
+    QPushButton backColorButton_{colorButtonCaption()};
+    WaypointNamingGroup naming_;
+};
+
+}  // namespace
+
+OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
+    rows_.setContentsMargins(0, 0, 0, 0);
+    rows_.setColumnStretch(3, 1);
+    rows_.setRowStretch(99, 1);
+}
+
+void OptionsPanel::addRow(const QString& caption, QWidget& control, QPushButton* button) {
+    const int row = rowCount_++;
+    rows_.addWidget(new QLabel(caption, this), row, 0);
+    if (button == nullptr) {
+        rows_.addWidget(&control, row, 1);
+        return;
+    }
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(colorButtonCaption()) * 3);
+    auto* pair = new QHBoxLayout;
+    pair->addWidget(&control);
+    pair->addWidget(button);
+    pair->addStretch(1);
+    rows_.addLayout(pair, row, 1);
+}
+
+void OptionsPanel::addColorRow(const QString& caption, ColorSwatch& swatch, QPushButton& button,
+                               ColorDialog& colors) {
+    addRow(caption, swatch, &button);
+    connect(&button, &QPushButton::clicked, this,
+            [&swatch, &colors] { swatch.chooseWith(colors); });
+}
+
+std::unique_ptr<OptionsPanel> makeOptionsPanel(const Conversion& conversion, ColorDialog& colors) {
+    switch (conversion.options) {
+        case OptionsKind::OziTrack:
+            return std::make_unique<TrackPanel>(conversion.kind, false, colors);
+        case OptionsKind::NmeaOziTrack:
+            return std::make_unique<TrackPanel>(conversion.kind, true, colors);
+        case OptionsKind::OziRoute:
+            return std::make_unique<RoutePanel>(colors);
+        case OptionsKind::OziWaypoints:
+            return std::make_unique<WaypointPanel>(colors);
+        case OptionsKind::None:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace morlindo::ui
