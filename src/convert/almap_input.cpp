@@ -34,7 +34,7 @@ ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
                                         const WriteTextHeader& writeHeader,
                                         const AppendPointLine& appendPointLine) {
     AlmapTrackReader reader(inputPath, context.progress);
-    const auto outputPath = outputPathFor(inputPath, extension);
+    const auto outputPath = outputPathFor(inputPath, extension, context.outputFolder);
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);
 

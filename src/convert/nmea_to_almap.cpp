@@ -10,7 +10,7 @@ namespace morlindo {
 ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath,
                                     const ConversionContext& context) {
     NmeaLogReader reader(inputPath, context.progress);
-    const auto outputPath = outputPathFor(inputPath, ".alr");
+    const auto outputPath = outputPathFor(inputPath, ".alr", context.outputFolder);
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);
     AlmapTrackWriter writer(output);

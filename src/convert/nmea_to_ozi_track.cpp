@@ -51,7 +51,7 @@ ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
                                        const NmeaOziTrackOptions& options,
                                        const ConversionContext& context) {
     NmeaLogReader reader(inputPath, context.progress);
-    const auto outputPath = outputPathFor(inputPath, ".plt");
+    const auto outputPath = outputPathFor(inputPath, ".plt", context.outputFolder);
     ensureOutputIsNotInput(inputPath, outputPath);
 
     // Line 6 gives the number of points before the first of them, so the log

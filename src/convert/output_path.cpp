@@ -38,6 +38,13 @@ std::filesystem::path outputPathFor(const std::filesystem::path& inputPath,
                                  extension.native());
 }
 
+std::filesystem::path outputPathFor(const std::filesystem::path& inputPath,
+                                    const std::filesystem::path& extension,
+                                    const std::filesystem::path& outputFolder) {
+    const auto beside = outputPathFor(inputPath, extension);
+    return outputFolder.empty() ? beside : outputFolder / beside.filename();
+}
+
 std::filesystem::path baseNameOf(const std::filesystem::path& inputPath) {
     return std::filesystem::path(baseName(inputPath.native()));
 }

@@ -12,6 +12,11 @@ namespace morlindo {
 std::filesystem::path outputPathFor(const std::filesystem::path& inputPath,
                                     const std::filesystem::path& extension);
 
+// The same name in outputFolder instead, when one is given.
+std::filesystem::path outputPathFor(const std::filesystem::path& inputPath,
+                                    const std::filesystem::path& extension,
+                                    const std::filesystem::path& outputFolder);
+
 // The file name up to, not including, its first "." (the whole name when it
 // has none): the track name written into OziExplorer files.
 std::filesystem::path baseNameOf(const std::filesystem::path& inputPath);

@@ -12,7 +12,7 @@ ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath,
     // Opening the reader reads the header, so a file that is not a track
     // fails before any output is begun.
     OziTrackReader reader(inputPath, context.progress);
-    const auto outputPath = outputPathFor(inputPath, ".alr");
+    const auto outputPath = outputPathFor(inputPath, ".alr", context.outputFolder);
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);
     AlmapTrackWriter writer(output);
