@@ -219,7 +219,7 @@ const std::map<std::string, OptionHandler>& valueOptions() {
                  throw UsageError("--time-zone takes whole hours from -12 to 13, not \"" + v +
                                   "\"");
              }
-             r.options.nmeaTrack.timeZoneHours = *hours;
+             r.options.nmeaTrack.timeZoneHours = r.options.gpx.timeZoneHours = *hours;
          }},
         {"--now",
          [](Request& r, const std::string& v) {
@@ -333,7 +333,9 @@ Options:
   --waypoint-color COLOR        waypoint foreground colour (red)
   --waypoint-background COLOR   waypoint background colour (white)
   --prefix TEXT                 waypoint name prefix, at most 7 characters (WPT)
-  --time-zone HOURS             hours added to NMEA times, -12 to 13 (9)
+  --time-zone HOURS             the local time zone, -12 to 13 (9): hours added to
+                                NMEA and GPX times (UTC) written into .plt, taken
+                                from .plt times written into .gpx
   --now YYYY-MM-DDTHH:MM:SS     stamp AlMap -> .plt points with this local time
                                 instead of the clock
   -q, --quiet                   print nothing for files that convert

@@ -10,9 +10,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "io/civil_time.h"
 #include "io/input_file.h"
 #include "io/output_file.h"
 
@@ -40,6 +42,17 @@ struct OziTrackPoint {
     double longitude = 0;
 };
 
+// What the point line tells besides the position: field 4, the altitude in
+// feet (none for -777, OziExplorer's "no altitude", or when it is not a
+// number), and field 5, the day number (days since 1899-12-30, the time of
+// day as the fraction) as a local date and time to the nearest second (none
+// when it is not a number above 0 and before the year 10000).
+struct OziTrackPointDetails {
+    std::optional<double> altitudeFeet;
+    std::optional<DateTime> localTime;
+};
+OziTrackPointDetails readOziTrackPointDetails(std::string_view otherFields);
+
 // Reads the points of a track file. Lines 1 to 5 are not examined; line 6
 // gives the count (cut toward zero). A count above 0 reads exactly that many
 // further lines, 0 or less reads to the end. An empty line yields no point
@@ -54,6 +67,10 @@ public:
     bool next(OziTrackPoint& point);
     // The line number of the point last read.
     std::int64_t lineNumber() const noexcept { return lines_.lineNumber(); }
+    // The fields of that point's line after the longitude ("code,altitude,
+    // day number,..."), as readOziTrackPointDetails takes them; valid until
+    // the next point is read.
+    std::string_view otherFields() const noexcept { return otherFields_; }
 
 private:
     bool nextLine(std::string_view& line);
@@ -65,6 +82,7 @@ private:
     bool counted_ = false;
     std::uint64_t announced_ = 0;
     std::uint64_t pointLinesRead_ = 0;
+    std::string_view otherFields_;
 };
 
 // readOziTrackPoints: calls onPoint(latitude, longitude) for every point, in

@@ -168,12 +168,13 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{track}, "say what to convert to with --to"},
         {{"--to", "plt"}, "name at least one file"},
-        {{"--to", "xyz", track}, "--to takes alr, plt, rte or wpt"},
+        {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
         {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
-        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt or nmea"},
+        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt, nmea or gpx"},
         {{"--to", "rte", (dir / "t.nmea").string()},
-         "alr converts to plt, rte or wpt, plt to alr, nmea to alr or plt"},
+         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
+         "to alr or plt"},
         {{"--to", "plt", "--bogus", track}, "unknown option --bogus"},
         {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
@@ -196,9 +197,9 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
     const CliRun help = morlindo({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: morlindo --to {alr|plt|rte|wpt} [--from {alr|plt|nmea}]"),
+    EXPECT_NE(help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|nmea|gpx}]"),
               std::string::npos);
-    EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt\n"),
+    EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt, gpx\n"),
               std::string::npos)
         << help.out;
 }
