@@ -26,9 +26,10 @@ ConversionResult convertGpxToOziTrack(const std::filesystem::path& inputPath,
     std::uint64_t written = 0;
     ReceiverPointLines lines;
     while (const auto point = reader.next()) {
-        const DateTime local = point->utcTime ? addHours(*point->utcTime, options.timeZoneHours)
-                                              : context.clock.now();
-        output.writeLine(lines.line(point->latitude, point->longitude, point->elevationMeters, local));
+        const DateTime local =
+            point->utcTime ? addHours(*point->utcTime, options.timeZoneHours) : context.clock.now();
+        output.writeLine(
+            lines.line(point->latitude, point->longitude, point->elevationMeters, local));
         ++written;
     }
     if (written != count) {

@@ -31,16 +31,16 @@ ConversionResult writeGpxOf(const std::filesystem::path& inputPath,
     ensureOutputIsNotInput(inputPath, outputPath);
     OutputFile output(outputPath);
     const std::u8string name = baseNameOf(inputPath).u8string();
-    GpxTrackWriter writer(output,
-                          std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+    GpxTrackWriter writer(
+        output, std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
     std::uint64_t points = 0;
     readPoints([&](double latitude, double longitude, const std::optional<double>& elevation,
                    const std::optional<DateTime>& utcTime, std::int64_t line) {
         ++points;
         if (!gpxCanHold(latitude, longitude)) {
             throw Error(inputPath,
-                        "point " + std::to_string(points) + " at latitude " +
-                            numberText(latitude) + ", longitude " + numberText(longitude) +
+                        "point " + std::to_string(points) + " at latitude " + numberText(latitude) +
+                            ", longitude " + numberText(longitude) +
                             " lies outside what GPX holds (latitude -90 to 90, longitude "
                             "-180 to 180)",
                         line);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "formats/number_text.h"
 #include "io/error.h"
@@ -27,6 +28,10 @@ constexpr std::size_t kReadSize = 1 << 16;
 // no more of it keeps memory flat.
 constexpr std::size_t kMaxValueText = 256;
 constexpr std::size_t kQuotedLength = 40;
+// Points are handed over in batches of up to so many: expat stops after each
+// batch and resumes when it has been taken. Stopping after every point would
+// cost as much again as the handlers.
+constexpr std::size_t kBatchSize = 512;
 
 // The elements that matter, by where they stand; every other is Other.
 enum class Element : std::uint8_t { Other, Gpx, Trk, Trkseg, Rte, Trkpt, Rtept, Wpt, Ele, Time };
@@ -47,21 +52,27 @@ bool isPoint(Element element) {
 }
 
 // The local name of an element of GPX 1.1, 1.0 or no namespace; empty for
-// one of another namespace.
+// one of another namespace. Both GPX namespaces differ in their last
+// character only.
 std::string_view gpxLocalName(const char* name) {
-    const std::string_view whole(name);
-    const std::size_t separator = whole.find(kNameSeparator);
-    if (separator == std::string_view::npos) return whole;
-    const std::string_view space = whole.substr(0, separator);
-    if (space != kGpx11Namespace && space != kGpx10Namespace) return {};
-    return whole.substr(separator + 1);
+    constexpr std::size_t kCommonLength = kGpx11Namespace.size() - 1;
+    static_assert(kGpx10Namespace.substr(0, kCommonLength) ==
+                  kGpx11Namespace.substr(0, kCommonLength));
+    if (std::strncmp(name, kGpx11Namespace.data(), kCommonLength) == 0) {
+        const char version = name[kCommonLength];
+        if ((version == '1' || version == '0') && name[kCommonLength + 1] == kNameSeparator) {
+            return name + kCommonLength + 2;
+        }
+    }
+    if (std::strchr(name, kNameSeparator) != nullptr) return {};
+    return name;
 }
 
 // What a child of the given element is, by its local name.
 Element childElement(Element parent, std::string_view name) {
     switch (parent) {
         case Element::Gpx:
-            return name == "trk" ? Element::Trk
+            return name == "trk"   ? Element::Trk
                    : name == "rte" ? Element::Rte
                    : name == "wpt" ? Element::Wpt
                                    : Element::Other;
@@ -170,8 +181,8 @@ std::optional<DateTime> parseXmlDateTime(std::string_view text) {
     if (endOfDay) value.hour = 0;
     if (value.year < 1 || !isValidDateTime(value)) return std::nullopt;
     if (endOfDay || *offset != 0) {
-        value = dateTimeFromSecondsSinceDayZero(secondsSinceDayZero(value) + (endOfDay ? 86400 : 0) -
-                                                *offset);
+        value = dateTimeFromSecondsSinceDayZero(secondsSinceDayZero(value) +
+                                                (endOfDay ? 86400 : 0) - *offset);
         if (value.year < 1 || value.year > 9999) return std::nullopt;
     }
     return value;
@@ -189,7 +200,6 @@ public:
 
     std::optional<GpxPoint> next();
     const std::filesystem::path& path() const noexcept { return file_.path(); }
-    std::int64_t lineNumber() const noexcept { return pointLine_; }
 
 private:
     struct Failure {
@@ -198,13 +208,16 @@ private:
     };
 
     void start();
-    // Parses on until a point is complete or the file ends; false at the end.
+    // Parses on until a batch of points is complete or the file ends; false
+    // at the end. A fault is kept until the points before it are taken.
     bool parseOn();
-    [[noreturn]] void throwParseError() const;
+    Error parseError() const;
     std::int64_t currentLine() const {
         return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     }
-    void fail(std::string reason, std::int64_t line);
+    // Notes the failure at the current line (where the element starts, or
+    // where an ele or time ends) and stops the parser.
+    void fail(std::string reason);
 
     void onStart(const char* name, const char** attributes);
     void onEnd();
@@ -238,11 +251,11 @@ private:
     std::array<Element, kTrackedDepth> path_{};
     int depth_ = 0;
     bool inWantedPoint_ = false;
-    bool pointReady_ = false;
     GpxPoint point_;
-    std::int64_t pointLine_ = 0;
+    std::vector<GpxPoint> ready_;
+    std::size_t taken_ = 0;  // of ready_
+    std::optional<Error> pendingError_;
     bool capturing_ = false;
-    std::int64_t valueLine_ = 0;
     std::string valueText_;
     std::optional<Failure> failure_;
     std::string unknownEncoding_;
@@ -263,11 +276,18 @@ void GpxReader::Parse::start() {
     kindSeen_ = {};
     suspended_ = lastBufferGiven_ = finished_ = false;
     depth_ = 0;
-    inWantedPoint_ = pointReady_ = capturing_ = false;
+    inWantedPoint_ = capturing_ = false;
+    ready_.reserve(kBatchSize);
 }
 
 std::optional<GpxPoint> GpxReader::Parse::next() {
     for (;;) {
+        if (taken_ < ready_.size()) {
+            return ready_[taken_++];
+        }
+        ready_.clear();
+        taken_ = 0;
+        if (pendingError_) throw *pendingError_;
         if (!parseOn()) {
             // A file without track points is read again for its routes' points
             // or, without those, its waypoints.
@@ -276,11 +296,6 @@ std::optional<GpxPoint> GpxReader::Parse::next() {
             wanted_ = kindSeen_[1] ? PointKind::Route : PointKind::Waypoint;
             file_.seek(0);
             start();
-            continue;
-        }
-        if (pointReady_) {
-            pointReady_ = false;
-            return point_;
         }
     }
 }
@@ -298,29 +313,32 @@ bool GpxReader::Parse::parseOn() {
     } else {
         return false;
     }
-    if (status == XML_STATUS_ERROR) throwParseError();
+    if (status == XML_STATUS_ERROR) {
+        pendingError_ = parseError();
+        return true;
+    }
     suspended_ = status == XML_STATUS_SUSPENDED;
     finished_ = !suspended_ && lastBufferGiven_;
     return true;
 }
 
-void GpxReader::Parse::throwParseError() const {
-    if (failure_) throw Error(file_.path(), failure_->reason, failure_->line);
+Error GpxReader::Parse::parseError() const {
+    if (failure_) return Error(file_.path(), failure_->reason, failure_->line);
     const XML_Error code = XML_GetErrorCode(parser_);
     const auto line = static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     if (code == XML_ERROR_UNKNOWN_ENCODING && !unknownEncoding_.empty()) {
-        throw Error(file_.path(),
-                    "the file declares the text encoding " + shownText(unknownEncoding_) +
-                        ", which cannot be read; GPX files are read in UTF-8, UTF-16, "
-                        "ISO-8859-1 or US-ASCII",
-                    line);
+        return Error(file_.path(),
+                     "the file declares the text encoding " + shownText(unknownEncoding_) +
+                         ", which cannot be read; GPX files are read in UTF-8, UTF-16, "
+                         "ISO-8859-1 or US-ASCII",
+                     line);
     }
-    throw Error(file_.path(),
-                std::string("the file is not well-formed XML: ") + XML_ErrorString(code), line);
+    return Error(file_.path(),
+                 std::string("the file is not well-formed XML: ") + XML_ErrorString(code), line);
 }
 
-void GpxReader::Parse::fail(std::string reason, std::int64_t line) {
-    if (!failure_) failure_ = Failure{std::move(reason), line};
+void GpxReader::Parse::fail(std::string reason) {
+    if (!failure_) failure_ = Failure{std::move(reason), currentLine()};
     XML_StopParser(parser_, XML_FALSE);
 }
 
@@ -328,7 +346,7 @@ void GpxReader::Parse::onStart(const char* name, const char** attributes) {
     const int depth = depth_++;
     if (depth == 0) {
         if (gpxLocalName(name) != "gpx") {
-            fail("the root element is not gpx; this is not a GPX file", currentLine());
+            fail("the root element is not gpx; this is not a GPX file");
             return;
         }
         path_[0] = Element::Gpx;
@@ -345,14 +363,12 @@ void GpxReader::Parse::onStart(const char* name, const char** attributes) {
         if (kind == wanted_) startPoint(attributes);
     } else if ((element == Element::Ele || element == Element::Time) && inWantedPoint_) {
         capturing_ = true;
-        valueLine_ = currentLine();
         valueText_.clear();
     }
 }
 
 void GpxReader::Parse::startPoint(const char** attributes) {
     inWantedPoint_ = true;
-    pointLine_ = currentLine();
     point_ = GpxPoint{};
     const char* latitude = nullptr;
     const char* longitude = nullptr;
@@ -368,15 +384,14 @@ void GpxReader::Parse::readCoordinate(const char* name, const char* text, double
                                       double& value) {
     if (failure_) return;
     if (text == nullptr) {
-        fail(std::string("the point has no ") + name + " attribute", pointLine_);
+        fail(std::string("the point has no ") + name + " attribute");
         return;
     }
     const auto number = parseGpxNumber(text);
     if (!number || std::fabs(*number) > limit) {
         const std::string degrees = std::to_string(static_cast<int>(limit));
         fail(std::string("the point's ") + name + " " + shownText(text) +
-                 " is not a number of degrees from -" + degrees + " to " + degrees,
-             pointLine_);
+             " is not a number of degrees from -" + degrees + " to " + degrees);
         return;
     }
     value = *number;
@@ -396,9 +411,9 @@ void GpxReader::Parse::onEnd() {
         endValue(element);
     } else if (isPoint(element) && inWantedPoint_ && !failure_) {
         inWantedPoint_ = false;
-        pointReady_ = true;
-        // Hand the point over before parsing on; the reading resumes here.
-        XML_StopParser(parser_, XML_TRUE);
+        ready_.push_back(point_);
+        // Hand the batch over before parsing on; the reading resumes here.
+        if (ready_.size() == kBatchSize) XML_StopParser(parser_, XML_TRUE);
     }
 }
 
@@ -408,16 +423,14 @@ void GpxReader::Parse::endValue(Element element) {
         if (trimmed(valueText_).empty()) return;  // an empty ele gives no elevation
         point_.elevationMeters = parseGpxNumber(valueText_);
         if (!point_.elevationMeters) {
-            fail("the ele " + shownText(trimmed(valueText_)) + " is not a number of metres",
-                 valueLine_);
+            fail("the ele " + shownText(trimmed(valueText_)) + " is not a number of metres");
         }
         return;
     }
     point_.utcTime = parseXmlDateTime(valueText_);
     if (!point_.utcTime) {
         fail("the time " + shownText(trimmed(valueText_)) +
-                 " is not a date and time like 2004-11-08T06:30:00Z",
-             valueLine_);
+             " is not a date and time like 2004-11-08T06:30:00Z");
     }
 }
 
@@ -429,7 +442,5 @@ GpxReader::~GpxReader() = default;
 std::optional<GpxPoint> GpxReader::next() { return parse_->next(); }
 
 const std::filesystem::path& GpxReader::path() const noexcept { return parse_->path(); }
-
-std::int64_t GpxReader::lineNumber() const noexcept { return parse_->lineNumber(); }
 
 }  // namespace morlindo

@@ -50,8 +50,6 @@ public:
     std::optional<GpxPoint> next();
 
     const std::filesystem::path& path() const noexcept;
-    // The line on which the point last read begins.
-    std::int64_t lineNumber() const noexcept;
 
 private:
     class Parse;

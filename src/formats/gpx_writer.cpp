@@ -40,7 +40,10 @@ std::size_t utf8SequenceLength(std::string_view text) {
     return length;
 }
 
+// Negative zero is written as "0": the same number, and the form every
+// reader takes alike.
 void appendShortestDecimal(std::string& out, double value) {
+    if (value == 0) value = 0;
     std::array<char, 400> text{};  // the longest double in plain decimal has 309 digits
     const auto result =
         std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
@@ -87,11 +90,20 @@ std::string xmlText(std::string_view utf8) {
             continue;
         }
         switch (utf8[0]) {
-            case '&': text += "&amp;"; break;
-            case '<': text += "&lt;"; break;
-            case '>': text += "&gt;"; break;
-            case '\r': text += "&#13;"; break;  // a bare CR would be read as LF
-            default: text.append(utf8.substr(0, length));
+            case '&':
+                text += "&amp;";
+                break;
+            case '<':
+                text += "&lt;";
+                break;
+            case '>':
+                text += "&gt;";
+                break;
+            case '\r':
+                text += "&#13;";
+                break;  // a bare CR would be read as LF
+            default:
+                text.append(utf8.substr(0, length));
         }
         utf8.remove_prefix(length);
     }
@@ -100,8 +112,8 @@ std::string xmlText(std::string_view utf8) {
 
 GpxTrackWriter::GpxTrackWriter(OutputFile& output, std::string_view trackName) : output_(output) {
     output_.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    output_.write(std::string("<gpx version=\"1.1\" creator=\"MorlindoConverter ") +
-                  kVersionText + "\"\n");
+    output_.write(std::string("<gpx version=\"1.1\" creator=\"MorlindoConverter ") + kVersionText +
+                  "\"\n");
     output_.write(
         "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
         "     xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n"

@@ -4,7 +4,7 @@
 // trkseg, and one trkpt per point with its optional ele and time:
 //   <trkpt lat="37.5" lon="127.25"><ele>545.4</ele><time>2004-11-08T06:30:00Z</time></trkpt>
 // Numbers are written in the shortest plain decimal that reads back as the
-// same double, never with an exponent.
+// same double, never with an exponent (negative zero as "0").
 #pragma once
 
 #include <optional>

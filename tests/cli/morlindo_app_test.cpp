@@ -78,6 +78,9 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
         crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
                    "reserved 3", "0,2,255,t,1,0,0,255", "0", "37.5000000,127.2500000, 0 ,0123",
                    " -33.5 , -70.25 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00"});
+    const std::string gpx =
+        readFile(std::filesystem::path(MORLINDO_TEST_DATA_DIR) / "gpx/almap.gpx");
+    const std::string gpxHead = gpx.substr(0, gpx.find("<name>") + 6);
     struct Case {
         std::vector<std::string> options;
         std::string input;
@@ -116,6 +119,15 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
                     "reserved 3", "0,1,16711680,log,1,10,0,16711680", "1",
                     "48.1173017,11.5166667, 0 ,1789,34416.024525,1994/03/23,00:35:19"})},
+        // The time zone also turns a track's local times into GPX's UTC.
+        {{"--to", "gpx", "--time-zone", "0"},
+         "t.PLT",
+         track,
+         "t.gpx",
+         gpxHead + "t</name>\n    <trkseg>\n" +
+             "      <trkpt lat=\"37.5\" lon=\"127.25\"><ele>37.4904</ele></trkpt>\n"
+             "      <trkpt lat=\"-33.5\" lon=\"-70.25\"><time>2004-11-08T15:30:00Z</time></trkpt>\n"
+             "    </trkseg>\n  </trk>\n</gpx>\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -197,8 +209,9 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
     const CliRun help = morlindo({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|nmea|gpx}]"),
-              std::string::npos);
+    EXPECT_NE(
+        help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|nmea|gpx}]"),
+        std::string::npos);
     EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt, gpx\n"),
               std::string::npos)
         << help.out;

@@ -68,10 +68,11 @@ struct Case {
 };
 
 void expectOutcome(ConversionKind kind, const std::string& name, const std::string& bytes,
-                   const Outcome& outcome) {
+                   const Outcome& outcome, std::optional<FileKind> source = std::nullopt) {
     TempDir dir;
     const Conversion& row = conversion(kind);
-    const auto input = dir / ("in" + std::string(fileKindInfo(row.sources.front()).extension));
+    const auto input =
+        dir / ("in" + std::string(fileKindInfo(source.value_or(row.sources.front())).extension));
     const auto output = dir / ("in" + std::string(fileKindInfo(row.target).extension));
     writeFile(input, bytes);
     const std::string what = name + " (conversion " + std::to_string(static_cast<int>(kind)) + ")";
@@ -156,6 +157,18 @@ TEST(BadInput, NmeaLogsOfGarbageBinaryAndOverLongLines) {
     for (const auto kind : kFromNmea) {
         for (const auto& c : cases) expectOutcome(kind, c.name, c.bytes, c.outcome);
     }
+}
+
+// GPX holds latitudes to 90 degrees either way and longitudes to 180; a
+// damaged track may hold more.
+TEST(BadInput, PointsThatGpxCannotHold) {
+    const std::string beyond =
+        " lies outside what GPX holds (latitude -90 to 90, longitude -180 to 180)";
+    expectOutcome(ConversionKind::TrackToGpx, "AlMap", test::almapFile({{0, 0}, {180.5, 1}}),
+                  fails(": point 2 at latitude 1, longitude 180.5" + beyond));
+    expectOutcome(ConversionKind::TrackToGpx, "OziExplorer", trackFile("0", "1,2\r\n-90.25,0\r\n"),
+                  fails(":8: point 2 at latitude -90.25, longitude 0" + beyond),
+                  FileKind::OziTrack);
 }
 
 #ifdef __linux__

@@ -101,7 +101,9 @@ TEST(GpxWriter, WritesAnyNameAsWellFormedText) {
     const std::pair<std::string, std::string> cases[] = {
         {"R&D <1>", "R&amp;D &lt;1&gt;"},
         {"\xED\x95\x9C\xE5\xAD\x97 \xF0\x9F\x97\xBA", "\xED\x95\x9C\xE5\xAD\x97 \xF0\x9F\x97\xBA"},
-        {"a\xFF\x01" "b\r", "a" + replaced(2) + "b&#13;"},
+        {"a\xFF\x01"
+         "b\r",
+         "a" + replaced(2) + "b&#13;"},
         // A surrogate, an overlong form, U+FFFE: each byte replaced.
         {"\xED\xA0\x80\xC0\xAF\xEF\xBF\xBE", replaced(8)},
     };
