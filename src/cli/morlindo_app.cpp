@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/command_line.h"
+#include "cli/info_command.h"
 #include "convert/output_path.h"
 #include "io/error.h"
 #include "io/version.h"
@@ -26,6 +27,9 @@ std::string pointsText(std::uint64_t points) {
 }  // namespace
 
 int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (!arguments.empty() && arguments.front() == "info") {
+        return runInfo({arguments.begin() + 1, arguments.end()}, out, err);
+    }
     Request request;
     std::vector<ConversionKind> kinds;
     try {
