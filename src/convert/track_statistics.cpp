@@ -50,9 +50,8 @@ void readAlmapTrack(const std::filesystem::path& file, ReadProgress* progress,
 void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
                   TrackStatisticsBuilder& builder) {
     OziTrackReader reader(file, progress);
-    OziTrackPoint point;
-    while (reader.next(point)) {
-        builder.add({point.latitude, point.longitude, std::nullopt, std::nullopt});
+    while (const auto point = reader.next()) {
+        builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
     }
 }
 
