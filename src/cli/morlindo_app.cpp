@@ -49,8 +49,7 @@ int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, st
     }
 
     const auto clock = clockFor(request);
-    const TextEncoding encoding = TextEncoding::system();
-    const ConversionContext context{*clock, encoding};
+    const ConversionContext context{*clock, request.encoding};
     int status = kExitConverted;
     for (std::size_t i = 0; i < request.files.size(); ++i) {
         const auto& file = request.files[i];
