@@ -69,8 +69,7 @@ ConversionResult convertOziTrackToGpx(const std::filesystem::path& inputPath,
                                       const ConversionContext& context) {
     OziTrackReader reader(inputPath, context.progress);
     return writeGpxOf(inputPath, context, [&](auto&& write) {
-        OziTrackPoint point;
-        while (reader.next(point)) {
+        while (const auto point = reader.next()) {
             const OziTrackPointDetails details = readOziTrackPointDetails(reader.otherFields());
             std::optional<double> elevation;
             if (details.altitudeFeet) elevation = *details.altitudeFeet * kMetresPerFoot;
@@ -79,7 +78,7 @@ ConversionResult convertOziTrackToGpx(const std::filesystem::path& inputPath,
                 utcTime = addHours(*details.localTime, -options.timeZoneHours);
                 if (utcTime->year < 1 || utcTime->year > 9999) utcTime.reset();
             }
-            write(point.latitude, point.longitude, elevation, utcTime, reader.lineNumber());
+            write(point->latitude, point->longitude, elevation, utcTime, reader.lineNumber());
         }
     });
 }

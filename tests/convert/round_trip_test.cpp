@@ -194,15 +194,14 @@ TEST(RoundTrip, NmeaToGpxHoldsTheFixesAndTimesOfNmeaToOziTrack) {
     convertNmeaToOziTrack(dir / "log.nmea", options, test::fixedContext());
     GpxReader gpx(dir / "log.gpx");
     OziTrackReader plt(dir / "log.plt");
-    OziTrackPoint point;
     std::size_t count = 0;
     constexpr double kSevenDecimals = 0.5e-7 + 1e-12;
-    for (; plt.next(point); ++count) {
+    for (std::optional<OziTrackPoint> point; (point = plt.next()); ++count) {
         const auto fix = gpx.next();
         ASSERT_TRUE(fix && fix->utcTime) << count;
         const OziTrackPointDetails details = readOziTrackPointDetails(plt.otherFields());
-        EXPECT_NEAR(point.latitude, fix->latitude, kSevenDecimals) << count;
-        EXPECT_NEAR(point.longitude, fix->longitude, kSevenDecimals) << count;
+        EXPECT_NEAR(point->latitude, fix->latitude, kSevenDecimals) << count;
+        EXPECT_NEAR(point->longitude, fix->longitude, kSevenDecimals) << count;
         EXPECT_EQ(details.localTime, addHours(*fix->utcTime, -5)) << count;
         EXPECT_EQ(details.altitudeFeet, altitudeFeet(fix->elevationMeters)) << count;
     }
