@@ -44,7 +44,9 @@ debian_mirror() {
 # Downloads and unpacks Debian's expat source (with Debian's patches) into
 # the folder given, through apt's own lists and cache kept beside it.
 fetch_expat_source() {
-    local folder=$1 apt=$1/apt codename
+    local folder apt codename
+    folder=$(realpath "$1")
+    apt=$folder/apt
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
     echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
@@ -61,11 +63,15 @@ if [ ! -f "$expat/install/lib/libexpat.a" ]; then
     echo "== expat for Windows (Debian's source)"
     rm -rf "$expat" && mkdir -p "$expat"
     fetch_expat_source "$expat"
-    source_dir=$(find "$expat" -maxdepth 2 -name CMakeLists.txt -path '*/expat-*' -printf '%h\n' | head -n 1)
+    source_dir=$(find "$expat" -maxdepth 3 -name CMakeLists.txt -path '*/expat-*/expat/*' -printf '%h\n' |
+        head -n 1)
     quietly cmake -S "$source_dir" -B "$expat/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release -DEXPAT_SHARED_LIBS=OFF -DEXPAT_BUILD_TOOLS=OFF \
         -DEXPAT_BUILD_EXAMPLES=OFF -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF \
         -DEXPAT_BUILD_PKGCONFIG=OFF -DCMAKE_INSTALL_PREFIX="$PWD/$expat/install"
+    # Debian's patches test "XML_DTD == 1", as its autotools build defines
+    # the features; expat's CMake build defines them empty.
+    sed -i -E 's/^#define (XML_[A-Z_]+)$/#define \1 1/' "$expat/build/expat_config.h"
     quietly cmake --build "$expat/build" -j"$jobs"
     quietly cmake --install "$expat/build"
 fi
