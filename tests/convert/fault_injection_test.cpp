@@ -107,7 +107,8 @@ protected:
 
     // Runs the conversion, then `morlindo` on the same file: both must fail
     // with "PATH: REASON" and leave every file as it was.
-    void expectFailure(const fs::path& named, const std::string& reason) const {
+    void expectFailure(const fs::path& named, const std::string& reason,
+                       bool throughMorlindo = true) const {
         const std::string message = displayPath(named) + ": " + reason;
         const auto before = folderState(dir_.path());
         try {
@@ -118,6 +119,7 @@ protected:
             EXPECT_EQ(error.path(), named);
         }
         EXPECT_TRUE(folderState(dir_.path()) == before) << "a file changed after convertFile";
+        if (!throughMorlindo) return;
 
         std::ostringstream out, err;
         const int status = cli::runMorlindo(
@@ -149,7 +151,8 @@ TEST_P(FaultInjection, InputIsAFolder) {
     fs::create_directory(input());
     writeFile(input() / "inside", "x");
     writeOlderOutput();
-    expectFailure(input(), "cannot open it: it is a folder, not a file");
+    // morlindo takes a folder for the files in it.
+    expectFailure(input(), "cannot open it: it is a folder, not a file", false);
 }
 
 TEST_P(FaultInjection, TargetTakenByAFolder) {
