@@ -10,6 +10,7 @@
 
 #include "convert/conversions.h"
 #include "io/civil_time.h"
+#include "io/text_encoding.h"
 
 namespace morlindo::cli {
 
@@ -27,8 +28,9 @@ struct Request {
     bool noOverwrite = false;  // -n: leave outputs that exist alone
     bool json = false;         // --json: one JSON object per file on stdout
     FileKind target = FileKind::OziTrack;
-    std::optional<FileKind> source;  // --from; else each file's extension
-    std::optional<DateTime> now;     // --now
+    std::optional<FileKind> source;                  // --from; else each file's extension
+    std::optional<DateTime> now;                     // --now
+    TextEncoding encoding = TextEncoding::system();  // --encoding
     ConversionOptions options;
     std::filesystem::path outputFolder;        // -o; empty: each output beside its input
     std::vector<std::filesystem::path> files;  // files and folders as named

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/command_line.h"
+#include "cli/info_command.h"
 #include "cli/input_files.h"
 #include "cli/report.h"
 #include "io/error.h"
@@ -69,8 +70,7 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
 int convertAll(const Request& request, const std::vector<FileToConvert>& files, std::ostream& out,
                std::ostream& err, const Terminal& errorTerminal) {
     const auto clock = clockFor(request);
-    const TextEncoding encoding = TextEncoding::system();
-    const ConversionContext context{*clock, encoding};
+    const ConversionContext context{*clock, request.encoding};
     Report report(out, err,
                   ReportStyle{request.quiet, request.json,
                               showsProgress(request, files, errorTerminal), errorTerminal.columns},
@@ -92,6 +92,9 @@ int convertAll(const Request& request, const std::vector<FileToConvert>& files, 
 
 int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                 const Terminal& errorTerminal) {
+    if (!arguments.empty() && arguments.front() == "info") {
+        return runInfo({arguments.begin() + 1, arguments.end()}, out, err);
+    }
     Request request;
     std::vector<FileToConvert> files;
     try {
