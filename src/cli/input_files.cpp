@@ -29,21 +29,11 @@ constexpr bool kShellLeavesWildcards = true;
 constexpr bool kShellLeavesWildcards = false;
 #endif
 
-bool isSeparator(NativeChar c) {
-#ifdef _WIN32
-    return c == L'\\' || c == L'/' || c == L':';  // "D:*.alr" lies in the folder "D:"
-#else
-    return c == '/';
-#endif
-}
-
-// Length of the folder part of a path as written, up to and including its
-// last separator.
-std::size_t folderLength(const NativeString& path) {
-    for (std::size_t i = path.size(); i > 0; --i) {
-        if (isSeparator(path[i - 1])) return i;
-    }
-    return 0;
+// The folder part of a path as written, up to and including its last
+// separator ("D:" in "D:*.alr").
+NativeString folderPart(const fs::path& path) {
+    const NativeString& text = path.native();
+    return text.substr(0, text.size() - path.filename().native().size());
 }
 
 // One character in the letter case in which Windows compares file names.
@@ -116,10 +106,8 @@ public:
     explicit Expansion(const Request& request) : request_(request) {}
 
     void addArgument(const fs::path& argument) {
-        const NativeString& text = argument.native();
-        if (kShellLeavesWildcards &&
-            text.find_first_of(NativeString{NativeChar('*'), NativeChar('?')},
-                               folderLength(text)) != NativeString::npos) {
+        if (kShellLeavesWildcards && argument.filename().native().find_first_of(NativeString{
+                                         NativeChar('*'), NativeChar('?')}) != NativeString::npos) {
             const auto matches = pathsMatching(argument);
             if (matches.empty()) addFailure(argument, "no file matches");
             for (const auto& match : matches) addNamed(match);
@@ -248,9 +236,8 @@ bool matchesWildcard(const fs::path& pattern, const fs::path& name) {
 }
 
 std::vector<fs::path> pathsMatching(const fs::path& pattern) {
-    const NativeString& text = pattern.native();
-    const NativeString folder = text.substr(0, folderLength(text));
-    const fs::path name = text.substr(folder.size());
+    const NativeString folder = folderPart(pattern);
+    const fs::path name = pattern.filename();
     std::error_code status;
     std::vector<fs::path> matches;
     for (const auto& entry : entriesOf(folder.empty() ? fs::path(".") : fs::path(folder), status)) {
