@@ -65,7 +65,7 @@ bool inNameOrder(const fs::directory_entry& a, const fs::directory_entry& b) {
 // Hidden entries are the user's to keep out of sight; a link to a folder
 // could lead out of the tree or round in a circle.
 bool isPassedOver(const fs::directory_entry& entry) {
-    const NativeString& name = entry.path().filename().native();
+    const NativeString name = entry.path().filename().native();
     if (!name.empty() && name.front() == NativeChar('.')) return true;
 #ifdef _WIN32
     // Junctions, the other links to folders of Windows, are reparse points
