@@ -12,8 +12,8 @@ std::string jsonPath(const std::filesystem::path& path) {
     return path.empty() ? "null" : jsonString(displayPath(path));
 }
 
-// A file name on the progress line: a control character in it (a line
-// feed is allowed in names) would break the line.
+// A file name on the progress line, where a control character (a name
+// may hold a line feed) would break the line.
 std::string printable(const std::filesystem::path& path) {
     std::string text = displayPath(path);
     std::replace_if(

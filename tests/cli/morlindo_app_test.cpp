@@ -34,15 +34,12 @@ struct CliRun {
 };
 
 // Runs a test inside a folder, so that paths are named as users name them.
-class InFolder {
-public:
+struct InFolder {
     explicit InFolder(const std::filesystem::path& folder) {
         std::filesystem::current_path(folder);
     }
-    ~InFolder() { std::filesystem::current_path(was_); }
-
-private:
-    std::filesystem::path was_ = std::filesystem::current_path();
+    ~InFolder() { std::filesystem::current_path(was); }
+    std::filesystem::path was = std::filesystem::current_path();
 };
 
 CliRun morlindo(std::vector<std::string> arguments, Terminal errorTerminal = {}) {
@@ -113,7 +110,8 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          almapFile({{127.25, 37.5}}),
          "w.rte",
          crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
-                    "R, 0 ,\xBB\xEA\xC3\xA5,\xBB\xEA""a, 255 ",
+                    "R, 0 ,\xBB\xEA\xC3\xA5,\xBB\xEA"
+                    "a, 255 ",
                     "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 16777215 , 0 , 0 "})},
         {{"--to", "alr"}, "t.plt", track, "t.alr", almapFile({{127.25, 37.5}, {-70.25, -33.5}})},
         {{"--to", "alr", "--from", "nmea"},
