@@ -333,6 +333,7 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
 std::string helpText() {
     std::string text = "Usage: morlindo --to {" + kindNames(isTarget, "", "|") + "} [--from {" +
                        kindNames(isSource, "", "|") + "}] [options] FILE|FOLDER...\n";
+    text += "       morlindo info [--json] [--from KIND] FILE...\n";
     text += R"(
 Converts GPS track files. Each output is written beside its input (or into the
 folder of --output-dir), under the input's name up to its first "." with the
@@ -392,6 +393,11 @@ Examples:
                                         same subfolders
   morlindo --to alr -n logs             only the files not converted before
   morlindo --to plt --json *.alr        a JSON line per file, for scripts
+
+morlindo info shows what each FILE holds, without converting it: its points,
+length, first and last time, latitudes and longitudes, altitudes and ascent,
+and for a log its lines and the sentences passed over; --json prints one JSON
+object per file instead. Exit status 1 when a file cannot be read.
 
 Exit status: 0 when every file converted or was skipped, 1 when any failed
 (the others are still converted), 2 when the command line is wrong (nothing is

@@ -360,6 +360,24 @@ TEST(Morlindo, AnswersHelpAndVersion) {
         << help.out;
 }
 
+// Without converting: a block per file, or a JSON line; a file that cannot
+// be read fails with the usual message.
+TEST(Morlindo, InfoTellsWhatEachFileHolds) {
+    TempDir dir;
+    writeFile(dir / "walk.alr", almapFile({{127.0, 37.0}, {127.0, 38.0}}));
+    const auto walk = (dir / "walk.alr").string();
+    const CliRun block = morlindo({"info", walk});
+    EXPECT_EQ(block.status, 0);
+    EXPECT_NE(block.out.find("  points:    2\n  length:    111.195 km\n"), std::string::npos)
+        << block.out;
+    const CliRun json = morlindo({"info", "--json", walk, (dir / "gone.plt").string()});
+    EXPECT_EQ(json.status, 1);
+    EXPECT_EQ(json.out.substr(0, json.out.find(",\"south\"")),
+              "{\"file\":\"" + walk + "\",\"kind\":\"alr\",\"points\":2,\"lengthKm\":111.195");
+    EXPECT_EQ(json.err, "morlindo: " + (dir / "gone.plt").string() +
+                            ": cannot open it: No such file or directory\n");
+}
+
 TEST(ParseColor, TakesHexAndNames) {
     const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
         {"#FF0000", 255},
