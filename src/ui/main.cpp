@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     FrmTarvex window(WindowServices{
         fileDialog, messages, colors, tableConverter(),
         settingsFileFor(QApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                        QString::fromUtf8(MORLINDO_INSTALL_BINDIR)),
         [] { QApplication::exit(0); }});
     fileDialog.setParentWindow(&window);
     messages.setParentWindow(&window);
