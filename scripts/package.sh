@@ -35,5 +35,6 @@ cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
     -DMORLINDO_PACKAGE=ON -DMORLINDO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
 cmake --build "$out" -j"$jobs"
+rm -f "$out"/morlindo-converter_*.deb
 (cd "$out" && cpack -G DEB >/dev/null)
 echo "Made $(ls "$out"/morlindo-converter_*.deb)"

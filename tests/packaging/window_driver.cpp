@@ -1,10 +1,8 @@
-// Drives the desktop program without a person, for the package check. Qt
-// loads this plugin into morlindo-converter given QT_PLUGIN_PATH (the folder
-// above generic/) and QT_QPA_GENERIC_PLUGINS=morlindodriver:BUTTON. It
-// clicks the convert button BUTTON once the window shows, prints the text of
-// each message box and closes it, and after the batch's box closes the
-// window, which ends the program as its exit item does. Any other modal
-// dialog (the start-up file dialog) is left open: the check times out.
+// Drives the desktop program for the package check. Qt loads this plugin
+// given QT_PLUGIN_PATH (above generic/) and QT_QPA_GENERIC_PLUGINS=
+// morlindodriver:BUTTON: it clicks BUTTON once the window shows, prints and
+// closes each message box, and after the batch's box closes the window. Any
+// other modal dialog (the start-up file dialog) stays open: the check times out.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGenericPlugin>
