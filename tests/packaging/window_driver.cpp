@@ -15,6 +15,7 @@ namespace {
 void step(const QString& button, bool& clicked) {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         std::printf("%s\n", qUtf8Printable(box->text()));
+        std::fflush(stdout);  // seen even when the check times out
         box->accept();
         if (clicked) QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);
         return;
