@@ -67,6 +67,11 @@ public:
     // trailing separator.
     void takeFiles(const std::vector<std::filesystem::path>& files);
 
+    // A tab became current with these files, without the dialog (files
+    // the program was started with): its kind becomes current and the
+    // list becomes the files.
+    void openFiles(ConversionKind kind, const std::vector<std::filesystem::path>& files);
+
 private:
     FileList& list_;
     OpenFileDialog& dialog_;

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QSignalBlocker>
 
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
@@ -120,7 +121,7 @@ void FrmTarvex::connectHandlers() {
             [this] { applyColumnWidths(); });
 }
 
-void FrmTarvex::Form_Load() {
+void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineFiles) {
     resize(twips(kWindowWidth), twips(kWindowHeight));
     setWindowTitle(fromUtf8(mainWindowTitle()));
     selection_.setStartFolder(settings_.readStartFolder());
@@ -128,7 +129,26 @@ void FrmTarvex::Form_Load() {
     for (const auto& page : pages_) {
         if (OptionsPanel* panel = page->optionsPanel()) panel->fillLists();
     }
-    tabs_.setCurrentIndex(0);
+    if (commandLineFiles.empty()) {
+        tabs_.setCurrentIndex(0);
+    } else {
+        openCommandLineFiles(commandLineFiles);
+    }
+}
+
+void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& files) {
+    const FilesToOpen opening = filesToOpen(files);
+    if (const auto message = refusedFilesMessage(opening.refused)) messages_.show(*message);
+    if (!opening.tab) {
+        tabs_.setCurrentIndex(0);
+        return;
+    }
+    // The tab is shown without the change of tab that would open the dialog.
+    {
+        const QSignalBlocker quiet(tabs_);
+        tabs_.setCurrentIndex(static_cast<int>(*opening.tab));
+    }
+    selection_.openFiles(*opening.tab, opening.listed);
 }
 
 void FrmTarvex::applyColumnWidths() {

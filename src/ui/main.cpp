@@ -1,10 +1,29 @@
 // morlindo-converter, the desktop program: one window that converts batches
-// of GPS track files.
+// of GPS track files. Files given on the command line (a file manager's
+// "Open with", or a terminal) are listed on the first tab that reads them,
+// in place of the open-file dialog that starts the program otherwise.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "ui/frm_tarvex.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_text.h"
+
+namespace {
+
+std::vector<std::filesystem::path> commandLineFiles() {
+    std::vector<std::filesystem::path> files;
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString path = QFileInfo(arguments[i]).absoluteFilePath();
+        files.push_back(morlindo::ui::filePathOf(QDir::toNativeSeparators(path)));
+    }
+    return files;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -18,12 +37,13 @@ int main(int argc, char* argv[]) {
     FrmTarvex window(WindowServices{
         fileDialog, messages, colors, tableConverter(),
         settingsFileFor(QApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                        QString::fromUtf8(MORLINDO_INSTALL_BINDIR)),
         [] { QApplication::exit(0); }});
     fileDialog.setParentWindow(&window);
     messages.setParentWindow(&window);
     colors.setParentWindow(&window);
-    window.Form_Load();
+    window.Form_Load(commandLineFiles());
     window.show();
     return QApplication::exec();
 }
