@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "formats/number_text.h"
@@ -28,6 +29,9 @@ constexpr std::size_t kReadSize = 1 << 16;
 // no more of it keeps memory flat.
 constexpr std::size_t kMaxValueText = 256;
 constexpr std::size_t kQuotedLength = 40;
+// expat holds a tag, comment or declaration whole until its end; one longer
+// than this is no GPX, and refusing it keeps memory bounded.
+constexpr std::uint64_t kMaxTokenBytes = 1 << 20;
 // Points are handed over in batches of up to so many: expat stops after each
 // batch and resumes when it has been taken. Stopping after every point would
 // cost as much again as the handlers.
@@ -247,6 +251,7 @@ private:
     bool suspended_ = false;
     bool lastBufferGiven_ = false;
     bool finished_ = false;
+    std::uint64_t bytesGiven_ = 0;
 
     std::array<Element, kTrackedDepth> path_{};
     int depth_ = 0;
@@ -275,6 +280,7 @@ void GpxReader::Parse::start() {
     XML_SetParamEntityParsing(parser_, XML_PARAM_ENTITY_PARSING_NEVER);
     kindSeen_ = {};
     suspended_ = lastBufferGiven_ = finished_ = false;
+    bytesGiven_ = 0;
     depth_ = 0;
     inWantedPoint_ = capturing_ = false;
     ready_.reserve(kBatchSize);
@@ -309,6 +315,7 @@ bool GpxReader::Parse::parseOn() {
         if (buffer == nullptr) throw std::bad_alloc();
         const std::size_t got = file_.read(static_cast<char*>(buffer), kReadSize);
         lastBufferGiven_ = got < kReadSize;
+        bytesGiven_ += got;
         status = XML_ParseBuffer(parser_, static_cast<int>(got), lastBufferGiven_);
     } else {
         return false;
@@ -319,6 +326,18 @@ bool GpxReader::Parse::parseOn() {
     }
     suspended_ = status == XML_STATUS_SUSPENDED;
     finished_ = !suspended_ && lastBufferGiven_;
+    // What expat keeps unparsed is the start of a token it has not seen the
+    // end of. Its byte index may be 32 bits wide (and wrap), so the distance
+    // is taken in its own width.
+    using Offset = std::make_unsigned_t<XML_Index>;
+    const XML_Index parsed = XML_GetCurrentByteIndex(parser_);
+    if (parsed != -1 && static_cast<Offset>(static_cast<Offset>(bytesGiven_) -
+                                            static_cast<Offset>(parsed)) > kMaxTokenBytes) {
+        pendingError_ = Error(file_.path(),
+                              "a tag, comment or declaration is longer than 1 MiB; this is not "
+                              "a GPX file",
+                              currentLine());
+    }
     return true;
 }
 

@@ -9,8 +9,9 @@
 // other element are passed over. Only the points read are checked: a bad
 // point of a kind not taken does not stop the reading.
 //
-// Safety: no external entity or DTD is ever loaded, and expat bounds how far
-// internal entities may expand.
+// Safety: no external entity or DTD is ever loaded, expat bounds how far
+// internal entities may expand, and a single tag, comment or declaration
+// longer than 1 MiB (which expat would hold whole) is an error.
 #pragma once
 
 #include <cstdint>

@@ -179,22 +179,27 @@ TEST(BadInput, AnOverLongLineTakesNoMoreMemoryThanTheLimit) {
     {
         std::ofstream log(dir / "log.nmea", std::ios::binary);
         std::ofstream track(dir / "t.plt", std::ios::binary);
+        std::ofstream gpx(dir / "t.gpx", std::ios::binary);  // a 32 MiB attribute
         track << trackFile("0", "1,2\r\n");
+        gpx << "<gpx><wpt lat=\"1\" lon=\"2\" name=\"";
         const std::string chunk(1 << 20, 'x');
         for (int i = 0; i < 32; ++i) {
             log << chunk;
             track << chunk;
+            gpx << chunk;
         }
         log << "\r\n" << kGga << "\r\n" << kRmc << "\r\n";
+        gpx << "\"/></gpx>\n";
     }
     const long before = peakKilobytes();
     EXPECT_EQ(convertFile(ConversionKind::NmeaToOziTrack, dir / "log.nmea", ConversionOptions{},
                           test::fixedContext())
                   .points,
               1u);
-    EXPECT_THROW(convertFile(ConversionKind::OziTrackToAlmap, dir / "t.plt", ConversionOptions{},
-                             test::fixedContext()),
-                 Error);
+    for (const auto kind : {ConversionKind::OziTrackToAlmap, ConversionKind::GpxToAlmap}) {
+        const auto input = dir / (kind == ConversionKind::GpxToAlmap ? "t.gpx" : "t.plt");
+        EXPECT_THROW(convertFile(kind, input, ConversionOptions{}, test::fixedContext()), Error);
+    }
     EXPECT_LT(peakKilobytes() - before, 16 * 1024) << "a 32 MiB line was held in memory";
 }
 
