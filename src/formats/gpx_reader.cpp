@@ -11,7 +11,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "formats/number_text.h"
 #include "io/error.h"
 #include "io/input_file.h"
 
@@ -107,11 +106,13 @@ std::string_view trimmed(std::string_view text) {
 // although GPX asks for plain decimals. Never infinite or NaN.
 std::optional<double> parseGpxNumber(std::string_view text) {
     text = trimmed(text);
-    if (const auto value = parseNumber(text)) return value;
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+        if (text.starts_with('-')) return std::nullopt;
+    }
     double value = 0;
-    const char* begin = text.data() + (text.starts_with('+') ? 1 : 0);
     const char* end = text.data() + text.size();
-    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::general);
     if (result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
         return std::nullopt;
     }
