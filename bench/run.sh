@@ -127,7 +127,8 @@ for row in "${rows[@]}"; do
         peer_label=${peer_name[$id]}
         peer_seconds=$(median_seconds "$work/times/$id-peer")
         peer_mib=$(peak_mib "$work/times/$id-peer")
-        ratio=$(awk -v p="$peer_seconds" -v s="$seconds" 'BEGIN {printf "%.0fx", p / s}')
+        ratio=$(awk -v p="$peer_seconds" -v s="$seconds" \
+            'BEGIN {r = p / s; printf (r < 10 ? "%.1fx" : "%.0fx"), r}')
     fi
     # shellcheck disable=SC2059
     printf "$format" "$name" "$input" "$mb" "$seconds" "$throughput" "$mib" \
