@@ -59,7 +59,7 @@ OziTrackReader::OziTrackReader(const std::filesystem::path& path, ReadProgress* 
     }
     if (lines_.lineWasCut()) fail("the line is too long for a track file");
     const auto count = parseNumber(line);
-    if (!count) fail("the number of points " + quoted(line) + " is not a number");
+    if (!count) fail("the number of points %1 is not a number", {quoted(line)});
     const double whole = std::trunc(*count);
     counted_ = whole > 0;
     if (counted_) {
@@ -69,16 +69,16 @@ OziTrackReader::OziTrackReader(const std::filesystem::path& path, ReadProgress* 
     }
 }
 
-void OziTrackReader::fail(const std::string& reason) const {
-    throw Error(file_.path(), reason, lines_.lineNumber());
+void OziTrackReader::fail(ReasonPattern pattern, std::vector<ReasonValue> values) const {
+    throw Error(file_.path(), pattern, std::move(values), lines_.lineNumber());
 }
 
 bool OziTrackReader::nextLine(std::string_view& line) {
     if (counted_ && pointLinesRead_ == announced_) return false;
     if (!lines_.next(line)) {
         if (counted_) {
-            fail("the file ends after " + std::to_string(pointLinesRead_) + " of the " +
-                 std::to_string(announced_) + " point lines that line 6 announces");
+            fail("the file ends after %1 of the %2 point lines that line 6 announces",
+                 {std::to_string(pointLinesRead_), std::to_string(announced_)});
         }
         return false;
     }
@@ -106,9 +106,9 @@ OziTrackPoint OziTrackReader::parsePointLine(std::string_view line) const {
     std::string_view longitudeText = line.substr(firstComma + 1);
     longitudeText = longitudeText.substr(0, longitudeText.find(','));
     const auto latitude = parseNumber(latitudeText);
-    if (!latitude) fail("latitude " + quoted(latitudeText) + " is not a number");
+    if (!latitude) fail("latitude %1 is not a number", {quoted(latitudeText)});
     const auto longitude = parseNumber(longitudeText);
-    if (!longitude) fail("longitude " + quoted(longitudeText) + " is not a number");
+    if (!longitude) fail("longitude %1 is not a number", {quoted(longitudeText)});
     return {*latitude, *longitude};
 }
 

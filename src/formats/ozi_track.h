@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "io/error.h"
 #include "io/input_file.h"
 #include "io/output_file.h"
 
@@ -57,7 +59,7 @@ public:
 
 private:
     bool nextLine(std::string_view& line);
-    [[noreturn]] void fail(const std::string& reason) const;
+    [[noreturn]] void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {}) const;
     OziTrackPoint parsePointLine(std::string_view line) const;
 
     InputFile file_;

@@ -29,7 +29,7 @@ OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)
         temporary_ = temporaryNameFor(target_, attempt);
         file_ = openNativeFile(temporary_, NativeMode::CreateExclusive);
         if (file_ == nullptr && (errno != EEXIST || attempt == 100)) {
-            throw Error(target_, "cannot create it: " + systemReason(errno));
+            throw Error(target_, "cannot create it: %1", {systemReason(errno)});
         }
     }
     std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -63,7 +63,7 @@ void OutputFile::flushBuffer() {
     if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
         const int reason = errno;
         discard();
-        throw Error(target_, "cannot write it: " + systemReason(reason));
+        throw Error(target_, "cannot write it: %1", {systemReason(reason)});
     }
     buffer_.clear();
 }
@@ -76,14 +76,14 @@ void OutputFile::commit() {
         const int reason = errno;
         std::error_code ignored;
         std::filesystem::remove(temporary_, ignored);
-        throw Error(target_, "cannot write it: " + systemReason(reason));
+        throw Error(target_, "cannot write it: %1", {systemReason(reason)});
     }
     std::error_code status;
     std::filesystem::rename(temporary_, target_, status);
     if (status) {
         std::error_code ignored;
         std::filesystem::remove(temporary_, ignored);
-        throw Error(target_, "cannot replace it: " + status.message());
+        throw Error(target_, "cannot replace it: %1", {systemReason(status)});
     }
 }
 
