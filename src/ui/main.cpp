@@ -1,9 +1,11 @@
 // morlindo-converter, the desktop program: one window that converts batches
-// of GPS track files.
+// of GPS track files. `--lang ko` or `--lang en` chooses the language of the
+// window; without it the system's language does (Korean, else English).
 #include <QApplication>
 #include <QStandardPaths>
 
 #include "ui/frm_tarvex.h"
+#include "ui/language.h"
 #include "ui/qt_dialogs.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("MorlindoConverter"));
     using namespace morlindo;
     using namespace morlindo::ui;
+    useLanguage(languageFor(QLocale::system(), QApplication::arguments()));
 
     QtOpenFileDialog fileDialog;
     QtMessageDialog messages;
