@@ -22,6 +22,8 @@ BatchProgress::BatchProgress(QWidget* parent) : QWidget(parent) {
     cancel_.setAutoDefault(true);
     bar_.hide();
     cancel_.hide();
+    // The status bar keeps its height when the button shows.
+    setMinimumHeight(cancel_.sizeHint().height());
 }
 
 void BatchProgress::start(int files) {

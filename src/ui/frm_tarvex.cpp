@@ -1,9 +1,9 @@
 #include "ui/frm_tarvex.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
@@ -171,9 +171,12 @@ void FrmTarvex::connectHandlers() {
             [this](int row, int event) { showRowEvent(row, static_cast<RowEvent>(event)); });
     connect(&batch_, &BatchThread::fileRead, &progress_, &BatchProgress::fileRead);
     connect(&batch_, &BatchThread::finished, this, [this] { batchEnded(); });
-    // Every emptying or refilling of the list applies the column widths anew.
-    connect(&fileListModel_, &QAbstractItemModel::modelReset, this,
-            [this] { applyColumnWidths(); });
+    // Every emptying or refilling of the list applies the column widths anew
+    // and ends what the status line said of the list before.
+    connect(&fileListModel_, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumnWidths();
+        progress_.statusLine().clear();
+    });
 }
 
 // Tab visits the tabs, then the current page's controls as they are laid
@@ -226,6 +229,7 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
 
 void FrmTarvex::convert(ConversionKind kind) {
     if (batch_.running()) return;
+    focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));
     batch_.start(
@@ -251,9 +255,9 @@ void FrmTarvex::setBusyCursor(bool busy) {
     if (busy == busyCursor_) return;
     busyCursor_ = busy;
     if (busy) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+        QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     } else {
-        QGuiApplication::restoreOverrideCursor();
+        QApplication::restoreOverrideCursor();
     }
 }
 
@@ -272,6 +276,7 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
 void FrmTarvex::batchEnded() {
     setBusyCursor(false);
     setBusy(false);
+    if (focusBeforeBatch_ && isActiveWindow()) focusBeforeBatch_->setFocus(Qt::OtherFocusReason);
     const BatchOutcome& outcome = batch_.outcome();
     if (outcome.cancelled) progress_.stop(tr("The conversion was cancelled."));
     // The user chose to quit while the batch ran (it may have ended on its

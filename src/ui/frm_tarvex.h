@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -112,6 +113,8 @@ private:
     bool ending_ = false;
     bool exitWhenStopped_ = false;
     bool busyCursor_ = false;
+    // Where the focus was when the batch started; it goes back there.
+    QPointer<QWidget> focusBeforeBatch_;
 
     // Widgets are destroyed in reverse order: each is declared after the
     // widget that holds it.

@@ -179,6 +179,16 @@ TEST_F(WindowTest, CancelStopsABatchWhileItShowsItsProgress) {
     EXPECT_FALSE(bar.isVisibleTo(window.get()));
     EXPECT_TRUE(tabs().tab(1).isEnabled());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Closing the window while a batch runs asks first; Yes cancels the
+    // batch and then ends the program.
+    during.clear();
+    cancel.disconnect();
+    QObject::connect(&cancel, &QAbstractButton::clicked, [&] { window->close(); });
+    clickConvert("cmdTarvexTrack");
+    EXPECT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(readFile(dir / "big.plt"), "older");
 }
 
 TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
