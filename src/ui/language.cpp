@@ -47,7 +47,10 @@ void useLanguage(Language language) {
     if (language == Language::English) return;
     if (ours.load(QStringLiteral(":/i18n/morlindo_ko.qm")))
         QCoreApplication::installTranslator(&ours);
-    if (qts.load(QStringLiteral("qtbase_ko"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    // Debian keeps qtbase_ko.qm; windeployqt ships qt_ko.qm, which loads it.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qts.load(QStringLiteral("qtbase_ko"), folder) ||
+        qts.load(QStringLiteral("qt_ko"), folder)) {
         QCoreApplication::installTranslator(&qts);
     }
 }
