@@ -4,7 +4,8 @@
 # the .ts file up to date with lupdate, so a caption added without running
 # update_translations counts as untranslated too; and it finds the core's
 # patterns at their throw sites (Error(path, "pattern", ...) and the track
-# reader's fail("pattern", ...)), which src/ui/core_reasons.cpp must list.
+# reader's fail("pattern", ...)) and where they are named (ReasonPattern
+# kName{"pattern"}), which src/ui/core_reasons.cpp must list.
 # Run as: cmake -DSOURCE_DIR=<src> -DTS_FILE=<ts> -DLUPDATE=<lupdate>
 #               -DWORK_DIR=<folder> -P check_translations.cmake
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
@@ -36,7 +37,8 @@ foreach(source IN LISTS core)
   string(REPLACE ";" "@SEMICOLON@" code "${code}")
   # Adjacent string literals are one.
   string(REGEX REPLACE "\"[ \t\r\n]+\"" "" code "${code}")
-  string(REGEX MATCHALL "(Error|fail)\\([^\"@)]*\"([^\"\\\\]|\\\\.)*\"" sites "${code}")
+  string(REGEX MATCHALL "(Error|fail)\\([^\"@)]*\"([^\"\\\\]|\\\\.)*\"|ReasonPattern [A-Za-z_]+[({][ \t\r\n]*\"([^\"\\\\]|\\\\.)*\""
+         sites "${code}")
   foreach(site IN LISTS sites)
     string(REGEX REPLACE "^[^\"]*\"(.*)\"$" "\\1" pattern "${site}")
     string(REPLACE "\\\"" "&quot@SEMICOLON@" key "${pattern}")

@@ -221,6 +221,16 @@ const std::map<std::string, OptionHandler>& valueOptions() {
              }
              r.options.nmeaTrack.timeZoneHours = *hours;
          }},
+        {"--encoding",
+         [](Request& r, const std::string& v) {
+             const auto encoding = TextEncoding::named(v);
+             if (!encoding) {
+                 throw UsageError("--encoding takes the name of a code page this system knows, "
+                                  "such as CP949, CP1252 or UTF-8, not \"" +
+                                  v + "\"");
+             }
+             r.encoding = *encoding;
+         }},
         {"--now",
          [](Request& r, const std::string& v) {
              r.now = parseLocalTime(v);
@@ -334,6 +344,9 @@ Options:
   --waypoint-background COLOR   waypoint background colour (white)
   --prefix TEXT                 waypoint name prefix, at most 7 characters (WPT)
   --time-zone HOURS             hours added to NMEA times, -12 to 13 (9)
+  --encoding NAME               code page of the names and descriptions written
+                                into .plt, .rte and .wpt files, such as CP949 or
+                                CP1252 (the system's)
   --now YYYY-MM-DDTHH:MM:SS     stamp AlMap -> .plt points with this local time
                                 instead of the clock
   -q, --quiet                   print nothing for files that convert

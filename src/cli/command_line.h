@@ -10,6 +10,7 @@
 
 #include "convert/conversions.h"
 #include "io/civil_time.h"
+#include "io/text_encoding.h"
 
 namespace morlindo::cli {
 
@@ -26,6 +27,7 @@ struct Request {
     FileKind target = FileKind::OziTrack;
     std::optional<FileKind> source;  // --from; else each file's extension
     std::optional<DateTime> now;     // --now
+    TextEncoding encoding = TextEncoding::system();  // --encoding
     ConversionOptions options;
     std::vector<std::filesystem::path> files;
 };

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/command_line.h"
+#include "cli/info_command.h"
 #include "convert/output_path.h"
 #include "io/error.h"
 #include "io/version.h"
@@ -26,6 +27,9 @@ std::string pointsText(std::uint64_t points) {
 }  // namespace
 
 int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (!arguments.empty() && arguments.front() == "info") {
+        return runInfo({arguments.begin() + 1, arguments.end()}, out, err);
+    }
     Request request;
     std::vector<ConversionKind> kinds;
     try {
@@ -45,8 +49,7 @@ int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, st
     }
 
     const auto clock = clockFor(request);
-    const TextEncoding encoding = TextEncoding::system();
-    const ConversionContext context{*clock, encoding};
+    const ConversionContext context{*clock, request.encoding};
     int status = kExitConverted;
     for (std::size_t i = 0; i < request.files.size(); ++i) {
         const auto& file = request.files[i];

@@ -18,9 +18,8 @@ ConversionResult convertOziTrackToAlmap(const std::filesystem::path& inputPath,
     AlmapTrackWriter writer(output);
 
     std::uint64_t points = 0;
-    OziTrackPoint point;
-    while (reader.next(point)) {
-        writer.writeAlmapPoint(point.longitude, point.latitude);
+    while (const auto point = reader.next()) {
+        writer.writeAlmapPoint(point->longitude, point->latitude);
         ++points;
     }
     output.commit();

@@ -1,7 +1,8 @@
 #include "formats/nmea_log.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
+#include <iterator>
 
 #include "formats/nmea_sentence.h"
 #include "formats/number_text.h"
@@ -9,28 +10,93 @@
 namespace morlindo {
 namespace {
 
-// Identifiers compare exactly, whole field 0 against whole name: no mixed
-// case, nothing before the "$". The GGA-only reading takes upper case alone.
-constexpr std::array<std::string_view, 4> kPairedGgaNames{"$GPGGA", "$gpgga", "$GNGGA", "$gngga"};
-constexpr std::array<std::string_view, 4> kPairedRmcNames{"$GPRMC", "$gprmc", "$GNRMC", "$gnrmc"};
-constexpr std::array<std::string_view, 2> kGgaOnlyNames{"$GPGGA", "$GNGGA"};
+constexpr std::size_t kIdentifierLength = 6;  // "$GPGGA"
 
-// The paired reading takes a GGA sentence with fields 0 to 14 (the standard
-// sentence has 15, the checksum glued to the last) and an RMC with 0 to 11.
-constexpr std::size_t kGgaFieldCount = NmeaFields::kMaxFields;
-constexpr std::size_t kRmcFieldCount = 12;
-// The GGA-only reading needs the position: fields 2 to 5.
-constexpr std::size_t kGgaPositionFieldCount = 6;
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// True when field 0 of the line is one of the names.
-template <std::size_t N>
-bool isOneOf(std::string_view line, const std::array<std::string_view, N>& names) {
-    return std::any_of(names.begin(), names.end(), [line](std::string_view name) {
-        return line.starts_with(name) && (line.size() == name.size() || line[name.size()] == ',');
-    });
+// An identifier as one number, so that a line's is compared at once with
+// each that a reading takes.
+constexpr std::uint64_t identifierCode(std::string_view identifier) {
+    std::uint64_t code = 0;
+    for (std::size_t i = 0; i < kIdentifierLength; ++i) {
+        code = code << 8 | static_cast<unsigned char>(identifier[i]);
+    }
+    return code;
 }
+
+// Identifiers compare exactly: no mixed case, and a "," right after them.
+constexpr std::uint64_t kUpperGga[] = {identifierCode("$GPGGA"), identifierCode("$GNGGA")};
+constexpr std::uint64_t kLowerGga[] = {identifierCode("$gpgga"), identifierCode("$gngga")};
+constexpr std::uint64_t kRmc[] = {identifierCode("$GPRMC"), identifierCode("$gprmc"),
+                                  identifierCode("$GNRMC"), identifierCode("$gnrmc")};
+
+// The paired reading takes GGA and RMC sentences in either case; the GGA-only
+// reading takes upper-case GGA sentences alone.
+enum class Reading { Paired, GgaOnly };
+
+// A GGA sentence gives a position with fields 0 to 5, its fix quality in
+// field 6 and its altitude in field 9; an RMC sentence is read with fields 0
+// to 11 (the standard sentence has 12 or 13, the checksum glued to the last).
+constexpr std::size_t kGgaPositionFieldCount = 6;
+constexpr std::size_t kGgaQualityFieldCount = 7;
+constexpr std::size_t kGgaAltitudeFieldCount = 10;
+constexpr std::size_t kRmcFieldCount = 12;
+
+enum class SentenceKind { Other, Gga, Rmc };
+
+struct Sentence {
+    SentenceKind kind = SentenceKind::Other;
+    std::string_view text;  // from the "$" on
+};
+
+template <std::size_t N>
+bool isOneOf(std::uint64_t code, const std::uint64_t (&codes)[N]) {
+    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+}
+
+// The sentence that text begins with, when the reading takes it.
+template <Reading reading>
+Sentence sentenceAt(std::string_view text) {
+    if (text.size() <= kIdentifierLength || text[kIdentifierLength] != ',') return {};
+    const std::uint64_t code = identifierCode(text);
+    if (isOneOf(code, kUpperGga)) return {SentenceKind::Gga, text};
+    if constexpr (reading == Reading::Paired) {
+        if (isOneOf(code, kLowerGga)) return {SentenceKind::Gga, text};
+        if (isOneOf(code, kRmc)) return {SentenceKind::Rmc, text};
+    }
+    return {};
+}
+
+// The sentence of a line: usually the line itself; else from the first "$"
+// that begins an identifier the reading takes. Receivers that mix binary
+// messages into their output, and loggers that stamp each line with the
+// time, leave other bytes before it, which are passed over.
+template <Reading reading>
+Sentence findSentence(std::string_view line) {
+    if (const auto sentence = sentenceAt<reading>(line); sentence.kind != SentenceKind::Other) {
+        return sentence;
+    }
+    for (std::size_t at = line.find('$', 1); at != std::string_view::npos;
+         at = line.find('$', at + 1)) {
+        if (const auto sentence = sentenceAt<reading>(line.substr(at));
+            sentence.kind != SentenceKind::Other) {
+            return sentence;
+        }
+    }
+    return {};
+}
+
+// Fix quality 0 in field 6 is the receiver saying that it has no fix: a
+// position it still sends is a remembered or simulated one. An empty or
+// missing field says nothing.
+bool saysNoFix(const NmeaFields& gga) {
+    if (!gga.hasAtLeast(kGgaQualityFieldCount)) return false;
+    const std::string_view field = gga[6];
+    if (field.size() == 1) return field[0] == '0';  // as receivers write it
+    const auto quality = parseNumber(field);
+    return quality && *quality == 0;
+}
+
+// Status "V" (void) in RMC field 2: no valid fix, and the clock may be unset.
+bool isVoid(std::string_view status) { return status == "V" || status == "v"; }
 
 // "S" or "s", "W" or "w": the side where the coordinate is negative. Any
 // other text, the empty one included, leaves it positive.
@@ -89,9 +155,6 @@ bool NmeaLogReader::nextLine(std::string_view& line) {
     while (lines_.next(line)) {
         // A line cut at the reader's limit is far longer than any sentence.
         if (lines_.lineWasCut()) continue;
-        if (lines_.lineNumber() == 1 && line.starts_with(kByteOrderMark)) {
-            line.remove_prefix(kByteOrderMark.size());
-        }
         if (!line.empty()) return true;
     }
     return false;
@@ -100,15 +163,17 @@ bool NmeaLogReader::nextLine(std::string_view& line) {
 std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
     std::string_view line;
     while (nextLine(line)) {
-        if (!isOneOf(line, kPairedGgaNames)) continue;
-        const NmeaFields gga(line, kGgaFieldCount);
-        if (!gga.hasAtLeast(kGgaFieldCount) || !beginsWithNonZeroNumber(gga[2]) ||
-            !beginsWithNonZeroNumber(gga[4])) {
+        const Sentence sentence = findSentence<Reading::Paired>(line);
+        if (sentence.kind != SentenceKind::Gga) continue;
+        const NmeaFields gga(sentence.text, kGgaAltitudeFieldCount);
+        if (!gga.hasAtLeast(kGgaPositionFieldCount) || saysNoFix(gga) ||
+            !beginsWithNonZeroNumber(gga[2]) || !beginsWithNonZeroNumber(gga[4])) {
             continue;
         }
         // The candidate's text is gone once the next line is read.
         const auto position = ggaPosition(gga);
-        const auto altitude = parseNumber(gga[9]);
+        const auto altitude =
+            gga.hasAtLeast(kGgaAltitudeFieldCount) ? parseNumber(gga[9]) : std::nullopt;
         std::optional<DateTime> time;
         if (!findRmcPartner(time)) return std::nullopt;
         if (position && time) {
@@ -121,10 +186,11 @@ std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
 bool NmeaLogReader::findRmcPartner(std::optional<DateTime>& time) {
     std::string_view line;
     while (nextLine(line)) {
-        if (!isOneOf(line, kPairedRmcNames)) continue;
-        const NmeaFields rmc(line, kRmcFieldCount);
+        const Sentence sentence = findSentence<Reading::Paired>(line);
+        if (sentence.kind != SentenceKind::Rmc) continue;
+        const NmeaFields rmc(sentence.text, kRmcFieldCount);
         if (!rmc.hasAtLeast(kRmcFieldCount)) continue;
-        time = rmcTime(rmc[1], rmc[9]);
+        if (!isVoid(rmc[2])) time = rmcTime(rmc[1], rmc[9]);
         return true;
     }
     return false;
@@ -133,9 +199,10 @@ bool NmeaLogReader::findRmcPartner(std::optional<DateTime>& time) {
 std::optional<NmeaFix> NmeaLogReader::nextGgaFix() {
     std::string_view line;
     while (nextLine(line)) {
-        if (!isOneOf(line, kGgaOnlyNames)) continue;
-        const NmeaFields gga(line, kGgaPositionFieldCount);
-        if (!gga.hasAtLeast(kGgaPositionFieldCount)) continue;
+        const Sentence sentence = findSentence<Reading::GgaOnly>(line);
+        if (sentence.kind != SentenceKind::Gga) continue;
+        const NmeaFields gga(sentence.text, kGgaQualityFieldCount);
+        if (!gga.hasAtLeast(kGgaPositionFieldCount) || saysNoFix(gga)) continue;
         if (const auto position = ggaPosition(gga)) {
             NmeaFix fix;
             fix.latitude = position->latitude;

@@ -1,11 +1,13 @@
 // The NMEA 0183 log (.nmea): the sentences a GPS receiver sends, one a line.
 // Fixes come from two sentences only, read from their comma-separated fields:
 //   GGA  2 latitude ddmm.mmmm  3 N/S  4 longitude dddmm.mmmm  5 E/W
-//        9 altitude above mean sea level, metres
-//   RMC  1 UTC time hhmmss[.ss]  9 UTC date ddmmyy
+//        6 fix quality (0: no fix)  9 altitude above mean sea level, metres
+//   RMC  1 UTC time hhmmss[.ss]  2 status (A valid, V void)  9 UTC date ddmmyy
 // Both are accepted from the talker "GP" (GPS alone) and "GN" (a receiver that
-// combines several satellite systems). Checksums are not verified, and no log
-// content is ever an error: whatever is not a usable sentence is passed over.
+// combines several satellite systems). A sentence may follow other bytes on
+// its line (binary messages, a logger's time stamp). Checksums are not
+// verified, and no log content is ever an error: whatever is not a usable
+// sentence is passed over.
 #pragma once
 
 #include <cstdint>
@@ -27,21 +29,23 @@ struct NmeaFix {
 };
 
 // Reads a log forward, line by line. A line ends at CR LF, a lone CR or a lone
-// LF; empty lines, and lines too long to be a sentence, are passed over. A
-// UTF-8 byte-order mark before the first line is skipped.
+// LF; empty lines, and lines too long to be a sentence, are passed over (as
+// are the bytes before a sentence, a UTF-8 byte-order mark among them).
 class NmeaLogReader {
 public:
     // progress, when given, hears how far the log has been read.
     explicit NmeaLogReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
-    // The paired reading: a GGA sentence with a position, completed by the
-    // next RMC sentence after it, whatever lies between (other GGA sentences
-    // included). Gives the position and altitude of the GGA and the time of
-    // the RMC; nullopt at the end of the log.
+    // The paired reading: a GGA sentence with a position and a fix, completed
+    // by the next RMC sentence after it, whatever lies between (other GGA
+    // sentences included). Gives the position and altitude of the GGA and the
+    // time of the RMC; a void RMC makes the pair give nothing. nullopt at the
+    // end of the log.
     std::optional<NmeaFix> nextPairedFix();
 
     // The GGA-only reading: the position of the next upper-case GGA sentence
-    // that has one (altitude and time left unset); nullopt at the end.
+    // that has one and a fix (altitude and time left unset); nullopt at the
+    // end.
     std::optional<NmeaFix> nextGgaFix();
 
     // Back to the first byte: a second pass sees exactly what the first saw.

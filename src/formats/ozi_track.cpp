@@ -1,8 +1,5 @@
 #include "formats/ozi_track.h"
 
-#include <cmath>
-#include <limits>
-
 #include "formats/number_text.h"
 #include "io/error.h"
 
@@ -10,6 +7,10 @@ namespace morlindo {
 namespace {
 
 constexpr std::size_t kQuotedFieldLength = 40;
+constexpr int kHeaderLines = 6;
+constexpr std::string_view kEndOfFile = "\x1A";
+constexpr ReasonPattern kNoSeparator{
+    "a point line needs a latitude and a longitude separated by \",\""};
 
 // A field as it appears in a message: short, and free of control bytes.
 std::string quoted(std::string_view field) {
@@ -50,22 +51,12 @@ void writeOziTrackHeader(OutputFile& output, std::string_view reservedLine,
 OziTrackReader::OziTrackReader(const std::filesystem::path& path, ReadProgress* progress)
     : file_(path, progress), lines_(file_) {
     std::string_view line;
-    for (int number = 1; number <= 6; ++number) {
+    for (int number = 1; number <= kHeaderLines; ++number) {
         if (!lines_.next(line)) {
             fail(
                 "the file ends before line 6, which gives the number of points; "
                 "it is not an OziExplorer track file");
         }
-    }
-    if (lines_.lineWasCut()) fail("the line is too long for a track file");
-    const auto count = parseNumber(line);
-    if (!count) fail("the number of points %1 is not a number", {quoted(line)});
-    const double whole = std::trunc(*count);
-    counted_ = whole > 0;
-    if (counted_) {
-        constexpr double kLargest = 1e18;
-        announced_ = whole >= kLargest ? static_cast<std::uint64_t>(kLargest)
-                                       : static_cast<std::uint64_t>(whole);
     }
 }
 
@@ -73,35 +64,26 @@ void OziTrackReader::fail(ReasonPattern pattern, std::vector<ReasonValue> values
     throw Error(file_.path(), pattern, std::move(values), lines_.lineNumber());
 }
 
-bool OziTrackReader::nextLine(std::string_view& line) {
-    if (counted_ && pointLinesRead_ == announced_) return false;
-    if (!lines_.next(line)) {
-        if (counted_) {
-            fail("the file ends after %1 of the %2 point lines that line 6 announces",
-                 {std::to_string(pointLinesRead_), std::to_string(announced_)});
-        }
-        return false;
-    }
-    ++pointLinesRead_;
-    return true;
-}
-
-bool OziTrackReader::next(OziTrackPoint& point) {
+std::optional<OziTrackPoint> OziTrackReader::next() {
     std::string_view line;
-    while (nextLine(line)) {
+    while (lines_.next(line)) {
         if (lines_.lineWasCut()) fail("the line is too long for a track file");
         if (isBlankLine(line)) continue;
-        point = parsePointLine(line);
-        return true;
+        if (line == kEndOfFile) {
+            // The end of the file for DOS programs, when nothing follows it;
+            // before other lines it is a malformed point line.
+            const std::int64_t number = lines_.lineNumber();
+            if (!lines_.next(line)) return std::nullopt;
+            throw Error(file_.path(), kNoSeparator, {}, number);
+        }
+        return parsePointLine(line);
     }
-    return false;
+    return std::nullopt;
 }
 
 OziTrackPoint OziTrackReader::parsePointLine(std::string_view line) const {
     const std::size_t firstComma = line.find(',');
-    if (firstComma == std::string_view::npos) {
-        fail("a point line needs a latitude and a longitude separated by \",\"");
-    }
+    if (firstComma == std::string_view::npos) fail(kNoSeparator);
     const std::string_view latitudeText = line.substr(0, firstComma);
     std::string_view longitudeText = line.substr(firstComma + 1);
     longitudeText = longitudeText.substr(0, longitudeText.find(','));

@@ -5,11 +5,14 @@
 //   6 the number of point lines that follow
 //   7.. latitude,longitude,code,altitude in feet,day number,date,time
 // The two writers of this system render lines 4 and 6 and the point fields
-// differently (see the converters); the reader accepts both.
+// differently (see the converters); the reader accepts both. Line 6 is
+// written correctly but not trusted when read: the map program does not use
+// it, and real files announce more or fewer points than they hold.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,31 +45,25 @@ struct OziTrackPoint {
     double longitude = 0;
 };
 
-// Reads the points of a track file. Lines 1 to 5 are not examined; line 6
-// gives the count (cut toward zero). A count above 0 reads exactly that many
-// further lines, 0 or less reads to the end. An empty line yields no point
-// but uses up a counted line. Any fault of the file is an Error naming the
-// file and the line.
+// Reads the points of a track file: every point line after the six header
+// lines, to the end of the file, whatever line 6 announces; the header lines
+// are not examined. Empty lines yield nothing, and a DOS end-of-file byte
+// (0x1A) alone on the last line ends the file. Any fault of the file is an
+// Error naming the file and the line.
 class OziTrackReader {
 public:
     // progress, when given, hears how far the file has been read.
     explicit OziTrackReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
-    // The next point; false after the last one.
-    bool next(OziTrackPoint& point);
-    // The line number of the point last read.
-    std::int64_t lineNumber() const noexcept { return lines_.lineNumber(); }
+    // The next point; nullopt after the last one.
+    std::optional<OziTrackPoint> next();
 
 private:
-    bool nextLine(std::string_view& line);
     [[noreturn]] void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {}) const;
     OziTrackPoint parsePointLine(std::string_view line) const;
 
     InputFile file_;
     LineReader lines_;
-    bool counted_ = false;
-    std::uint64_t announced_ = 0;
-    std::uint64_t pointLinesRead_ = 0;
 };
 
 // readOziTrackPoints: calls onPoint(latitude, longitude) for every point, in
@@ -74,8 +71,7 @@ private:
 template <typename OnPoint>
 void readOziTrackPoints(const std::filesystem::path& path, OnPoint&& onPoint) {
     OziTrackReader reader(path);
-    OziTrackPoint point;
-    while (reader.next(point)) onPoint(point.latitude, point.longitude);
+    while (const auto point = reader.next()) onPoint(point->latitude, point->longitude);
 }
 
 }  // namespace morlindo

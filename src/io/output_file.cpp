@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <random>
+#include <utility>
 
 #include "io/error.h"
 #include "io/native_file.h"
@@ -10,6 +11,8 @@ namespace morlindo {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 18;
+// As many links as Linux follows in one path.
+constexpr int kMaxLinks = 40;
 
 std::filesystem::path temporaryNameFor(const std::filesystem::path& target, unsigned attempt) {
     static thread_local std::minstd_rand generator{std::random_device{}()};
@@ -18,19 +21,42 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target, unsi
     return target.parent_path() / name;
 }
 
+// The file that writing to the target writes: the target itself, or the end
+// of its chain of symbolic links, which need not exist yet.
+std::filesystem::path followLinks(const std::filesystem::path& target) {
+    std::filesystem::path file = target;
+    for (int links = 0;; ++links) {
+        std::error_code status;
+        if (!std::filesystem::is_symlink(file, status)) return file;
+        if (links == kMaxLinks) throw Error(target, "cannot write it: %1", {systemReason(ELOOP)});
+        const auto next = std::filesystem::read_symlink(file, status);
+        if (status) throw Error(target, "cannot write it: %1", {systemReason(status)});
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+}
+
 }  // namespace
 
-OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
+OutputFile::OutputFile(std::filesystem::path target)
+    : target_(std::move(target)), destination_(followLinks(target_)) {
     std::error_code status;
-    if (std::filesystem::is_directory(target_, status)) {
+    if (std::filesystem::is_directory(destination_, status)) {
         throw Error(target_, "cannot write it: a folder of that name is in the way");
     }
+    if (isWriteProtected(destination_)) throw Error(target_, "the file is write-protected");
     for (unsigned attempt = 0; file_ == nullptr; ++attempt) {
-        temporary_ = temporaryNameFor(target_, attempt);
+        temporary_ = temporaryNameFor(destination_, attempt);
         file_ = openNativeFile(temporary_, NativeMode::CreateExclusive);
         if (file_ == nullptr && (errno != EEXIST || attempt == 100)) {
             throw Error(target_, "cannot create it: %1", {systemReason(errno)});
         }
+    }
+    // Before any data: a file only its owner may read never has a copy that
+    // others may.
+    if (!copyNativePermissions(destination_, file_)) {
+        const int reason = errno;
+        discard();
+        throw Error(target_, "cannot create it: %1", {systemReason(reason)});
     }
     std::setvbuf(file_, nullptr, _IONBF, 0);
     buffer_.reserve(kBufferSize);
@@ -42,9 +68,13 @@ void OutputFile::discard() noexcept {
     if (file_ != nullptr) {
         std::fclose(file_);
         file_ = nullptr;
-        std::error_code ignored;
-        std::filesystem::remove(temporary_, ignored);
+        removeTemporary();
     }
+}
+
+void OutputFile::removeTemporary() noexcept {
+    std::error_code ignored;
+    std::filesystem::remove(temporary_, ignored);
 }
 
 void OutputFile::write(std::string_view bytes) {
@@ -70,20 +100,24 @@ void OutputFile::flushBuffer() {
 
 void OutputFile::commit() {
     flushBuffer();
-    std::FILE* file = file_;
-    file_ = nullptr;
-    if (std::fclose(file) != 0) {
-        const int reason = errno;
-        std::error_code ignored;
-        std::filesystem::remove(temporary_, ignored);
+    std::FILE* file = std::exchange(file_, nullptr);
+    // The data are on the disk before the file takes the target's place: a
+    // memory card pulled out, or the power lost, right after a conversion
+    // leaves the new file whole, not an empty or partial one.
+    int reason = syncNativeFile(file) ? 0 : errno;
+    if (std::fclose(file) != 0 && reason == 0) reason = errno;
+    if (reason != 0) {
+        removeTemporary();
         throw Error(target_, "cannot write it: %1", {systemReason(reason)});
     }
     std::error_code status;
-    std::filesystem::rename(temporary_, target_, status);
+    std::filesystem::rename(temporary_, destination_, status);
     if (status) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary_, ignored);
+        removeTemporary();
         throw Error(target_, "cannot replace it: %1", {systemReason(status)});
+    }
+    if (!syncNativeFolder(destination_.parent_path())) {
+        throw Error(target_, "cannot write it: %1", {systemReason(errno)});
     }
 }
 

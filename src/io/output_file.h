@@ -1,8 +1,11 @@
 // The one way the converters write a file. Bytes go to a temporary file in
-// the target's folder; commit() closes it and renames it over the target only
-// once everything is written. Until then, and whenever anything fails, an
-// older file of the target's name stays exactly as it was, and the temporary
-// file is removed: a conversion never leaves a half-written output behind.
+// the target's folder; commit() puts them on the disk and renames the file
+// over the target only once everything is written. Until then, and whenever
+// anything fails, an older file of the target's name stays exactly as it was,
+// and the temporary file is removed: a conversion never leaves a half-written
+// output behind. A replaced file keeps its permissions; a target that is a
+// symbolic link stays one, and the file it leads to is replaced; a target the
+// user may not write is refused.
 #pragma once
 
 #include <cstdio>
@@ -15,7 +18,8 @@ namespace morlindo {
 class OutputFile {
 public:
     // Creates the temporary file. Throws Error naming the target when its
-    // folder is missing or not writable, or a folder stands at the target.
+    // folder is missing or not writable, a folder stands at the target, or
+    // the target is write-protected.
     explicit OutputFile(std::filesystem::path target);
     // Removes the temporary file unless commit() succeeded.
     ~OutputFile();
@@ -27,14 +31,17 @@ public:
     void write(std::string_view bytes);
     // Writes the text followed by CR LF.
     void writeLine(std::string_view text);
-    // Flushes, closes and moves the file into place. Throws Error on failure.
+    // Flushes to the disk, closes and moves the file into place. Throws Error
+    // on failure.
     void commit();
 
 private:
     void flushBuffer();
     void discard() noexcept;
+    void removeTemporary() noexcept;
 
     std::filesystem::path target_;
+    std::filesystem::path destination_;  // the target, or the file its links lead to
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
     std::string buffer_;

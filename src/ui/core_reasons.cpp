@@ -20,6 +20,7 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason", "cannot create it: %1"),
     QT_TRANSLATE_NOOP("CoreReason", "cannot write it: %1"),
     QT_TRANSLATE_NOOP("CoreReason", "cannot replace it: %1"),
+    QT_TRANSLATE_NOOP("CoreReason", "the file is write-protected"),
     QT_TRANSLATE_NOOP("CoreReason",
                       "the output would replace this input file; rename the input first"),
     // formats
@@ -44,6 +45,9 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "the log changed while it was being converted; convert it again"),
     QT_TRANSLATE_NOOP("CoreReason", "cannot tell what kind of file it is from its extension"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "record %1: the coordinates are not finite numbers; "
+                      "this is not an AlMap track file"),
 };
 
 }  // namespace morlindo::ui

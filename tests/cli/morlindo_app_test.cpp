@@ -102,6 +102,14 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          "w.wpt",
          crlfLines({"OziExplorer Waypoint File Version 1.1", "WGS 84", "reserved 2", "garmin",
                     " 1 ,PT001, 37.5 , 127.25 ,,, 1 ,, 65535 , 255 ,,,,,-777 "})},
+        {{"--to", "rte", "--encoding", "CP949", "--route-name", "산책", "--route-description",
+          "산a"},
+         "w.alr",
+         almapFile({{127.25, 37.5}}),
+         "w.rte",
+         crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
+                    "R, 0 ,\xBB\xEA\xC3\xA5,\xBB\xEA""a, 255 ",
+                    "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 16777215 , 0 , 0 "})},
         {{"--to", "alr"}, "t.plt", track, "t.alr", almapFile({{127.25, 37.5}, {-70.25, -33.5}})},
         {{"--to", "alr", "--from", "nmea"},
          "log.txt",
@@ -181,6 +189,7 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
         {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
         {{"--to", "plt", "--line-width", "3", track}, "--line-width takes 1 or 2"},
+        {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
         {{"--to", "plt", "--track-type"}, "--track-type needs a value"},
     };
     for (const auto& [arguments, message] : cases) {

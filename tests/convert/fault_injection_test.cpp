@@ -18,12 +18,14 @@
 #include "support/test_files.h"
 
 #ifdef __linux__
+#include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #endif
 
 namespace morlindo {
@@ -173,11 +175,47 @@ TEST_P(FaultInjection, InputIsALinkToItself) {
     expectFailure(input(), "cannot open it: Too many levels of symbolic links");
 }
 
+// Root may write any file: the test then acts as "nobody", by the effective
+// user and group alone, so that root comes back after it.
+class NormalUser {
+public:
+    NormalUser() {
+        const passwd* nobody = getpwnam("nobody");
+        if (geteuid() == 0 && nobody != nullptr) {
+            acting_ = setegid(nobody->pw_gid) == 0 && seteuid(nobody->pw_uid) == 0;
+        }
+    }
+    ~NormalUser() {
+        if (seteuid(user_) != 0 || setegid(group_) != 0) std::abort();
+    }
+    // False for root that could not act as another user.
+    bool isNormal() const { return acting_ || user_ != 0; }
+
+private:
+    uid_t user_ = geteuid();
+    gid_t group_ = getegid();
+    bool acting_ = false;
+};
+
+// In a folder where anyone may create files, a target the user may not write
+// is not replaced.
+TEST_P(FaultInjection, TargetWriteProtected) {
+    writeInput();
+    writeOlderOutput();
+    fs::permissions(output(),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder_, fs::perms::all);
+    const NormalUser user;
+    if (!user.isNormal()) GTEST_SKIP() << "root, and cannot act as the user \"nobody\"";
+    expectFailure(output(), "the file is write-protected");
+}
+
 TEST_P(FaultInjection, InputUnreadable) {
-    if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
     writeInput();
     fs::permissions(input(), fs::perms::none);
     writeOlderOutput();
+    const NormalUser user;
+    if (!user.isNormal()) GTEST_SKIP() << "root, and cannot act as the user \"nobody\"";
     expectFailure(input(), "cannot open it: Permission denied");
 }
 

@@ -23,7 +23,7 @@ std::vector<OziTrackPoint> readAll(const std::filesystem::path& path) {
     return points;
 }
 
-TEST(OziTrackReader, ReadsCountedAndUncountedFiles) {
+TEST(OziTrackReader, ReadsEveryPointLineWhateverLine6Says) {
     const std::string spaced =
         " 37.5 , 127.123456 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00";
     const std::string masked = "37.5000000,127.1234560, 0 ,0123,38299.645833,2004/11/08,15:30:00";
@@ -33,15 +33,16 @@ TEST(OziTrackReader, ReadsCountedAndUncountedFiles) {
         std::size_t points;
     };
     const Case cases[] = {
-        {"uncounted, plain zero", trackFile("0", {spaced, masked, masked}), 3},
-        {"uncounted, printed zero", trackFile(" 0 ", {masked, "", masked, ""}), 2},
-        {"negative count reads to the end", trackFile("-4", {masked, masked}), 2},
-        {"counted stops early", trackFile("2", {masked, masked, masked}), 2},
-        {"empty lines use up counted lines", trackFile(" 3 ", {masked, "", "", masked, masked}), 1},
-        {"fractional count is cut", trackFile("2.9", {masked, masked, masked}), 2},
+        {"plain zero", trackFile("0", {spaced, masked, masked}), 3},
+        {"printed zero, empty lines", trackFile(" 0 ", {masked, "", masked, ""}), 2},
+        {"announces fewer", trackFile("2", {masked, masked, masked}), 3},
+        {"announces more", trackFile("2390", {masked, masked}), 2},
+        {"not a number", trackFile("many", {masked}), 1},
         {"no points", trackFile("0", {}), 0},
         {"lone LF and CR line ends", "a\nb\rc\r\nd\ne\n2\n" + masked + "\r" + spaced + "\n", 2},
         {"last line without an end", trackFile("1", {}) + masked, 1},
+        {"DOS end-of-file byte after the last line end", trackFile("1", {masked}) + "\x1A", 1},
+        {"DOS end-of-file byte on the last line", trackFile("1", {masked, "\x1A"}), 1},
     };
     TempDir dir;
     for (const auto& c : cases) {
@@ -77,14 +78,14 @@ TEST(OziTrackReader, NamesTheLineAndTheFault) {
     };
     const Case cases[] = {
         {crlfLines({"a", "b", "c"}), 3, "the file ends before line 6"},
-        {trackFile("many", {}), 6, "the number of points \"many\" is not a number"},
-        {trackFile("1e3", {}), 6, "the number of points \"1e3\" is not a number"},
         {trackFile("0", {"37.5,127", "37.5"}), 8, "a point line needs a latitude and a longitude"},
         {trackFile("0", {"37.5,127", "37.5,127", "abc,127"}), 9,
          "latitude \"abc\" is not a number"},
         {trackFile("0", {"37.5,1x7,0"}), 7, "longitude \"1x7\" is not a number"},
         {trackFile("0", {"37.5,"}), 7, "longitude \"\" is not a number"},
-        {trackFile("3", {"1,2", "1,2"}), 8, "the file ends after 2 of the 3 point lines"},
+        {trackFile("0", {"1,2", "\x1A", "1,2"}), 8,
+         "a point line needs a latitude and a longitude"},
+        {trackFile("0", {"1,2\x1A"}), 7, "longitude \"2?\" is not a number"},
     };
     TempDir dir;
     for (const auto& c : cases) {

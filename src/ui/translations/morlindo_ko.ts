@@ -114,6 +114,14 @@
         <source>cannot tell what kind of file it is from its extension</source>
         <translation>확장자로는 파일의 종류를 알 수 없습니다</translation>
     </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>쓰기 금지된 파일입니다</translation>
+    </message>
+    <message>
+        <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
+        <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
+    </message>
 </context>
 <context>
     <name>FailureMessage</name>
@@ -348,6 +356,69 @@
     <message>
         <source>*The GPS model limits the length of the prefix</source>
         <translation>*종류에 따라 머리글의 크기를 제한</translation>
+    </message>
+</context>
+<context>
+    <name>morlindo::ui::TrackPreview</name>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 (local time)</source>
+        <translation>%1 (현지 시각)</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>점: %1개</translation>
+    </message>
+    <message>
+        <source>Length: %1 km</source>
+        <translation>길이: %1 km</translation>
+    </message>
+    <message>
+        <source>Start: %1</source>
+        <translation>시작: %1</translation>
+    </message>
+    <message>
+        <source>End: %1</source>
+        <translation>끝: %1</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>걸린 시간: %1</translation>
+    </message>
+    <message>
+        <source>Latitude: %1 to %2</source>
+        <translation>위도: %1 ~ %2</translation>
+    </message>
+    <message>
+        <source>Longitude: %1 to %2</source>
+        <translation>경도: %1 ~ %2</translation>
+    </message>
+    <message>
+        <source>Altitude: %1 m to %2 m, ascent %3 m</source>
+        <translation>고도: %1 m ~ %2 m, 오른 높이 %3 m</translation>
+    </message>
+    <message>
+        <source>Lines: %1, passed over: %2</source>
+        <translation>줄: %1, 건너뛴 줄: %2</translation>
+    </message>
+    <message>
+        <source>Track map</source>
+        <translation>트랙 지도</translation>
+    </message>
+    <message>
+        <source>Elevation profile</source>
+        <translation>고도 단면</translation>
+    </message>
+    <message>
+        <source>Reading %1 ...</source>
+        <translation>%1 읽는 중...</translation>
     </message>
 </context>
 </TS>

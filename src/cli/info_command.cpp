@@ -1,0 +1,168 @@
+#include "cli/info_command.h"
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+#include "convert/track_statistics.h"
+#include "io/error.h"
+#include "io/system_text.h"
+
+namespace morlindo::cli {
+namespace {
+
+struct InfoRequest {
+    bool json = false;
+    std::optional<FileKind> kind;
+    std::vector<std::filesystem::path> files;
+};
+
+std::optional<InfoRequest> parseInfo(const std::vector<std::string>& arguments, std::ostream& err) {
+    InfoRequest request;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--json") {
+            request.json = true;
+        } else if (argument == "--from" && i + 1 < arguments.size()) {
+            request.kind = fileKindNamed(arguments[++i]);
+            if (!request.kind) {
+                err << "morlindo: --from takes a kind of file such as alr, plt or nmea, not \""
+                    << arguments[i] << "\"\n";
+                return std::nullopt;
+            }
+        } else if (argument.starts_with('-') && argument != "-") {
+            err << "morlindo: info takes --json, --from KIND and files, not " << argument << "\n";
+            return std::nullopt;
+        } else {
+            request.files.push_back(pathFromUtf8(argument));
+        }
+    }
+    if (request.files.empty()) {
+        err << "morlindo: name at least one file for info\n";
+        return std::nullopt;
+    }
+    return request;
+}
+
+std::string number(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string timeText(const DateTime& time, bool local, char separator) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", time.year, time.month,
+                  time.day, separator, time.hour, time.minute, time.second);
+    return std::string(text) + (local ? "" : separator == 'T' ? "Z" : " UTC");
+}
+
+std::string durationText(std::int64_t seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+void printBlock(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {
+    const auto line = [&out](const char* label, const std::string& value) {
+        out << "  " << label << std::string(11 - std::char_traits<char>::length(label), ' ')
+            << value << "\n";
+    };
+    out << displayPath(file) << "\n";
+    line("kind:", std::string(fileKindInfo(s.kind).description));
+    line("points:", std::to_string(s.points));
+    line("length:", number(s.lengthKm, 3) + " km");
+    if (s.firstTime && s.lastTime) {
+        line("start:", timeText(*s.firstTime, s.timesAreLocal, ' ') +
+                           (s.timesAreLocal ? " (local time)" : ""));
+        line("end:", timeText(*s.lastTime, s.timesAreLocal, ' ') +
+                         (s.timesAreLocal ? " (local time)" : ""));
+        line("duration:", durationText(*s.durationSeconds()));
+    }
+    if (s.bounds) {
+        line("latitude:", number(s.bounds->south, 6) + " to " + number(s.bounds->north, 6));
+        line("longitude:", number(s.bounds->west, 6) + " to " + number(s.bounds->east, 6));
+    }
+    if (s.lowestMeters && s.highestMeters) {
+        line("altitude:", number(*s.lowestMeters, 1) + " m to " + number(*s.highestMeters, 1) +
+                              " m, ascent " + number(s.ascentMeters, 1) + " m");
+    }
+    if (s.linesRead && s.sentencesPassedOver) {
+        line("lines:", std::to_string(*s.linesRead) + ", passed over " +
+                           std::to_string(*s.sentencesPassedOver));
+    }
+}
+
+// A JSON string: UTF-8 passes as it is; quotes, backslashes and control
+// characters are escaped.
+std::string jsonString(std::string_view text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            json += escaped;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+void printJson(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {
+    out << "{\"file\":" << jsonString(displayPath(file))
+        << ",\"kind\":" << jsonString(fileKindInfo(s.kind).shortName) << ",\"points\":" << s.points
+        << ",\"lengthKm\":" << number(s.lengthKm, 3);
+    if (s.firstTime && s.lastTime) {
+        out << ",\"start\":" << jsonString(timeText(*s.firstTime, s.timesAreLocal, 'T'))
+            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'))
+            << ",\"durationSeconds\":" << *s.durationSeconds();
+    }
+    if (s.bounds) {
+        out << ",\"south\":" << number(s.bounds->south, 6)
+            << ",\"west\":" << number(s.bounds->west, 6)
+            << ",\"north\":" << number(s.bounds->north, 6)
+            << ",\"east\":" << number(s.bounds->east, 6);
+    }
+    if (s.lowestMeters && s.highestMeters) {
+        out << ",\"lowestMeters\":" << number(*s.lowestMeters, 1)
+            << ",\"highestMeters\":" << number(*s.highestMeters, 1)
+            << ",\"ascentMeters\":" << number(s.ascentMeters, 1);
+    }
+    if (s.linesRead && s.sentencesPassedOver) {
+        out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver;
+    }
+    out << "}\n";
+}
+
+}  // namespace
+
+int runInfo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const auto request = parseInfo(arguments, err);
+    if (!request) return 2;
+    int status = 0;
+    for (std::size_t i = 0; i < request->files.size(); ++i) {
+        const auto& file = request->files[i];
+        try {
+            const TrackStatistics statistics = trackStatisticsOf(file, request->kind);
+            if (request->json) {
+                printJson(out, file, statistics);
+            } else {
+                if (i > 0) out << "\n";
+                printBlock(out, file, statistics);
+            }
+        } catch (const Error& error) {
+            err << "morlindo: " << error.what() << "\n";
+            status = 1;
+        }
+        out.flush();
+    }
+    return status;
+}
+
+}  // namespace morlindo::cli

@@ -1,0 +1,98 @@
+// What a track file holds, found in one pass over it whatever its kind: the
+// number of points, the length along the track, the first and last time, the
+// bounding box, the lowest and highest altitude and the total ascent, and for
+// a receiver log how many lines it has and how many of them were passed
+// over. The window's preview and `morlindo info` show these. Memory stays
+// flat: the outline and the elevation profile kept for drawing are thinned
+// as they grow, to at most kOutlinePoints each.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "convert/conversions.h"
+#include "io/civil_time.h"
+#include "io/read_progress.h"
+
+namespace morlindo {
+
+inline constexpr std::size_t kOutlinePoints = 4096;
+// The mean radius of the WGS 84 ellipsoid, (2a + b) / 3.
+inline constexpr double kEarthRadiusKm = 6371.0088;
+
+struct TrackSample {
+    double latitude = 0;
+    double longitude = 0;
+    std::optional<double> altitudeMeters;
+    std::optional<DateTime> time;
+};
+
+struct GeoBounds {
+    double south = 0;
+    double west = 0;
+    double north = 0;
+    double east = 0;
+};
+
+struct ProfilePoint {
+    double distanceKm = 0;
+    double altitudeMeters = 0;
+};
+
+struct TrackStatistics {
+    FileKind kind = FileKind::AlmapTrack;
+    std::uint64_t points = 0;
+    double lengthKm = 0;
+    std::optional<GeoBounds> bounds;
+    // Of the kinds that carry times: UTC, but local time in an OziExplorer track.
+    std::optional<DateTime> firstTime;
+    std::optional<DateTime> lastTime;
+    bool timesAreLocal = false;
+    // Of the kinds that carry altitudes.
+    std::optional<double> lowestMeters;
+    std::optional<double> highestMeters;
+    double ascentMeters = 0;
+    // Of a receiver log: its lines, and those that gave no point.
+    std::optional<std::uint64_t> linesRead;
+    std::optional<std::uint64_t> sentencesPassedOver;
+    // For drawing: the track and its altitude against the distance, thinned.
+    std::vector<TrackSample> outline;
+    std::vector<ProfilePoint> profile;
+
+    // Seconds from the first time to the last.
+    std::optional<std::int64_t> durationSeconds() const;
+};
+
+// The great-circle distance between two places, in km.
+double greatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2);
+
+// Gathers the statistics point by point.
+class TrackStatisticsBuilder {
+public:
+    explicit TrackStatisticsBuilder(FileKind kind);
+    void add(const TrackSample& sample);
+    // The statistics of the points added so far.
+    TrackStatistics finish();
+
+private:
+    void addToOutline(const TrackSample& sample);
+    void addToProfile(double altitudeMeters);
+
+    TrackStatistics statistics_;
+    std::optional<TrackSample> last_;
+    std::optional<double> lastAltitude_;
+    std::uint64_t outlineStride_ = 1;
+    std::uint64_t profileStride_ = 1;
+    std::uint64_t altitudes_ = 0;
+    std::optional<ProfilePoint> lastProfilePoint_;
+};
+
+// Reads the file once, as the kind given or, without one, as the kind its
+// extension names (an Error when it names none this system reads).
+TrackStatistics trackStatisticsOf(const std::filesystem::path& file,
+                                  std::optional<FileKind> kind = std::nullopt,
+                                  ReadProgress* progress = nullptr);
+
+}  // namespace morlindo

@@ -1,0 +1,91 @@
+// The preview of the file selected in the list: its statistics as text, the
+// track drawn to scale (Web Mercator, north up) with its start and end
+// marked and a scale bar, and, where the file has altitudes, the elevation
+// profile. The file is read off the user-interface thread; a newer request
+// stops an older reading. A file that cannot be read shows its error instead.
+#pragma once
+
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <atomic>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "convert/track_statistics.h"
+
+namespace morlindo::ui {
+
+// The track, fitted into the widget.
+class TrackMapView final : public QWidget {
+public:
+    explicit TrackMapView(QWidget* parent = nullptr);
+    void setTrack(std::vector<TrackSample> outline);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<TrackSample> outline_;
+};
+
+// Altitude against distance along the track.
+class ElevationProfileView final : public QWidget {
+public:
+    explicit ElevationProfileView(QWidget* parent = nullptr);
+    void setProfile(std::vector<ProfilePoint> profile);
+    bool hasProfile() const { return profile_.size() >= 2; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<ProfilePoint> profile_;
+};
+
+class TrackPreview final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TrackPreview(QWidget* parent = nullptr);
+    ~TrackPreview() override;
+
+    // Starts reading the file; kind as the list knows it, or by extension.
+    void showFile(const std::filesystem::path& file, std::optional<FileKind> kind = std::nullopt);
+    void clear();
+
+    // The text the preview shows: the statistics, or the error.
+    QString summaryText() const { return summary_.text(); }
+
+Q_SIGNALS:
+    // The preview of the last file asked for is on screen.
+    void shown();
+
+private:
+    struct Reading {
+        std::optional<TrackStatistics> statistics;
+        // Worded on the window's thread, in the window's language.
+        std::filesystem::path file;
+        std::exception_ptr failure;
+    };
+
+    void showReading();
+    void showStatistics(const TrackStatistics& statistics);
+    void stopReading();
+
+    QVBoxLayout layout_{this};
+    QLabel summary_;
+    TrackMapView map_;
+    ElevationProfileView profile_;
+    QFutureWatcher<Reading> watcher_;
+    std::shared_ptr<std::atomic<bool>> stop_;
+};
+
+// The statistics as the preview words them, line by line.
+QString statisticsText(const TrackStatistics& statistics);
+
+}  // namespace morlindo::ui

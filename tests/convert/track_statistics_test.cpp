@@ -1,0 +1,80 @@
+#include "convert/track_statistics.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_files.h"
+
+namespace morlindo {
+namespace {
+
+using test::crlfLines;
+using test::TempDir;
+using test::writeFile;
+
+TEST(TrackStatistics, MeasuresKnownTracks) {
+    struct Case {
+        const char* name;
+        std::vector<TrackSample> samples;
+        double lengthKm;
+        std::optional<double> ascentMeters;
+    };
+    const auto at = [](double latitude, double longitude, std::optional<double> altitude = {}) {
+        return TrackSample{latitude, longitude, altitude, std::nullopt};
+    };
+    const Case cases[] = {
+        {"a degree of a meridian", {at(10, 20), at(11, 20)}, 111.19, std::nullopt},
+        {"a quarter of the equator", {at(0, 0), at(0, 45), at(0, 90)}, 10007.56, std::nullopt},
+        // Up 100, down 50, up 80, down 200: only the climbs add up.
+        {"a saw-tooth profile",
+         {at(0, 0, 100), at(0, 0, 200), at(0, 0, 150), at(0, 0, 230), at(0, 0, 30)},
+         0,
+         180},
+    };
+    for (const auto& c : cases) {
+        TrackStatisticsBuilder builder(FileKind::AlmapTrack);
+        for (const auto& sample : c.samples) builder.add(sample);
+        const TrackStatistics s = builder.finish();
+        EXPECT_EQ(s.points, c.samples.size()) << c.name;
+        EXPECT_NEAR(s.lengthKm, c.lengthKm, 0.01) << c.name;
+        EXPECT_DOUBLE_EQ(s.ascentMeters, c.ascentMeters.value_or(0)) << c.name;
+        EXPECT_EQ(s.lowestMeters.has_value(), c.ascentMeters.has_value()) << c.name;
+    }
+}
+
+// A million points leave at most twice the outline's size for drawing,
+// beginning with the first point and ending with the last.
+TEST(TrackStatistics, ThinsTheOutlineButKeepsItsEnds) {
+    TrackStatisticsBuilder builder(FileKind::AlmapTrack);
+    constexpr int kPoints = 1000003;
+    for (int i = 0; i < kPoints; ++i) builder.add({i * 1e-5, 0, i % 7, std::nullopt});
+    const TrackStatistics s = builder.finish();
+    EXPECT_EQ(s.points, std::uint64_t{kPoints});
+    EXPECT_LE(s.outline.size(), 2 * kOutlinePoints);
+    EXPECT_GE(s.outline.size(), kOutlinePoints);
+    EXPECT_EQ(s.outline.front().latitude, 0);
+    EXPECT_EQ(s.outline.back().latitude, (kPoints - 1) * 1e-5);
+    EXPECT_LE(s.profile.size(), 2 * kOutlinePoints);
+    EXPECT_DOUBLE_EQ(s.profile.back().distanceKm, s.lengthKm);
+    EXPECT_EQ(s.bounds->north, (kPoints - 1) * 1e-5);
+}
+
+TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
+    TempDir dir;
+    writeFile(dir / "log.nmea", crlfLines({test::kGga, test::kRmc, "$GPGSV,garbage", test::kGga,
+                                           "$GPRMC,123619,A,,,,,,,230394,,*6A"}));
+    const TrackStatistics s = trackStatisticsOf(dir / "log.nmea");
+    EXPECT_EQ(s.kind, FileKind::NmeaLog);
+    EXPECT_EQ(s.points, 2u);
+    EXPECT_EQ(s.durationSeconds(), 60);
+    EXPECT_EQ(s.firstTime, (DateTime{1994, 3, 23, 12, 35, 19}));
+    EXPECT_EQ(s.highestMeters, 545.4);
+
+    writeFile(dir / "empty.nmea", crlfLines({"$GPGSV,no fix here"}));
+    const TrackStatistics none = trackStatisticsOf(dir / "empty.nmea");
+    EXPECT_EQ(none.points, 0u);
+    EXPECT_FALSE(none.bounds);
+    EXPECT_FALSE(none.durationSeconds());
+}
+
+}  // namespace
+}  // namespace morlindo
