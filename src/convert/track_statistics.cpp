@@ -59,9 +59,13 @@ void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
 void readNmeaLog(const std::filesystem::path& file, ReadProgress* progress,
                  TrackStatisticsBuilder& builder) {
     NmeaLogReader reader(file, progress);
+    std::uint64_t fixes = 0;
     while (const auto fix = reader.nextPairedFix()) {
         builder.add({fix->latitude, fix->longitude, fix->altitudeMeters, fix->utcTime});
+        ++fixes;
     }
+    // Each point of the paired reading takes a GGA and an RMC sentence.
+    builder.setLogLines(reader.linesRead(), reader.nonEmptyLinesRead() - 2 * fixes);
 }
 
 }  // namespace
@@ -108,6 +112,11 @@ void TrackStatisticsBuilder::add(const TrackSample& sample) {
     addToOutline(sample);
     last_ = sample;
     ++s.points;
+}
+
+void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver) {
+    statistics_.linesRead = linesRead;
+    statistics_.sentencesPassedOver = passedOver;
 }
 
 void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {

@@ -73,6 +73,8 @@ class TrackStatisticsBuilder {
 public:
     explicit TrackStatisticsBuilder(FileKind kind);
     void add(const TrackSample& sample);
+    // Of a receiver log: its lines, and the sentences that gave no point.
+    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver);
     // The statistics of the points added so far.
     TrackStatistics finish();
 

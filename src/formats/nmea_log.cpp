@@ -154,8 +154,9 @@ NmeaLogReader::NmeaLogReader(const std::filesystem::path& path, ReadProgress* pr
 bool NmeaLogReader::nextLine(std::string_view& line) {
     while (lines_.next(line)) {
         // A line cut at the reader's limit is far longer than any sentence.
-        if (lines_.lineWasCut()) continue;
-        if (!line.empty()) return true;
+        if (lines_.lineWasCut() || line.empty()) continue;
+        ++nonEmptyLines_;
+        return true;
     }
     return false;
 }
@@ -213,7 +214,10 @@ std::optional<NmeaFix> NmeaLogReader::nextGgaFix() {
     return std::nullopt;
 }
 
-void NmeaLogReader::rewind() { lines_.rewind(); }
+void NmeaLogReader::rewind() {
+    lines_.rewind();
+    nonEmptyLines_ = 0;
+}
 
 DateTime localFixTime(const DateTime& utcTime, std::int64_t hours) {
     return addHours(utcTime, hours);

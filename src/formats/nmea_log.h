@@ -52,6 +52,11 @@ public:
     void rewind();
 
     const std::filesystem::path& path() const noexcept { return file_.path(); }
+    // The lines read so far, and those of them that were not empty.
+    std::uint64_t linesRead() const noexcept {
+        return static_cast<std::uint64_t>(lines_.lineNumber());
+    }
+    std::uint64_t nonEmptyLinesRead() const noexcept { return nonEmptyLines_; }
 
 private:
     bool nextLine(std::string_view& line);
@@ -61,6 +66,7 @@ private:
 
     InputFile file_;
     LineReader lines_;
+    std::uint64_t nonEmptyLines_ = 0;
 };
 
 // The fix time shifted by a signed whole number of hours, carrying into the

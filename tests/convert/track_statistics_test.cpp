@@ -68,6 +68,8 @@ TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
     EXPECT_EQ(s.durationSeconds(), 60);
     EXPECT_EQ(s.firstTime, (DateTime{1994, 3, 23, 12, 35, 19}));
     EXPECT_EQ(s.highestMeters, 545.4);
+    EXPECT_EQ(s.linesRead, 5u);
+    EXPECT_EQ(s.sentencesPassedOver, 1u);
 
     writeFile(dir / "empty.nmea", crlfLines({"$GPGSV,no fix here"}));
     const TrackStatistics none = trackStatisticsOf(dir / "empty.nmea");
