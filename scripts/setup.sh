@@ -33,3 +33,12 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales
 # (Xvfb with xauth for xvfb-run) to start it on a machine without a screen.
 GUI_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
               xvfb xauth)
+
+# What scripts/package.sh needs for the Debian package: dpkg-shlibdeps (and
+# `file`, with which CPack finds the programs), rsvg-convert for the icon's
+# PNG sizes, help2man for the manual page; and zip for the Windows zip.
+PACKAGE_PACKAGES=(dpkg-dev file librsvg2-bin help2man)
+ZIP_PACKAGES=(zip)
+
+# What the package check (tests/packaging/package_test.sh) checks with.
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream)

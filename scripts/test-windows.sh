@@ -3,7 +3,8 @@
 # (scripts/build-windows.sh), then runs them under Wine in a Korean locale,
 # where the system code page is 949: the core's tests through CTest, then
 # tests/windows/morlindo_exe_test.sh, which holds morlindo.exe to the Linux
-# build's outputs. The Linux morlindo is taken from build/ (built there by
+# build's outputs; last it makes the Windows zip (scripts/package.sh
+# --windows). The Linux morlindo is taken from build/ (built there by
 # scripts/test.sh) or else built into build-windows/linux.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,4 +48,7 @@ echo "== Windows tests under Wine"
 "${korean[@]}" ctest --preset windows-cross -j"$(nproc)"
 "${korean[@]}" bash tests/windows/morlindo_exe_test.sh "$linux_morlindo" \
     build-windows/release/bin/morlindo.exe build-windows/morlindo-exe-test
+# The zip made from the same build, its stripped morlindo.exe started once.
+bash scripts/package.sh --windows
+"${korean[@]}" "$WINE" build-package/morlindo-*-windows-x64/morlindo.exe --version
 echo "Windows stage took $((SECONDS - started)) s"

@@ -49,6 +49,12 @@ void FileSelection::selectFiles() {
     takeFiles(files);
 }
 
+void FileSelection::openFiles(ConversionKind kind,
+                              const std::vector<std::filesystem::path>& files) {
+    currentKind_ = kind;
+    takeFiles(files);
+}
+
 void FileSelection::takeFiles(const std::vector<std::filesystem::path>& files) {
     list_.assign(files);
     rememberFolderOf(files);

@@ -83,6 +83,11 @@ public:
     // refused; other files inside a folder are passed over.
     DroppedFiles takeDropped(const std::vector<std::filesystem::path>& dropped);
 
+    // A tab became current with these files, without the dialog (files
+    // the program was started with): its kind becomes current and the
+    // list becomes the files.
+    void openFiles(ConversionKind kind, const std::vector<std::filesystem::path>& files);
+
 private:
     bool readsKindOf(const std::filesystem::path& file) const;
     void rememberFolderOf(const std::vector<std::filesystem::path>& files);

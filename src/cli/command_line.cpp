@@ -152,6 +152,11 @@ std::int32_t colorValue(const std::string& option, const std::string& value) {
     return *color;
 }
 
+void takeOutputFolder(Request& request, const std::string& value) {
+    if (value.empty()) throw UsageError("--output-dir needs a folder");
+    request.outputFolder = pathFromUtf8(value);
+}
+
 const std::map<std::string, OptionHandler>& valueOptions() {
     static const std::map<std::string, OptionHandler> handlers{
         {"--to",
@@ -221,6 +226,8 @@ const std::map<std::string, OptionHandler>& valueOptions() {
              }
              r.options.nmeaTrack.timeZoneHours = *hours;
          }},
+        {"--output-dir", takeOutputFolder},
+        {"-o", takeOutputFolder},
         {"--encoding",
          [](Request& r, const std::string& v) {
              const auto encoding = TextEncoding::named(v);
@@ -247,6 +254,9 @@ bool handleFlag(Request& request, const std::string& argument) {
     if (argument == "-h" || argument == "--help") return request.showHelp = true;
     if (argument == "--version") return request.showVersion = true;
     if (argument == "-q" || argument == "--quiet") return request.quiet = true;
+    if (argument == "-r" || argument == "--recursive") return request.recursive = true;
+    if (argument == "-n" || argument == "--no-overwrite") return request.noOverwrite = true;
+    if (argument == "--json") return request.json = true;
     return false;
 }
 
@@ -297,7 +307,7 @@ Request parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (request.showHelp || request.showVersion) return request;
     if (!sawTarget) throw UsageError("say what to convert to with --to " + kindNames(isTarget));
-    if (request.files.empty()) throw UsageError("name at least one file to convert");
+    if (request.files.empty()) throw UsageError("name at least one file or folder to convert");
     return request;
 }
 
@@ -322,19 +332,31 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
 
 std::string helpText() {
     std::string text = "Usage: morlindo --to {" + kindNames(isTarget, "", "|") + "} [--from {" +
-                       kindNames(isSource, "", "|") + "}] [options] FILE...\n";
+                       kindNames(isSource, "", "|") + "}] [options] FILE|FOLDER...\n";
+    text += "       morlindo info [--json] [--from KIND] FILE...\n";
     text += R"(
-Converts GPS track files. Each output is written beside its input, under the
-input's name up to its first "." with the new extension.
+Converts GPS track files. Each output is written beside its input (or into the
+folder of --output-dir), under the input's name up to its first "." with the
+new extension.
 
 )";
     for (const FileKindInfo& info : fileKinds()) text += kindLine(info);
     text += R"(
-The kind of each FILE comes from --from, or else from its extension.
+The kind of each FILE comes from --from, or else from its extension. A FOLDER
+stands for the files in it, in name order, of the kind --from names or else of
+every kind that converts to the --to kind; hidden files are left out. On
+Windows, morlindo itself expands "*" and "?" in a FILE, as other systems'
+shells do: "*" stands for any characters, "?" for one, in any letter case.
 
 Options:
   --to KIND                     what to convert to
   --from KIND                   read every FILE as this kind
+  -o, --output-dir DIR          write every output into DIR, created if missing
+  -r, --recursive               take a FOLDER's subfolders too (links to folders
+                                are not followed); with -o, DIR gets the same
+                                subfolders
+  -n, --no-overwrite            leave an output that exists alone and report
+                                its input as skipped
   --line-width 1|2              track line width (2)
   --track-type polyline|polygon track type (polyline)
   --color COLOR                 track colour (.plt) and route colour (.rte) (red)
@@ -349,15 +371,37 @@ Options:
                                 CP1252 (the system's)
   --now YYYY-MM-DDTHH:MM:SS     stamp AlMap -> .plt points with this local time
                                 instead of the clock
-  -q, --quiet                   print nothing for files that convert
+  --json                        print one JSON object per file on stdout
+                                (input, output, points, status, error) in
+                                place of the lines for people
+  -q, --quiet                   print nothing for files that convert or are
+                                skipped, and no progress
   -h, --help                    show this help
   --version                     show the version
 
 COLOR is #RRGGBB or one of black, white, red, green, blue, yellow, cyan,
 magenta.
 
-Exit status: 0 when every file converted, 1 when any failed (the others are
-still converted), 2 when the command line is wrong.
+On a terminal, a batch of several files (or one file of 8 MiB or more) shows
+its progress on one line of stderr and ends with a summary there.
+
+Examples:
+  morlindo --to plt walk.alr            walk.alr -> walk.plt
+  morlindo --to alr -o tracks card/GPS  every .plt and .nmea in card/GPS into
+                                        tracks
+  morlindo --to plt -r -o out logs      every .alr below logs into out, in the
+                                        same subfolders
+  morlindo --to alr -n logs             only the files not converted before
+  morlindo --to plt --json *.alr        a JSON line per file, for scripts
+
+morlindo info shows what each FILE holds, without converting it: its points,
+length, first and last time, latitudes and longitudes, altitudes and ascent,
+and for a log its lines and the sentences passed over; --json prints one JSON
+object per file instead. Exit status 1 when a file cannot be read.
+
+Exit status: 0 when every file converted or was skipped, 1 when any failed
+(the others are still converted), 2 when the command line is wrong (nothing is
+converted then).
 )";
     return text;
 }

@@ -24,12 +24,16 @@ struct Request {
     bool showHelp = false;
     bool showVersion = false;
     bool quiet = false;
+    bool recursive = false;    // -r: a folder's subfolders too
+    bool noOverwrite = false;  // -n: leave outputs that exist alone
+    bool json = false;         // --json: one JSON object per file on stdout
     FileKind target = FileKind::OziTrack;
-    std::optional<FileKind> source;  // --from; else each file's extension
-    std::optional<DateTime> now;     // --now
+    std::optional<FileKind> source;                  // --from; else each file's extension
+    std::optional<DateTime> now;                     // --now
     TextEncoding encoding = TextEncoding::system();  // --encoding
     ConversionOptions options;
-    std::vector<std::filesystem::path> files;
+    std::filesystem::path outputFolder;        // -o; empty: each output beside its input
+    std::vector<std::filesystem::path> files;  // files and folders as named
 };
 
 // Reads the arguments (UTF-8, without the program name). Throws UsageError.

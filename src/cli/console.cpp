@@ -14,6 +14,9 @@
 #include <windows.h>
 #include <shellapi.h>
 // clang-format on
+#else
+#include <sys/ioctl.h>
+#include <unistd.h>
 #endif
 
 namespace morlindo::cli {
@@ -118,6 +121,22 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 ConsoleStream::ConsoleStream(Channel channel)
     : buffer_(std::make_unique<ConsoleBuffer>(channel)), stream_(buffer_.get()) {}
 
+// The null device and a serial line are character devices too, which the C
+// library's _isatty takes for a terminal; only a console has a console mode.
+Terminal terminalOf(Channel channel) {
+    const HANDLE handle =
+        GetStdHandle(channel == Channel::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    Terminal terminal;
+    terminal.isTerminal =
+        handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+    CONSOLE_SCREEN_BUFFER_INFO screen;
+    if (terminal.isTerminal && GetConsoleScreenBufferInfo(handle, &screen) != 0) {
+        terminal.columns = screen.srWindow.Right - screen.srWindow.Left + 1;
+    }
+    return terminal;
+}
+
 #else
 
 std::vector<std::string> commandLineArguments(int argc, char** argv) {
@@ -126,6 +145,17 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 
 ConsoleStream::ConsoleStream(Channel channel)
     : stream_(channel == Channel::Output ? std::cout.rdbuf() : std::cerr.rdbuf()) {}
+
+Terminal terminalOf(Channel channel) {
+    const int descriptor = channel == Channel::Output ? STDOUT_FILENO : STDERR_FILENO;
+    Terminal terminal;
+    terminal.isTerminal = isatty(descriptor) == 1;
+    winsize size{};
+    if (terminal.isTerminal && ioctl(descriptor, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        terminal.columns = size.ws_col;
+    }
+    return terminal;
+}
 
 #endif
 

@@ -22,6 +22,15 @@ std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 enum class Channel { Output, Error };
 
+// Whether a channel goes to a terminal that a person watches (not a file, a
+// pipe or the null device), and how many columns wide it is.
+struct Terminal {
+    bool isTerminal = false;
+    int columns = 80;
+};
+
+Terminal terminalOf(Channel channel);
+
 // Standard output or standard error, taking UTF-8 text.
 class ConsoleStream {
 public:

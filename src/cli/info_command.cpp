@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/output_text.h"
 #include "convert/track_statistics.h"
 #include "io/error.h"
 #include "io/system_text.h"
@@ -92,26 +93,6 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
         line("lines:", std::to_string(*s.linesRead) + ", passed over " +
                            std::to_string(*s.sentencesPassedOver));
     }
-}
-
-// A JSON string: UTF-8 passes as it is; quotes, backslashes and control
-// characters are escaped.
-std::string jsonString(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            json += escaped;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
 }
 
 void printJson(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {

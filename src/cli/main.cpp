@@ -7,5 +7,5 @@ int main(int argc, char** argv) {
     morlindo::cli::ConsoleStream out(Channel::Output);
     morlindo::cli::ConsoleStream err(Channel::Error);
     return morlindo::cli::runMorlindo(morlindo::cli::commandLineArguments(argc, argv), out.stream(),
-                                      err.stream());
+                                      err.stream(), morlindo::cli::terminalOf(Channel::Error));
 }

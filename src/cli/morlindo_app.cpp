@@ -1,10 +1,12 @@
 #include "cli/morlindo_app.h"
 
 #include <memory>
+#include <system_error>
 
 #include "cli/command_line.h"
 #include "cli/info_command.h"
-#include "convert/output_path.h"
+#include "cli/input_files.h"
+#include "cli/report.h"
 #include "io/error.h"
 #include "io/version.h"
 
@@ -15,26 +17,90 @@ constexpr int kExitConverted = 0;
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitUsage = 2;
 
+// A single file this large shows its progress too.
+constexpr std::uintmax_t kLargeFile = 8 << 20;
+
 std::unique_ptr<Clock> clockFor(const Request& request) {
     if (request.now) return std::make_unique<FixedClock>(*request.now);
     return std::make_unique<SystemClock>();
 }
 
-std::string pointsText(std::uint64_t points) {
-    return std::to_string(points) + (points == 1 ? " point" : " points");
+bool showsProgress(const Request& request, const std::vector<FileToConvert>& files,
+                   const Terminal& errorTerminal) {
+    if (!errorTerminal.isTerminal || request.quiet) return false;
+    if (files.size() != 1) return files.size() > 1;
+    std::error_code status;
+    const auto size = std::filesystem::file_size(files.front().input, status);
+    return !status && size >= kLargeFile;
+}
+
+// -n leaves an output that exists alone, unless it is the input itself,
+// which the conversion refuses as a failure.
+bool isLeftAlone(const Request& request, const FileToConvert& file) {
+    std::error_code ignored;
+    return request.noOverwrite &&
+           std::filesystem::exists(std::filesystem::symlink_status(file.output, ignored)) &&
+           !std::filesystem::equivalent(file.input, file.output, ignored);
+}
+
+// Converts one file into the report; the output folder is made first.
+void convertInto(Report& report, const FileToConvert& file, const Request& request,
+                 ConversionContext context) {
+    report.starting(file.input);
+    try {
+        if (!file.outputFolder.empty()) {
+            std::error_code status;
+            std::filesystem::create_directories(file.outputFolder, status);
+            if (status) {
+                throw Error(file.outputFolder, "cannot create this folder: %1",
+                            {systemReason(status)});
+            }
+        }
+        context.outputFolder = file.outputFolder;
+        context.progress = &report;
+        const auto result =
+            convertFile(file.conversion, file.input, request.options, context, request.source);
+        report.converted(file.input, result.output, result.points);
+    } catch (const Error& error) {
+        report.failed(file.input, file.output, error.what());
+    } catch (const std::exception& error) {
+        report.failed(file.input, file.output, displayPath(file.input) + ": " + error.what());
+    }
+}
+
+int convertAll(const Request& request, const std::vector<FileToConvert>& files, std::ostream& out,
+               std::ostream& err, const Terminal& errorTerminal) {
+    const auto clock = clockFor(request);
+    const ConversionContext context{*clock, request.encoding};
+    Report report(out, err,
+                  ReportStyle{request.quiet, request.json,
+                              showsProgress(request, files, errorTerminal), errorTerminal.columns},
+                  files.size());
+    for (const auto& file : files) {
+        if (file.failure) {
+            report.failed(file.input, {}, file.failure->what());
+        } else if (isLeftAlone(request, file)) {
+            report.skipped(file.input, file.output);
+        } else {
+            convertInto(report, file, request, context);
+        }
+    }
+    report.finish();
+    return report.anyFailed() ? kExitSomeFailed : kExitConverted;
 }
 
 }  // namespace
 
-int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                const Terminal& errorTerminal) {
     if (!arguments.empty() && arguments.front() == "info") {
         return runInfo({arguments.begin() + 1, arguments.end()}, out, err);
     }
     Request request;
-    std::vector<ConversionKind> kinds;
+    std::vector<FileToConvert> files;
     try {
         request = parseCommandLine(arguments);
-        for (const auto& file : request.files) kinds.push_back(conversionFor(request, file));
+        if (!request.showHelp && !request.showVersion) files = filesToConvert(request);
     } catch (const UsageError& error) {
         err << "morlindo: " << error.what() << "\nTry 'morlindo --help' for more.\n";
         return kExitUsage;
@@ -47,29 +113,7 @@ int runMorlindo(const std::vector<std::string>& arguments, std::ostream& out, st
         out << "morlindo " << kVersionText << "\n";
         return kExitConverted;
     }
-
-    const auto clock = clockFor(request);
-    const ConversionContext context{*clock, request.encoding};
-    int status = kExitConverted;
-    for (std::size_t i = 0; i < request.files.size(); ++i) {
-        const auto& file = request.files[i];
-        try {
-            const auto result =
-                convertFile(kinds[i], file, request.options, context, request.source);
-            if (!request.quiet) {
-                out << displayPath(file) << " -> " << displayPath(result.output) << " ("
-                    << pointsText(result.points) << ")\n";
-            }
-        } catch (const Error& error) {
-            err << "morlindo: " << error.what() << "\n";
-            status = kExitSomeFailed;
-        } catch (const std::exception& error) {
-            err << "morlindo: " << displayPath(file) << ": " << error.what() << "\n";
-            status = kExitSomeFailed;
-        }
-        out.flush();
-    }
-    return status;
+    return convertAll(request, files, out, err, errorTerminal);
 }
 
 }  // namespace morlindo::cli

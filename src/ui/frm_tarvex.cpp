@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QUrl>
 #include <map>
@@ -193,7 +194,7 @@ void FrmTarvex::orderFocusChain() {
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void FrmTarvex::Form_Load() {
+void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineFiles) {
     resize(twips(kWindowWidth), twips(kWindowHeight));
     setWindowTitle(fromUtf8(mainWindowTitle()));
     selection_.setStartFolder(settings_.readStartFolder());
@@ -201,7 +202,29 @@ void FrmTarvex::Form_Load() {
     for (const auto& page : pages_) {
         if (OptionsPanel* panel = page->optionsPanel()) panel->fillLists();
     }
-    tabs_.setCurrentIndex(0);
+    if (commandLineFiles.empty()) {
+        tabs_.setCurrentIndex(0);
+    } else {
+        openCommandLineFiles(commandLineFiles);
+    }
+}
+
+void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& files) {
+    const FilesToOpen opening = filesToOpen(files);
+    if (!opening.refused.empty()) {
+        messages_.show(
+            refusedMessage(opening.tab.value_or(ConversionKind::AlmapToOziTrack), opening.refused));
+    }
+    if (!opening.tab) {
+        tabs_.setCurrentIndex(0);
+        return;
+    }
+    // The tab is shown without the change of tab that would open the dialog.
+    {
+        const QSignalBlocker quiet(tabs_);
+        tabs_.setCurrentIndex(static_cast<int>(*opening.tab));
+    }
+    selection_.openFiles(*opening.tab, opening.listed);
 }
 
 void FrmTarvex::applyColumnWidths() {
@@ -313,15 +336,17 @@ void FrmTarvex::dropFiles(const QMimeData& data) {
             dropped.push_back(filePathOf(QDir::toNativeSeparators(url.toLocalFile())));
     }
     const DroppedFiles result = selection_.takeDropped(dropped);
-    if (!result.refused.empty()) messages_.show(refusedMessage(result.refused));
+    if (!result.refused.empty()) {
+        messages_.show(refusedMessage(selection_.currentKind(), result.refused));
+    }
 }
 
-// One message for the refused files, grouped by the tabs that read them.
-Message FrmTarvex::refusedMessage(const std::vector<std::filesystem::path>& refused) const {
+// One message for the files a tab refused, grouped by the tabs that read them.
+Message FrmTarvex::refusedMessage(ConversionKind tab,
+                                  const std::vector<std::filesystem::path>& refused) const {
     std::map<QString, QStringList> namesByTabs;
     for (const auto& file : refused) namesByTabs[tabsReading(file)] << qStringOf(file.filename());
-    QString text =
-        tr("The tab \"%1\" does not read these files:").arg(captionOf(selection_.currentKind()));
+    QString text = tr("The tab \"%1\" does not read these files:").arg(captionOf(tab));
     for (const auto& [tabs, names] : namesByTabs) {
         QString shown = names.mid(0, kNamesShown).join(QStringLiteral(", "));
         if (names.size() > kNamesShown) shown += tr(" and %1 more").arg(names.size() - kNamesShown);

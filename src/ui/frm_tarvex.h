@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+#include "batch/command_line_files.h"
 #include "batch/file_list.h"
 #include "batch/file_selection.h"
 #include "batch/message_dialog.h"
@@ -62,7 +63,9 @@ public:
 
     // Start-up, before the window is first shown: size and title, the
     // settings file, the option lists, then tab 0, which opens the dialog.
-    void Form_Load();
+    // Files given on the command line take the dialog's place: the window
+    // opens on the first tab that reads them and lists them.
+    void Form_Load(const std::vector<std::filesystem::path>& commandLineFiles = {});
     // Closing the window saves the settings and ends, as the exit item does.
     void Form_QueryUnload();
     void SSTab1_Click(int previousTab);
@@ -81,6 +84,7 @@ public:
 
 private:
     void buildTabs();
+    void openCommandLineFiles(const std::vector<std::filesystem::path>& files);
     void buildMenus();
     void buildShortcuts();
     void connectHandlers();
@@ -95,7 +99,8 @@ private:
 
     bool takesDrop(const QMimeData* data) const;
     void dropFiles(const QMimeData& data);
-    Message refusedMessage(const std::vector<std::filesystem::path>& refused) const;
+    Message refusedMessage(ConversionKind tab,
+                           const std::vector<std::filesystem::path>& refused) const;
 
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -37,6 +37,18 @@ Language languageFor(const QLocale& system, const QStringList& arguments) {
     return first.language() == QLocale::Korean ? Language::Korean : Language::English;
 }
 
+QStringList withoutLanguageArguments(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang")) {
+            ++i;
+        } else if (!arguments[i].startsWith(QLatin1String("--lang="))) {
+            rest << arguments[i];
+        }
+    }
+    return rest;
+}
+
 void useLanguage(Language language) {
     static QTranslator ours;
     static QTranslator qts;

@@ -15,6 +15,8 @@ enum class Language { Korean, English };
 
 // The language for a system locale and the program's arguments.
 Language languageFor(const QLocale& system, const QStringList& arguments);
+// The arguments without "--lang X" and "--lang=X": the files to open.
+QStringList withoutLanguageArguments(const QStringList& arguments);
 
 // Installs the translations of the language into the application, ours and
 // Qt's own, in place of any installed before. Widgets made afterwards speak

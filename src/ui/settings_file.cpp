@@ -19,6 +19,11 @@ bool canCreateFilesIn(const QString& folder) {
     return probe.open();
 }
 
+bool sameFolder(const QString& a, const QString& b) {
+    const QString canonical = QDir(a).canonicalPath();
+    return !canonical.isEmpty() && canonical == QDir(b).canonicalPath();
+}
+
 }  // namespace
 
 std::filesystem::path SettingsFile::readStartFolder() const {
@@ -46,8 +51,11 @@ bool SettingsFile::writeStartFolder(const std::filesystem::path& startFolder) co
     }
 }
 
-SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder) {
-    const QString folder = canCreateFilesIn(executableFolder) ? executableFolder : userConfigFolder;
+SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder,
+                             const QString& installFolder) {
+    const bool besideExecutable =
+        !sameFolder(executableFolder, installFolder) && canCreateFilesIn(executableFolder);
+    const QString folder = besideExecutable ? executableFolder : userConfigFolder;
     const QString path = QDir(folder).filePath(fromUtf8(kSettingsFileName));
     return SettingsFile(filePathOf(path), filePathOf(QDir::toNativeSeparators(executableFolder)));
 }

@@ -33,9 +33,12 @@ private:
     std::filesystem::path executableFolder_;
 };
 
-// The settings file beside the executable, or, where that folder cannot be
-// written (an installed program), the same file in the per-user
-// configuration folder.
-SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder);
+// The settings file beside the executable, or the same file in the per-user
+// configuration folder for a program run from the folder it was installed
+// to (installFolder; an installed program leaves its folders to the package
+// manager even where the user may write there, as root may in /usr/bin) or
+// from a folder that cannot be written.
+SettingsFile settingsFileFor(const QString& executableFolder, const QString& userConfigFolder,
+                             const QString& installFolder);
 
 }  // namespace morlindo::ui

@@ -2,9 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
+#include <tuple>
+
+#ifdef __linux__
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "cli/command_line.h"
+#include "cli/input_files.h"
 #include "io/error.h"
 #include "io/system_text.h"
 #include "support/test_files.h"
@@ -23,27 +33,19 @@ struct CliRun {
     std::string err;
 };
 
-CliRun morlindo(std::vector<std::string> arguments) {
-    std::ostringstream out, err;
-    const int status = runMorlindo(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+// Runs a test inside a folder, so that paths are named as users name them.
+struct InFolder {
+    explicit InFolder(const std::filesystem::path& folder) {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(was); }
+    std::filesystem::path was = std::filesystem::current_path();
+};
 
-TEST(Morlindo, ConvertsWithAFixedTimeExactlyAsTheWorkedExample) {
-    TempDir dir;
-    const auto walk = (dir / "walk.alr").string();
-    writeFile(walk, almapFile({{127.0, 37.5}, {127.1234567, 37.7654321}}));
-    const CliRun run = morlindo({"--to", "plt", "--now", "2004-11-08T15:30:00", walk});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, walk + " -> " + (dir / "walk.plt").string() + " (2 points)\n");
-    EXPECT_EQ(run.err, "");
-    EXPECT_TRUE(readFile(dir / "walk.plt")
-                    .ends_with(" 37.765432 , 127.123457 , 0 ,-777 , 38299.6458333333 "
-                               ",08-Nov-04,15:30:00\r\n"));
-    // Quiet, with the values joined to their options.
-    const CliRun quiet = morlindo({"-q", "--to=plt", "--now=2004-11-08T15:30:00", walk});
-    EXPECT_EQ(quiet.status, 0);
-    EXPECT_EQ(quiet.out, "");
+CliRun morlindo(std::vector<std::string> arguments, Terminal errorTerminal = {}) {
+    std::ostringstream out, err;
+    const int status = runMorlindo(arguments, out, err, errorTerminal);
+    return {status, out.str(), err.str()};
 }
 
 // Arguments arrive as UTF-8 on every system: a Hangul file name converts, is
@@ -108,7 +110,8 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          almapFile({{127.25, 37.5}}),
          "w.rte",
          crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
-                    "R, 0 ,\xBB\xEA\xC3\xA5,\xBB\xEA""a, 255 ",
+                    "R, 0 ,\xBB\xEA\xC3\xA5,\xBB\xEA"
+                    "a, 255 ",
                     "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 16777215 , 0 , 0 "})},
         {{"--to", "alr"}, "t.plt", track, "t.alr", almapFile({{127.25, 37.5}, {-70.25, -33.5}})},
         {{"--to", "alr", "--from", "nmea"},
@@ -169,6 +172,146 @@ TEST(Morlindo, NamesTheLineOfAMalformedTrackAndGoesOn) {
               (std::vector<std::string>{"bad.alr", "bad.plt", "good.alr", "good.plt"}));
 }
 
+// A folder stands for its files of the kinds that convert, in name order,
+// without hidden entries and links to folders; -r takes subfolders, kept
+// below -o; -n leaves outputs that exist alone; a file named twice is
+// converted once.
+TEST(Morlindo, TakesTheFilesOfFolders) {
+    const std::string track = test::crlfLines({"1", "2", "3", "4", "5", "1", "37.5,127.25"});
+    const std::string log = test::crlfLines({test::kGga, test::kRmc});
+    const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
+        {{"--to", "plt", "logs"},
+         "logs/b.alr -> logs/b.plt (1 point)\nlogs/c.nmea -> logs/c.plt (1 point)\n",
+         ""},
+        {{"--to", "alr", "-r", "-o", "out", "logs"},
+         "logs/a.plt -> out/a.alr (1 point)\nlogs/c.nmea -> out/c.alr (1 point)\n"
+         "logs/sub/d.plt -> out/sub/d.alr (1 point)\nlogs/sub/e.nmea -> out/sub/e.alr (1 point)\n",
+         ""},
+        {{"--to", "plt", "--from", "alr", "-r", "-n", "logs"},
+         "logs/b.alr -> logs/b.plt (1 point)\n"
+         "logs/sub/d.alr -> logs/sub/d.plt (skipped: the output exists)\n",
+         ""},
+        {{"--to", "rte", "logs/sub", "logs/sub/d.alr", "logs/empty"},
+         "logs/sub/d.alr -> logs/sub/d.rte (1 point)\n",
+         "morlindo: logs/empty: no file that converts to rte in this folder\n"},
+    };
+    const auto native = [](std::string text) {
+        std::replace(text.begin(), text.end(), '/',
+                     static_cast<char>(std::filesystem::path::preferred_separator));
+        return text;
+    };
+    for (const auto& [arguments, out, err] : cases) {
+        TempDir dir;
+        for (const char* folder : {"logs/sub", "logs/.hidden", "logs/empty"})
+            std::filesystem::create_directories(dir / folder);
+        for (const char* name :
+             {"logs/b.alr", "logs/.b.alr", "logs/.hidden/f.alr", "logs/sub/d.alr"})
+            writeFile(dir / name, almapFile({{127.25, 37.5}}));
+        for (const char* name : {"logs/a.plt", "logs/sub/d.plt"}) writeFile(dir / name, track);
+        for (const char* name : {"logs/c.nmea", "logs/sub/e.nmea"}) writeFile(dir / name, log);
+        writeFile(dir / "logs/notes.txt", "x");
+        std::error_code ignored;  // where links cannot be made, there is nothing to pass over
+        std::filesystem::create_directory_symlink("sub", dir / "logs/link", ignored);
+        const InFolder in(dir.path());
+        std::vector<std::string> named;
+        std::transform(arguments.begin(), arguments.end(), std::back_inserter(named), native);
+        const CliRun run = morlindo(named);
+        EXPECT_EQ(run.status, err.empty() ? 0 : 1);
+        EXPECT_EQ(run.out, native(out)) << arguments[1];
+        EXPECT_EQ(run.err, native(err));
+        EXPECT_EQ(readFile(dir / "logs/sub/d.plt"), track);
+    }
+}
+
+#ifndef _WIN32
+// Names that are not valid UTF-8 still give valid JSON: each stray byte
+// becomes U+FFFD.
+TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    writeFile("q\"산\\\t\xff.alr", almapFile({{127.0, 37.5}}));
+    writeFile("old.alr", almapFile({{127.0, 37.5}}));
+    writeFile("old.plt", "older");
+    const CliRun run =
+        morlindo({"--json", "-n", "--to", "plt", "q\"산\\\t\xff.alr", "old.alr", "gone.alr"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, R"({"input":"q\"산\\\u0009\ufffd.alr","output":"q\"산\\\u0009\ufffd.plt",)"
+                       R"("points":1,"status":"converted","error":null}
+{"input":"old.alr","output":"old.plt","points":0,"status":"skipped","error":null}
+{"input":"gone.alr","output":"gone.plt","points":0,"status":"failed",)"
+                       R"("error":"gone.alr: cannot open it: No such file or directory"}
+)");
+}
+#endif
+
+// On a terminal, one line of stderr is redrawn in place within the width
+// and ends as the summary; -q shows none.
+TEST(Morlindo, RedrawsOneProgressLineOnATerminal) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    const std::string name(60, 'n');
+    writeFile(name + ".alr", almapFile(std::vector<std::pair<double, double>>(36000, {1, 2})));
+    writeFile("w.alr", almapFile({{127.0, 37.5}}));
+    std::vector<std::string> arguments{"--to=plt", "--now=2004-11-08T15:30:00", name + ".alr",
+                                       "w.alr"};
+    const CliRun run = morlindo(arguments, Terminal{true, 40});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              name + ".alr -> " + name + ".plt (36000 points)\nw.alr -> w.plt (1 point)\n");
+    EXPECT_EQ(run.err.find("\r0/2 done  ...nnnn"), 0u) << run.err;
+    EXPECT_NE(run.err.find("/1.1 MiB\r"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(" \r2 converted, 0 skipped, 0 failed, 36001 points written in "),
+              std::string::npos);
+    std::istringstream drawn(run.err.substr(0, run.err.find("2 converted")));
+    for (std::string line; std::getline(drawn, line, '\r');) EXPECT_LE(line.size(), 39u) << line;
+    EXPECT_TRUE(readFile(dir / "w.plt").ends_with(",08-Nov-04,15:30:00\r\n"));
+    arguments.insert(arguments.begin(), "-q");
+    EXPECT_EQ(morlindo(arguments, Terminal{true, 40}).err, "");
+}
+
+#ifdef __linux__
+// The real program on a pseudo-terminal: each result line is printed on a
+// cleared progress line, and the next file's progress follows it.
+TEST(Morlindo, ShowsProgressOnARealTerminal) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    writeFile("a.alr", almapFile({{127.0, 37.5}}));
+    writeFile("b.alr", almapFile({{127.0, 37.5}}));
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(execl(MORLINDO_EXECUTABLE, "morlindo", "--to", "plt", "a.alr", "b.alr", nullptr));
+    std::string screen;
+    char buffer[4096];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
+        screen.append(buffer, got);
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(screen.find("\r0/2 done  a.alr\r"), 0u) << screen;
+    EXPECT_NE(screen.find(" \ra.alr -> a.plt (1 point)\r\n\r1/2 done  b.alr\r"), std::string::npos);
+    EXPECT_NE(screen.find(" (1 point)\r\n2 converted, 0 skipped, 0 failed, 2 points written in "),
+              std::string::npos)
+        << screen;
+}
+#endif
+
+// Windows shells leave "*" and "?" to the program, which matches them as
+// Windows compares names.
+TEST(MatchesWildcard, TakesAnyCharactersAndOneInAnyLetterCase) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"*.alr", "WALK.ALR", true},       {"*.alr", "walk.alr.plt", false},
+        {"w?lk.*", "walk.2004.alr", true}, {"w?lk.alr", "wlk.alr", false},
+        {"*a*b", "xaxab", true},           {"*a*b", "xaxabc", false},
+    };
+    for (const auto& [pattern, name, matches] : cases) {
+        EXPECT_EQ(matchesWildcard(pattern, name), matches) << pattern << " " << name;
+    }
+}
+
 TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     TempDir dir;
     const auto track = (dir / "t.alr").string();
@@ -191,6 +334,11 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt", "--line-width", "3", track}, "--line-width takes 1 or 2"},
         {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
         {{"--to", "plt", "--track-type"}, "--track-type needs a value"},
+        {{"--to", "plt", track, (dir / "t.2004.alr").string()},
+         track + " and " + (dir / "t.2004.alr").string() + " would both be written to " +
+             (dir / "t.plt").string()},
+        {{"--to", "plt", "-o", (dir / "out").string(), track, (dir / "b" / "t.alr").string()},
+         "t.alr would both be written to " + (dir / "out" / "t.plt").string()},
     };
     for (const auto& [arguments, message] : cases) {
         const CliRun run = morlindo(arguments);
@@ -210,6 +358,26 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt\n"),
               std::string::npos)
         << help.out;
+}
+
+// Without converting: a block per file, or a JSON line; a file that cannot
+// be read fails with the usual message.
+TEST(Morlindo, InfoTellsWhatEachFileHolds) {
+    TempDir dir;
+    writeFile(dir / "walk.alr", almapFile({{127.0, 37.0}, {127.0, 38.0}}));
+    const auto walk = (dir / "walk.alr").string();
+    const CliRun block = morlindo({"info", walk});
+    EXPECT_EQ(block.status, 0);
+    EXPECT_NE(block.out.find("  points:    2\n  length:    111.195 km\n"), std::string::npos)
+        << block.out;
+    const CliRun json = morlindo({"info", "--json", walk, (dir / "gone.plt").string()});
+    EXPECT_EQ(json.status, 1);
+    EXPECT_TRUE(json.out.starts_with("{\"file\":\"")) << json.out;
+    EXPECT_NE(json.out.find("walk.alr\",\"kind\":\"alr\",\"points\":2,\"lengthKm\":111.195,"),
+              std::string::npos)
+        << json.out;
+    EXPECT_EQ(json.err, "morlindo: " + (dir / "gone.plt").string() +
+                            ": cannot open it: No such file or directory\n");
 }
 
 TEST(ParseColor, TakesHexAndNames) {

@@ -134,7 +134,8 @@ TEST_P(FaultInjection, InputThatIsNoReadableFile) {
              fs::create_directory(input());
              writeFile(input() / "inside", "x");
          },
-         "cannot open it: it is a folder, not a file"},
+         // morlindo takes a folder for the files in it
+         "no file that converts to " + GetParam().target + " in this folder"},
 #ifdef __linux__
         {[&] { mkfifo(input().c_str(), 0644); }, "cannot open it: it is not a regular file"},
         {[&] { fs::create_symlink(GetParam().input, input()); },
@@ -143,8 +144,8 @@ TEST_P(FaultInjection, InputThatIsNoReadableFile) {
     };
 #ifdef __linux__
     // A file of the kernel's /sys tells a length of 4096 bytes and holds a
-    // few: to a reader exactly a file that shrank after it was opened. (Wine
-    // shows /sys too, but makes no symbolic links.)
+    // few: to a reader exactly a file that shrank after it was opened. (Under
+    // Wine the path reaches the same file, but no link to it can be made.)
     const fs::path shrunk = "/sys/devices/system/cpu/online";
     std::error_code status;
     if (fs::file_size(shrunk, status) > readFile(shrunk).size() && !status) {

@@ -53,29 +53,35 @@ TEST(SettingsFile, WritesOneLineAndSurvivesAFolderItCannotWrite) {
     EXPECT_FALSE(blocked.writeStartFolder("D:\\gps"));
 }
 
-TEST(SettingsFile, LivesBesideTheExecutableUnlessThatFolderIsClosed) {
+TEST(SettingsFile, LivesBesideTheExecutableUnlessInstalledThereOrClosed) {
     TempDir dir;
     std::filesystem::create_directory(dir / "bin");
     writeFile(dir / "file", "x");
     const auto qPath = [](const std::filesystem::path& path) {
         return QString::fromStdString(path.string());
     };
+    const QString user = qPath(dir / "user" / "config");
+    const auto userFile = dir / "user" / "config" / "MorlindoConverter.ini";
 
-    const SettingsFile beside = settingsFileFor(qPath(dir / "bin"), qPath(dir / "user"));
+    const SettingsFile beside = settingsFileFor(qPath(dir / "bin"), user, qPath(dir / "usr"));
     EXPECT_EQ(beside.path(), dir / "bin" / "MorlindoConverter.ini");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bin", "file"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "bin"));
+    // Run from the folder it was installed to: the per-user folder, even
+    // though this one could be written.
+    const auto installed = dir / "bin" / ".." / "bin";
+    EXPECT_EQ(settingsFileFor(qPath(dir / "bin"), user, qPath(installed)).path(), userFile);
 
     // A folder where no file can be created: the per-user folder instead,
     // for reading and writing alike.
     const auto closed = dir / "file" / "bin";
-    const SettingsFile user = settingsFileFor(qPath(closed), qPath(dir / "user" / "config"));
-    EXPECT_EQ(user.path(), dir / "user" / "config" / "MorlindoConverter.ini");
-    EXPECT_EQ(user.readStartFolder(), closed.string());
-    EXPECT_TRUE(user.writeStartFolder("somewhere"));
-    EXPECT_EQ(readFile(user.path()), "somewhere\r\n");
-    const SettingsFile again = settingsFileFor(qPath(closed), qPath(dir / "user" / "config"));
-    EXPECT_EQ(again.readStartFolder(), "somewhere");
+    const SettingsFile fallback = settingsFileFor(qPath(closed), user, qPath(dir / "usr"));
+    EXPECT_EQ(fallback.path(), userFile);
+    EXPECT_EQ(fallback.readStartFolder(), closed.string());
+    EXPECT_TRUE(fallback.writeStartFolder("somewhere"));
+    EXPECT_EQ(readFile(userFile), "somewhere\r\n");
+    EXPECT_EQ(settingsFileFor(qPath(closed), user, qPath(dir / "usr")).readStartFolder(),
+              "somewhere");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #     messages show the Hangul name;
 #  3. paths at a drive root, written with "\", "\\", "/" or as "C:name",
 #     convert like any other.
+#  4. "*" and "?", which the shells of Windows leave to the program, expand
+#     as a POSIX shell expands them, in name order in any letter case.
 # Wine must run in a Korean locale (code page 949) with a prepared prefix.
 #
 # Usage: morlindo_exe_test.sh LINUX_MORLINDO MORLINDO_EXE WORK_DIR
@@ -144,6 +146,25 @@ for path in 'C:\walk.alr' 'C:\\walk.alr' 'C:/walk.alr' 'C:walk.alr'; do
     fi
 done
 rm -f "$drive_c/walk.alr" "$drive_c/walk.plt"
+
+# 4. "*.alr" against the names a POSIX shell would give, and a pattern that
+# matches nothing, which fails on its own.
+for side in linux windows; do
+    mkdir -p "$work/wild-$side" && cp "$samples/hike.plt" "$work/wild-$side/"
+    cp "$samples/walk.alr" "$work/wild-$side/B.ALR" && cp "$samples/walk.alr" "$work/wild-$side/a.alr"
+done
+(cd "$work/wild-linux" && "$linux_morlindo" --to plt --now "$now" a.alr B.ALR >../stdout-l)
+(cd "$work/wild-windows" &&
+    morlindoExe --to plt --now "$now" '*.alr' 'n?ne*' >../stdout-w 2>../stderr-w)
+status=$?
+if [ "$status" != 1 ] || ! diff -r "$work/wild-linux" "$work/wild-windows" >/dev/null ||
+    ! cmp -s <(withCrLf "$work/stdout-l") "$work/stdout-w" ||
+    ! grep -q -F 'morlindo: n?ne*: no file matches' "$work/stderr-w"; then
+    fail "*.alr: exit $status, $(cat "$work/stdout-w" "$work/stderr-w")"
+else
+    pass
+    echo "same: *.alr expands to a.alr B.ALR; a pattern without a match fails"
+fi
 
 echo "morlindo.exe against the Linux build: $passed passed, $failed failed"
 [ "$failed" = 0 ]
