@@ -15,7 +15,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "io/error.h"
 #include "io/input_file.h"
 #include "io/output_file.h"
 
@@ -57,7 +59,7 @@ public:
     std::optional<OziTrackPoint> next();
 
 private:
-    [[noreturn]] void fail(const std::string& reason) const;
+    [[noreturn]] void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {}) const;
     OziTrackPoint parsePointLine(std::string_view line) const;
 
     InputFile file_;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <atomic>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -67,7 +68,9 @@ Q_SIGNALS:
 private:
     struct Reading {
         std::optional<TrackStatistics> statistics;
-        std::string error;
+        // Worded on the window's thread, in the window's language.
+        std::filesystem::path file;
+        std::exception_ptr failure;
     };
 
     void showReading();
