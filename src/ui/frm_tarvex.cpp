@@ -76,7 +76,12 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     // option rows need; the list takes whatever height the window gives.
     tabs_.setFixedHeight(std::max(twips(kTabHeight), tabs_.minimumSizeHint().height()));
     centralLayout_.addWidget(&tabs_);
-    centralLayout_.addWidget(&fileView_, 1);
+    listAndPreview_.addWidget(&fileView_);
+    listAndPreview_.addWidget(&preview_);
+    listAndPreview_.setStretchFactor(0, 3);
+    listAndPreview_.setStretchFactor(1, 2);
+    listAndPreview_.setChildrenCollapsible(false);
+    centralLayout_.addWidget(&listAndPreview_, 1);
     setCentralWidget(&central_);
     statusBar()->addWidget(&progress_, 1);
 
@@ -177,7 +182,10 @@ void FrmTarvex::connectHandlers() {
     connect(&fileListModel_, &QAbstractItemModel::modelReset, this, [this] {
         applyColumnWidths();
         progress_.statusLine().clear();
+        preview_.clear();
     });
+    connect(fileView_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { previewRow(current.row()); });
 }
 
 // Tab visits the tabs, then the current page's controls as they are laid
@@ -190,7 +198,7 @@ void FrmTarvex::orderFocusChain() {
             if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
         }
     }
-    chain << &fileView_ << &progress_.cancelButton();
+    chain << &fileView_ << &preview_.summary() << &progress_.cancelButton();
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -240,6 +248,18 @@ void FrmTarvex::SSTab1_Click(int) {
 
 void FrmTarvex::mnuFileOpen_Click() {
     if (!batch_.running()) selection_.selectFiles();
+}
+
+// The preview reads a row's file as the tab's conversion would: as its one
+// kind, or, on a tab that reads several, as the kind its extension names.
+void FrmTarvex::previewRow(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= fileList_.size()) {
+        preview_.clear();
+        return;
+    }
+    const Conversion& tab = conversion(static_cast<ConversionKind>(tabs_.currentIndex()));
+    const auto kind = tab.sources.size() == 1 ? std::optional(tab.sources.front()) : std::nullopt;
+    preview_.showFile(fileList_[static_cast<std::size_t>(row)].input, kind);
 }
 
 ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {

@@ -8,7 +8,8 @@
 // the status bar shows its progress and a Cancel button (Escape does the
 // same), while changing the tab, opening files and starting another batch
 // wait for it to end. Files dropped on the window join the list; Ctrl+Tab,
-// Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab.
+// Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab. Beside the list,
+// a preview shows the file of the selected row.
 #pragma once
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <functional>
@@ -35,6 +37,7 @@
 #include "ui/settings_file.h"
 #include "ui/tab_control.h"
 #include "ui/tab_page.h"
+#include "ui/track_preview.h"
 
 class QMimeData;
 
@@ -93,6 +96,7 @@ private:
     int twips(int value) const;
     ConversionOptions optionsOf(ConversionKind kind) const;
     void showRowEvent(int row, RowEvent event);
+    void previewRow(int row);
     void batchEnded();
     void setBusy(bool busy);
     void setBusyCursor(bool busy);
@@ -127,8 +131,10 @@ private:
     QVBoxLayout centralLayout_{&central_};
     TabControl tabs_{3};
     std::vector<std::unique_ptr<TabPage>> pages_;
+    QSplitter listAndPreview_;
     FileListModel fileListModel_{fileList_};
     QTableView fileView_;
+    TrackPreview preview_;
     BatchProgress progress_;
 
     QMenu fileMenu_{tr("&File")};

@@ -58,8 +58,8 @@ public:
     void showFile(const std::filesystem::path& file, std::optional<FileKind> kind = std::nullopt);
     void clear();
 
-    // The text the preview shows: the statistics, or the error.
-    QString summaryText() const { return summary_.text(); }
+    // The statistics, or the error, as text that a screen reader reads.
+    QLabel& summary() { return summary_; }
 
 Q_SIGNALS:
     // The preview of the last file asked for is on screen.

@@ -191,6 +191,23 @@ TEST_F(WindowTest, CancelStopsABatchWhileItShowsItsProgress) {
     EXPECT_EQ(readFile(dir / "big.plt"), "older");
 }
 
+// Selecting a row shows its file beside the list, read off the window's
+// thread; a file that cannot be read shows why instead.
+TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
+    writeFile(dir / "a.alr", almapFile({{127.0, 37.0}, {127.0, 38.0}}));
+    fileDialog.answers = {{dir / "a.alr", dir / "gone.alr"}};
+    startWindow();
+    auto& summary = child<QLabel>(QStringLiteral("lblPreviewSummary"));
+    auto& view = child<QTableView>(QStringLiteral("flxFileNames"));
+    const auto shows = [&](const QString& text) {
+        return QTest::qWaitFor([&] { return summary.text().contains(text); }, 5000);
+    };
+    view.selectRow(0);
+    EXPECT_TRUE(shows(QStringLiteral("점: 2개\n길이: 111.20 km"))) << summary.text().toStdString();
+    view.selectRow(1);
+    EXPECT_TRUE(shows(QStringLiteral("gone.alr: 열 수 없습니다"))) << summary.text().toStdString();
+}
+
 TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
     startWindow();
     const char* buttons[] = {"cmdTarvexTrack", "cmdTarvexRoute",     "cmdTarvexWayPoint",
