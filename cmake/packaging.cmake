@@ -32,6 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MORLINDO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's captions are partly Korean: a font with Hangul shows them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-nanum")
+# The window's captions are partly Korean: a font with Hangul shows them. In
+# Korean, Qt's own dialogs take their words from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-nanum, qt6-translations-l10n")
 include(CPack)

@@ -32,9 +32,12 @@ BENCH_PACKAGES=(libbenchmark-dev time)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales dpkg-dev)
 
 # What the desktop program needs besides: Qt 6 Widgets to build and run it,
-# a font with Hangul for its Korean captions, and a virtual X server (Xvfb
-# with xauth for xvfb-run) to start it on a machine without a screen.
-GUI_PACKAGES=(qt6-base-dev fonts-noto-cjk xvfb xauth)
+# Qt Linguist's tools to compile its translation (qt6-tools-dev for CMake,
+# qt6-l10n-tools for lupdate and lrelease), Qt's own translations for its
+# dialogs, a font with Hangul for its Korean captions, and a virtual X server
+# (Xvfb with xauth for xvfb-run) to start it on a machine without a screen.
+GUI_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
+              xvfb xauth)
 
 # What scripts/package.sh needs for the Debian package: dpkg-shlibdeps (and
 # `file`, with which CPack finds the programs), rsvg-convert for the icon's

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "io/error.h"
-
 namespace morlindo {
 namespace {
 
@@ -30,13 +28,6 @@ FilesToOpen filesToOpen(const std::vector<std::filesystem::path>& files) {
             .push_back(file);
     }
     return opening;
-}
-
-std::optional<Message> refusedFilesMessage(const std::vector<std::filesystem::path>& refused) {
-    if (refused.empty()) return std::nullopt;
-    std::string text = "이 탭에서 변환하지 않는 파일은 목록에 넣지 않았습니다:";
-    for (const auto& file : refused) text += "\n" + displayPath(file);
-    return Message{std::move(text), "파일열기", MessageIcon::Information};
 }
 
 }  // namespace morlindo

@@ -1,14 +1,13 @@
 // The files the desktop program is started with, as a file manager's "Open
 // with" or a terminal passes them: the window opens on the first tab whose
 // conversion reads the first file that any tab reads, lists the files that
-// tab reads in their order, and names the others in one message.
+// tab reads in their order; the window names the others in one message.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <vector>
 
-#include "batch/message_dialog.h"
 #include "convert/conversions.h"
 
 namespace morlindo {
@@ -20,8 +19,5 @@ struct FilesToOpen {
 };
 
 FilesToOpen filesToOpen(const std::vector<std::filesystem::path>& files);
-
-// The message that names files a tab does not read; none when there are none.
-std::optional<Message> refusedFilesMessage(const std::vector<std::filesystem::path>& refused);
 
 }  // namespace morlindo

@@ -1,5 +1,6 @@
 #include "batch/file_selection.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace morlindo {
@@ -56,9 +57,43 @@ void FileSelection::openFiles(ConversionKind kind,
 
 void FileSelection::takeFiles(const std::vector<std::filesystem::path>& files) {
     list_.assign(files);
+    rememberFolderOf(files);
+}
+
+void FileSelection::rememberFolderOf(const std::vector<std::filesystem::path>& files) {
     if (files.empty() || !files.front().has_parent_path()) return;
     const std::filesystem::path folder = files.front().parent_path();
     startFolder_ = files.size() > 1 ? folder : folder / "";
+}
+
+bool FileSelection::readsKindOf(const std::filesystem::path& file) const {
+    const auto kind = fileKindOf(file);
+    const auto& sources = conversion(currentKind_).sources;
+    return kind && std::find(sources.begin(), sources.end(), *kind) != sources.end();
+}
+
+DroppedFiles FileSelection::takeDropped(const std::vector<std::filesystem::path>& dropped) {
+    DroppedFiles result;
+    for (const auto& item : dropped) {
+        std::error_code status;
+        if (!std::filesystem::is_directory(item, status)) {
+            (readsKindOf(item) ? result.added : result.refused).push_back(item);
+            continue;
+        }
+        std::vector<std::filesystem::path> inside;
+        for (std::filesystem::directory_iterator entry(item, status), end; !status && entry != end;
+             entry.increment(status)) {
+            std::error_code fileStatus;
+            if (entry->is_regular_file(fileStatus) && readsKindOf(entry->path())) {
+                inside.push_back(entry->path());
+            }
+        }
+        std::sort(inside.begin(), inside.end());
+        result.added.insert(result.added.end(), inside.begin(), inside.end());
+    }
+    list_.append(result.added);
+    rememberFolderOf(result.added);
+    return result;
 }
 
 }  // namespace morlindo

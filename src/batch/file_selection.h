@@ -1,8 +1,9 @@
 // How files enter the list: an open-file dialog whose filter follows the
-// current tab, and the reaction to a change of tab, which empties the list
-// and opens the dialog again, so the list only ever holds files of the kind
-// the visible tab converts. Also keeps startFolder, the folder the dialog
-// starts in, which the settings file remembers between runs.
+// current tab, files dropped on the window, and the reaction to a change of
+// tab, which empties the list and opens the dialog again, so the list only
+// ever holds files of the kind the visible tab converts. Also keeps
+// startFolder, the folder the dialog starts in, which the settings file
+// remembers between runs.
 #pragma once
 
 #include <filesystem>
@@ -45,6 +46,14 @@ public:
 // each alone.
 std::vector<FileFilter> fileFiltersFor(ConversionKind kind);
 
+// What became of files dropped on the window.
+struct DroppedFiles {
+    std::vector<std::filesystem::path> added;    // joined the list
+    std::vector<std::filesystem::path> refused;  // files the current tab does not read
+
+    bool operator==(const DroppedFiles&) const = default;
+};
+
 class FileSelection {
 public:
     FileSelection(FileList& list, OpenFileDialog& dialog) : list_(list), dialog_(dialog) {}
@@ -67,12 +76,22 @@ public:
     // trailing separator.
     void takeFiles(const std::vector<std::filesystem::path>& files);
 
+    // Files and folders dropped on the window: the files of a kind the
+    // current tab reads, and such files directly inside a dropped folder (in
+    // name order), join the list after its rows; their folder becomes
+    // startFolder as a choice in the dialog would make it. Other files are
+    // refused; other files inside a folder are passed over.
+    DroppedFiles takeDropped(const std::vector<std::filesystem::path>& dropped);
+
     // A tab became current with these files, without the dialog (files
     // the program was started with): its kind becomes current and the
     // list becomes the files.
     void openFiles(ConversionKind kind, const std::vector<std::filesystem::path>& files);
 
 private:
+    bool readsKindOf(const std::filesystem::path& file) const;
+    void rememberFolderOf(const std::vector<std::filesystem::path>& files);
+
     FileList& list_;
     OpenFileDialog& dialog_;
     ConversionKind currentKind_ = ConversionKind::AlmapToOziTrack;

@@ -1,5 +1,6 @@
-// A modal message box with one OK button, as the batch and the window show
-// them. The window passes a real one in; tests pass one that records.
+// Modal message boxes, as the window shows them: a message with one OK
+// button, and a question answered Yes or No. The window passes a real one
+// in; tests pass one that records.
 #pragma once
 
 #include <string>
@@ -21,6 +22,8 @@ public:
     virtual ~MessageDialog() = default;
     // Returns once the user has closed the box.
     virtual void show(const Message& message) = 0;
+    // True when the user answers Yes.
+    virtual bool ask(const Message& question) = 0;
 };
 
 }  // namespace morlindo

@@ -1,8 +1,10 @@
 // The batch behind every convert button: converts the listed files top to
 // bottom with the conversion of one tab, reading the tab's options just
 // before each file (so every file sees the controls as they stand when it is
-// converted), and stops at the first file that fails. The front end learns
-// of each row through a hook and words the outcome with messageFor.
+// converted), and stops at the first file that fails or is cancelled. The
+// front end learns of each row through a hook and of the reading of a file
+// through ReadProgress (whose observer may cancel), and words the outcome in
+// its own language.
 #pragma once
 
 #include <cstddef>
@@ -10,21 +12,18 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
-#include "batch/message_dialog.h"
 #include "convert/conversions.h"
+#include "io/read_progress.h"
 
 namespace morlindo {
 
-inline constexpr std::string_view kCompletionText = "정상적으로 변환이 완료되었습니다";
-inline constexpr std::string_view kCompletionTitle = "변환완료";
-inline constexpr std::string_view kFailureTitle = "변환 오류";
-
-// Converts one file with one conversion and its options.
-using Converter = std::function<ConversionResult(
-    ConversionKind kind, const std::filesystem::path& input, const ConversionOptions& options)>;
+// Converts one file with one conversion and its options, telling progress
+// (when given) how far it has read.
+using Converter =
+    std::function<ConversionResult(ConversionKind kind, const std::filesystem::path& input,
+                                   const ConversionOptions& options, ReadProgress* progress)>;
 // The options of the tab, as its controls stand.
 using OptionsReader = std::function<ConversionOptions()>;
 
@@ -43,15 +42,11 @@ struct BatchOutcome {
 };
 
 // Converts every input in order. A failing file stops the batch at its row;
-// so does a converter that throws ConversionCancelled. Nothing is caught
-// but what a conversion throws.
+// so does ConversionCancelled, thrown by the converter, its progress
+// observer or the options reader. Nothing is caught but what reading the
+// options and converting throw.
 BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::path>& inputs,
                       const OptionsReader& readOptions, const Converter& convert = tableConverter(),
-                      const RowHook& onRow = {});
-
-// The message box that ends a batch: the completion message, or, under
-// kFailureTitle, the file, the line where known and the reason. A cancelled
-// batch has none.
-std::optional<Message> messageFor(const BatchOutcome& outcome);
+                      const RowHook& onRow = {}, ReadProgress* progress = nullptr);
 
 }  // namespace morlindo

@@ -124,13 +124,14 @@ private:
         if (!fs::is_directory(path, ignored)) return addFile(path, request_.outputFolder);
         const std::size_t before = files.size();
         addFolder(path, request_.outputFolder);
-        if (files.size() == before) addFailure(path, nothingToConvert());
+        if (files.size() == before) addNothingToConvert(path);
     }
 
     void addFolder(const fs::path& folder, const fs::path& outputFolder) {
         std::error_code status;
         const auto entries = entriesOf(folder, status);
-        if (status) return addFailure(folder, "cannot read this folder: " + status.message());
+        if (status)
+            return addFailure(folder, "cannot read this folder: %1", {systemReason(status)});
         for (const auto& entry : entries) {
             std::error_code ignored;
             if (entry.is_directory(ignored)) {
@@ -153,13 +154,20 @@ private:
                                : conversionBetween(*kind, request_.target).has_value();
     }
 
-    std::string nothingToConvert() const {
-        std::string what =
-            request_.source
-                ? "no " + std::string(fileKindInfo(*request_.source).extension) + " file"
-                : "no file that converts to " +
-                      std::string(fileKindInfo(request_.target).shortName);
-        return what + (request_.recursive ? " in this folder or below it" : " in this folder");
+    void addNothingToConvert(const fs::path& folder) {
+        const bool below = request_.recursive;
+        if (request_.source) {
+            const std::string extension(fileKindInfo(*request_.source).extension);
+            if (below)
+                return addFailure(folder, "no %1 file in this folder or below it", {extension});
+            return addFailure(folder, "no %1 file in this folder", {extension});
+        }
+        const std::string target(fileKindInfo(request_.target).shortName);
+        if (below) {
+            return addFailure(folder, "no file that converts to %1 in this folder or below it",
+                              {target});
+        }
+        addFailure(folder, "no file that converts to %1 in this folder", {target});
     }
 
     void addFile(const fs::path& input, const fs::path& outputFolder) {
@@ -172,10 +180,11 @@ private:
         files.push_back(std::move(file));
     }
 
-    void addFailure(const fs::path& argument, const std::string& reason) {
+    void addFailure(const fs::path& argument, ReasonPattern pattern,
+                    std::vector<ReasonValue> values = {}) {
         FileToConvert file;
         file.input = argument;
-        file.failure.emplace(argument, reason);
+        file.failure.emplace(argument, pattern, std::move(values));
         files.push_back(std::move(file));
     }
 

@@ -52,7 +52,8 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
             std::error_code status;
             std::filesystem::create_directories(file.outputFolder, status);
             if (status) {
-                throw Error(file.outputFolder, "cannot create this folder: " + status.message());
+                throw Error(file.outputFolder, "cannot create this folder: %1",
+                            {systemReason(status)});
             }
         }
         context.outputFolder = file.outputFolder;

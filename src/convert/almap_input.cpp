@@ -7,17 +7,26 @@
 #include "io/error.h"
 
 namespace morlindo {
+namespace {
+
+Error notFinite(const AlmapTrackReader& reader, ReasonPattern pattern) {
+    return Error(reader.path(), pattern, {std::to_string(reader.recordsRead())});
+}
+
+}  // namespace
 
 std::optional<AlmapTrackPoint> nextCheckedAlmapPoint(AlmapTrackReader& reader) {
     const auto point = reader.next();
     if (!point) return std::nullopt;
-    const char* bad = !std::isfinite(point->longitude)  ? "longitude"
-                      : !std::isfinite(point->latitude) ? "latitude"
-                                                        : nullptr;
-    if (bad != nullptr) {
-        throw Error(reader.path(), "record " + std::to_string(reader.recordsRead()) + ": the " +
-                                       bad +
-                                       " is not a finite number; this is not an AlMap track file");
+    if (!std::isfinite(point->longitude)) {
+        throw notFinite(reader,
+                        "record %1: the longitude is not a finite number; "
+                        "this is not an AlMap track file");
+    }
+    if (!std::isfinite(point->latitude)) {
+        throw notFinite(reader,
+                        "record %1: the latitude is not a finite number; "
+                        "this is not an AlMap track file");
     }
     return point;
 }

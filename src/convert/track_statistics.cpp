@@ -40,9 +40,10 @@ void readAlmapTrack(const std::filesystem::path& file, ReadProgress* progress,
     AlmapTrackReader reader(file, progress);
     while (const auto point = reader.next()) {
         if (!std::isfinite(point->latitude) || !std::isfinite(point->longitude)) {
-            throw Error(file, "record " + std::to_string(reader.recordsRead()) +
-                                  ": the coordinates are not finite numbers; this is not an "
-                                  "AlMap track file");
+            throw Error(file,
+                        "record %1: the coordinates are not finite numbers; "
+                        "this is not an AlMap track file",
+                        {std::to_string(reader.recordsRead())});
         }
         builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
     }

@@ -39,10 +39,9 @@ ConversionResult writeGpxOf(const std::filesystem::path& inputPath,
         ++points;
         if (!gpxCanHold(latitude, longitude)) {
             throw Error(inputPath,
-                        "point " + std::to_string(points) + " at latitude " + numberText(latitude) +
-                            ", longitude " + numberText(longitude) +
-                            " lies outside what GPX holds (latitude -90 to 90, longitude "
-                            "-180 to 180)",
+                        "point %1 at latitude %2, longitude %3 lies outside what GPX holds "
+                        "(latitude -90 to 90, longitude -180 to 180)",
+                        {std::to_string(points), numberText(latitude), numberText(longitude)},
                         line);
         }
         writer.writePoint(latitude, longitude, elevation, utcTime);

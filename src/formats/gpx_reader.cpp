@@ -208,7 +208,8 @@ public:
 
 private:
     struct Failure {
-        std::string reason;
+        ReasonPattern pattern;
+        std::vector<ReasonValue> values;
         std::int64_t line;
     };
 
@@ -222,7 +223,7 @@ private:
     }
     // Notes the failure at the current line (where the element starts, or
     // where an ele or time ends) and stops the parser.
-    void fail(std::string reason);
+    void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {});
 
     void onStart(const char* name, const char** attributes);
     void onEnd();
@@ -335,30 +336,29 @@ bool GpxReader::Parse::parseOn() {
     if (parsed != -1 && static_cast<Offset>(static_cast<Offset>(bytesGiven_) -
                                             static_cast<Offset>(parsed)) > kMaxTokenBytes) {
         pendingError_ = Error(file_.path(),
-                              "a tag, comment or declaration is longer than 1 MiB; this is not "
-                              "a GPX file",
-                              currentLine());
+                              "a tag, comment or declaration is longer than 1 MiB; this is "
+                              "not a GPX file",
+                              {}, currentLine());
     }
     return true;
 }
 
 Error GpxReader::Parse::parseError() const {
-    if (failure_) return Error(file_.path(), failure_->reason, failure_->line);
+    if (failure_) return Error(file_.path(), failure_->pattern, failure_->values, failure_->line);
     const XML_Error code = XML_GetErrorCode(parser_);
     const auto line = static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     if (code == XML_ERROR_UNKNOWN_ENCODING && !unknownEncoding_.empty()) {
         return Error(file_.path(),
-                     "the file declares the text encoding " + shownText(unknownEncoding_) +
-                         ", which cannot be read; GPX files are read in UTF-8, UTF-16, "
-                         "ISO-8859-1 or US-ASCII",
-                     line);
+                     "the file declares the text encoding %1, which cannot be read; GPX files "
+                     "are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII",
+                     {shownText(unknownEncoding_)}, line);
     }
-    return Error(file_.path(),
-                 std::string("the file is not well-formed XML: ") + XML_ErrorString(code), line);
+    return Error(file_.path(), "the file is not well-formed XML: %1", {XML_ErrorString(code)},
+                 line);
 }
 
-void GpxReader::Parse::fail(std::string reason) {
-    if (!failure_) failure_ = Failure{std::move(reason), currentLine()};
+void GpxReader::Parse::fail(ReasonPattern pattern, std::vector<ReasonValue> values) {
+    if (!failure_) failure_ = Failure{pattern, std::move(values), currentLine()};
     XML_StopParser(parser_, XML_FALSE);
 }
 
@@ -404,14 +404,14 @@ void GpxReader::Parse::readCoordinate(const char* name, const char* text, double
                                       double& value) {
     if (failure_) return;
     if (text == nullptr) {
-        fail(std::string("the point has no ") + name + " attribute");
+        fail("the point has no %1 attribute", {name});
         return;
     }
     const auto number = parseGpxNumber(text);
     if (!number || std::fabs(*number) > limit) {
         const std::string degrees = std::to_string(static_cast<int>(limit));
-        fail(std::string("the point's ") + name + " " + shownText(text) +
-             " is not a number of degrees from -" + degrees + " to " + degrees);
+        fail("the %1 %2 of the point is not a number of degrees from -%3 to %3",
+             {name, shownText(text), degrees});
         return;
     }
     value = *number;
@@ -443,14 +443,14 @@ void GpxReader::Parse::endValue(Element element) {
         if (trimmed(valueText_).empty()) return;  // an empty ele gives no elevation
         point_.elevationMeters = parseGpxNumber(valueText_);
         if (!point_.elevationMeters) {
-            fail("the ele " + shownText(trimmed(valueText_)) + " is not a number of metres");
+            fail("the ele %1 is not a number of metres", {shownText(trimmed(valueText_))});
         }
         return;
     }
     point_.utcTime = parseXmlDateTime(valueText_);
     if (!point_.utcTime) {
-        fail("the time " + shownText(trimmed(valueText_)) +
-             " is not a date and time like 2004-11-08T06:30:00Z");
+        fail("the time %1 is not a date and time like 2004-11-08T06:30:00Z",
+             {shownText(trimmed(valueText_))});
     }
 }
 

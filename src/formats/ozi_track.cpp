@@ -12,8 +12,8 @@ namespace {
 constexpr std::size_t kQuotedFieldLength = 40;
 constexpr int kHeaderLines = 6;
 constexpr std::string_view kEndOfFile = "\x1A";
-constexpr const char* kNoSeparator =
-    "a point line needs a latitude and a longitude separated by \",\"";
+constexpr ReasonPattern kNoSeparator{
+    "a point line needs a latitude and a longitude separated by \",\""};
 
 // A field as it appears in a message: short, and free of control bytes.
 std::string quoted(std::string_view field) {
@@ -70,8 +70,8 @@ OziTrackReader::OziTrackReader(const std::filesystem::path& path, ReadProgress* 
     }
 }
 
-void OziTrackReader::fail(const std::string& reason) const {
-    throw Error(file_.path(), reason, lines_.lineNumber());
+void OziTrackReader::fail(ReasonPattern pattern, std::vector<ReasonValue> values) const {
+    throw Error(file_.path(), pattern, std::move(values), lines_.lineNumber());
 }
 
 std::optional<OziTrackPoint> OziTrackReader::next() {
@@ -84,7 +84,7 @@ std::optional<OziTrackPoint> OziTrackReader::next() {
             // before other lines it is a malformed point line.
             const std::int64_t number = lines_.lineNumber();
             if (!lines_.next(line)) return std::nullopt;
-            throw Error(file_.path(), kNoSeparator, number);
+            throw Error(file_.path(), kNoSeparator, {}, number);
         }
         otherFields_ = fieldsAfterTheSecond(line);
         return parsePointLine(line);
@@ -99,9 +99,9 @@ OziTrackPoint OziTrackReader::parsePointLine(std::string_view line) const {
     std::string_view longitudeText = line.substr(firstComma + 1);
     longitudeText = longitudeText.substr(0, longitudeText.find(','));
     const auto latitude = parseNumber(latitudeText);
-    if (!latitude) fail("latitude " + quoted(latitudeText) + " is not a number");
+    if (!latitude) fail("latitude %1 is not a number", {quoted(latitudeText)});
     const auto longitude = parseNumber(longitudeText);
-    if (!longitude) fail("longitude " + quoted(longitudeText) + " is not a number");
+    if (!longitude) fail("longitude %1 is not a number", {quoted(longitudeText)});
     return {*latitude, *longitude};
 }
 

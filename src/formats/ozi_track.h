@@ -15,8 +15,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "io/civil_time.h"
+#include "io/error.h"
 #include "io/input_file.h"
 #include "io/output_file.h"
 
@@ -75,7 +77,7 @@ public:
     std::string_view otherFields() const noexcept { return otherFields_; }
 
 private:
-    [[noreturn]] void fail(const std::string& reason) const;
+    [[noreturn]] void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {}) const;
     OziTrackPoint parsePointLine(std::string_view line) const;
 
     InputFile file_;

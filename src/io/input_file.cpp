@@ -32,11 +32,11 @@ InputFile::InputFile(std::filesystem::path path, ReadProgress* progress)
         throw Error(path_, "cannot open it: it is not a regular file");
     }
     file_ = openNativeFile(path_, NativeMode::Read);
-    if (file_ == nullptr) throw Error(path_, "cannot open it: " + systemReason(errno));
+    if (file_ == nullptr) throw Error(path_, "cannot open it: %1", {systemReason(errno)});
     const auto length = std::filesystem::file_size(path_, status);
     if (status) {
         std::fclose(file_);
-        throw Error(path_, "cannot read its length: " + status.message());
+        throw Error(path_, "cannot read its length: %1", {systemReason(status)});
     }
     size_ = length;
 }
@@ -48,7 +48,7 @@ InputFile::~InputFile() {
 std::size_t InputFile::read(char* destination, std::size_t count) {
     const std::size_t got = std::fread(destination, 1, count, file_);
     if (got < count) {
-        if (std::ferror(file_)) throw Error(path_, "cannot read it: " + systemReason(errno));
+        if (std::ferror(file_)) throw Error(path_, "cannot read it: %1", {systemReason(errno)});
         // The end came before the length the file had when it was opened:
         // it shrank, and what was read so far may not belong together.
         if (position_ + got < size_) throw endedEarly();
@@ -69,7 +69,7 @@ void InputFile::readExactly(char* destination, std::size_t count) {
 
 void InputFile::seek(std::uint64_t offset) {
     if (!seekNativeFile(file_, offset)) {
-        throw Error(path_, "cannot read it: " + systemReason(errno));
+        throw Error(path_, "cannot read it: %1", {systemReason(errno)});
     }
     position_ = offset;
     nextReport_ = offset;

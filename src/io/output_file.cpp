@@ -28,9 +28,9 @@ std::filesystem::path followLinks(const std::filesystem::path& target) {
     for (int links = 0;; ++links) {
         std::error_code status;
         if (!std::filesystem::is_symlink(file, status)) return file;
-        if (links == kMaxLinks) throw Error(target, "cannot write it: " + systemReason(ELOOP));
+        if (links == kMaxLinks) throw Error(target, "cannot write it: %1", {systemReason(ELOOP)});
         const auto next = std::filesystem::read_symlink(file, status);
-        if (status) throw Error(target, "cannot write it: " + status.message());
+        if (status) throw Error(target, "cannot write it: %1", {systemReason(status)});
         file = next.is_absolute() ? next : file.parent_path() / next;
     }
 }
@@ -48,7 +48,7 @@ OutputFile::OutputFile(std::filesystem::path target)
         temporary_ = temporaryNameFor(destination_, attempt);
         file_ = openNativeFile(temporary_, NativeMode::CreateExclusive);
         if (file_ == nullptr && (errno != EEXIST || attempt == 100)) {
-            throw Error(target_, "cannot create it: " + systemReason(errno));
+            throw Error(target_, "cannot create it: %1", {systemReason(errno)});
         }
     }
     // Before any data: a file only its owner may read never has a copy that
@@ -56,7 +56,7 @@ OutputFile::OutputFile(std::filesystem::path target)
     if (!copyNativePermissions(destination_, file_)) {
         const int reason = errno;
         discard();
-        throw Error(target_, "cannot create it: " + systemReason(reason));
+        throw Error(target_, "cannot create it: %1", {systemReason(reason)});
     }
     std::setvbuf(file_, nullptr, _IONBF, 0);
     buffer_.reserve(kBufferSize);
@@ -93,7 +93,7 @@ void OutputFile::flushBuffer() {
     if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
         const int reason = errno;
         discard();
-        throw Error(target_, "cannot write it: " + systemReason(reason));
+        throw Error(target_, "cannot write it: %1", {systemReason(reason)});
     }
     buffer_.clear();
 }
@@ -108,16 +108,16 @@ void OutputFile::commit() {
     if (std::fclose(file) != 0 && reason == 0) reason = errno;
     if (reason != 0) {
         removeTemporary();
-        throw Error(target_, "cannot write it: " + systemReason(reason));
+        throw Error(target_, "cannot write it: %1", {systemReason(reason)});
     }
     std::error_code status;
     std::filesystem::rename(temporary_, destination_, status);
     if (status) {
         removeTemporary();
-        throw Error(target_, "cannot replace it: " + status.message());
+        throw Error(target_, "cannot replace it: %1", {systemReason(status)});
     }
     if (!syncNativeFolder(destination_.parent_path())) {
-        throw Error(target_, "cannot write it: " + systemReason(errno));
+        throw Error(target_, "cannot write it: %1", {systemReason(errno)});
     }
 }
 

@@ -39,14 +39,32 @@ QString FileListModel::cellText(const BatchEntry& entry, int row, int column) co
         case kFileName:
             return qStringOf(entry.input.filename());
         default:
-            return entry.state == EntryState::Converted ? QStringLiteral("Converted") : QString();
+            return stateText(entry.state);
     }
+}
+
+// The Conversion column: empty until the row is converted or fails.
+QString FileListModel::stateText(EntryState state) {
+    switch (state) {
+        case EntryState::Converted:
+            return QStringLiteral("Converted");
+        case EntryState::Failed:
+            return tr("Failed");
+        case EntryState::Waiting:
+            break;
+    }
+    return {};
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const BatchEntry& entry = list_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) return cellText(entry, index.row(), index.column());
+    // A screen reader reads an empty Conversion cell as what it means.
+    if (role == Qt::AccessibleTextRole && index.column() == kConversion &&
+        entry.state == EntryState::Waiting) {
+        return tr("Not converted");
+    }
     if (role == Qt::TextAlignmentRole) {
         return (kFileListColumns[static_cast<std::size_t>(index.column())].alignment |
                 Qt::AlignVCenter)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <array>
 
 #include "batch/file_list.h"
@@ -24,6 +25,8 @@ inline constexpr std::array<FileListColumn, 4> kFileListColumns{{
 }};
 
 class FileListModel final : public QAbstractTableModel, private FileListObserver {
+    Q_DECLARE_TR_FUNCTIONS(FileListModel)
+
 public:
     enum Column { kNumber = 0, kFolder = 1, kFileName = 2, kConversion = 3 };
 
@@ -45,6 +48,7 @@ private:
     void fileListEntryChanged(std::size_t index) override;
 
     QString cellText(const BatchEntry& entry, int row, int column) const;
+    static QString stateText(EntryState state);
 
     FileList& list_;
 };

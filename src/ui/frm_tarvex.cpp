@@ -1,14 +1,20 @@
 #include "ui/frm_tarvex.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QUrl>
+#include <map>
 
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
+#include "ui/reason_text.h"
 #include "ui/twips.h"
 
 namespace morlindo::ui {
@@ -20,6 +26,23 @@ constexpr int kWindowHeight = 9090;
 constexpr int kMargin = 60;
 constexpr int kTabHeight = 2955;
 constexpr int kListTop = 3060;
+
+// A message about refused files names at most this many of each group.
+constexpr qsizetype kNamesShown = 10;
+
+QString captionOf(ConversionKind kind) { return fromUtf8(conversion(kind).tabCaption); }
+
+// The tabs that read a file's kind, as a message names them.
+QString tabsReading(const std::filesystem::path& file) {
+    QStringList tabs;
+    const auto kind = fileKindOf(file);
+    for (const Conversion& row : conversions()) {
+        if (kind && std::find(row.sources.begin(), row.sources.end(), *kind) != row.sources.end()) {
+            tabs << QLatin1Char('"') + captionOf(row.kind) + QLatin1Char('"');
+        }
+    }
+    return tabs.join(QStringLiteral(", "));
+}
 
 }  // namespace
 
@@ -34,27 +57,47 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     setObjectName(QStringLiteral("frmTarvex"));
     buildTabs();
     buildMenus();
+    buildShortcuts();
 
     fileView_.setObjectName(QStringLiteral("flxFileNames"));
+    fileView_.setAccessibleName(tr("File list"));
     fileView_.setModel(&fileListModel_);
     fileView_.verticalHeader()->hide();
     fileView_.verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     fileView_.setSelectionBehavior(QAbstractItemView::SelectRows);
     fileView_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list; the arrow keys move within it.
+    fileView_.setTabKeyNavigation(false);
 
     const int margin = twips(kMargin);
     centralLayout_.setContentsMargins(margin, margin, margin, margin);
     centralLayout_.setSpacing(twips(kListTop - kMargin - kTabHeight));
-    tabs_.setMinimumHeight(twips(kTabHeight));
+    // The tabs keep their height, and at least what their captions and
+    // option rows need; the list takes whatever height the window gives.
+    tabs_.setFixedHeight(std::max(twips(kTabHeight), tabs_.minimumSizeHint().height()));
     centralLayout_.addWidget(&tabs_);
-    // The list takes whatever height the window gives it.
-    centralLayout_.addWidget(&fileView_, 1);
+    listAndPreview_.addWidget(&fileView_);
+    listAndPreview_.addWidget(&preview_);
+    listAndPreview_.setStretchFactor(0, 3);
+    listAndPreview_.setStretchFactor(1, 2);
+    listAndPreview_.setChildrenCollapsible(false);
+    centralLayout_.addWidget(&listAndPreview_, 1);
     setCentralWidget(&central_);
+    statusBar()->addWidget(&progress_, 1);
 
+    // Every push button answers Enter as well as Space.
+    for (auto* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+    setAcceptDrops(true);
+    // Controls that take drops of their own (the text boxes) pass files on
+    // to the window.
+    for (auto* widget : findChildren<QWidget*>()) {
+        if (widget->acceptDrops()) widget->installEventFilter(this);
+    }
+    orderFocusChain();
     connectHandlers();
 }
 
-FrmTarvex::~FrmTarvex() = default;
+FrmTarvex::~FrmTarvex() { setBusyCursor(false); }
 
 int FrmTarvex::twips(int value) const { return twipsToPixels(value, logicalDpiX()); }
 
@@ -104,21 +147,59 @@ void FrmTarvex::buildMenus() {
     menuBar()->addAction(&helpAction_);
 }
 
+void FrmTarvex::buildShortcuts() {
+    nextTab_.setKeys(
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    previousTab_.setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                          QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    cancelKey_.setKey(QKeySequence(Qt::Key_Escape));
+    cancelKey_.setEnabled(false);
+}
+
 void FrmTarvex::connectHandlers() {
     connect(&tabs_, &TabControl::currentChanged, this,
             [this](int, int previous) { SSTab1_Click(previous); });
     connect(&openAction_, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
     connect(&exitAction_, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(&helpAction_, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(&nextTab_, &QShortcut::activated, this, [this] { tabs_.stepCurrentIndex(1); });
+    connect(&previousTab_, &QShortcut::activated, this, [this] { tabs_.stepCurrentIndex(-1); });
+    connect(&cancelKey_, &QShortcut::activated, &batch_, &BatchThread::cancel);
+    connect(&progress_.cancelButton(), &QPushButton::clicked, &batch_, &BatchThread::cancel);
     for (std::size_t tab = 0; tab < pages_.size(); ++tab) {
         connect(&pages_[tab]->openButton(), &QPushButton::clicked, this,
                 [this] { mnuFileOpen_Click(); });
         connect(&pages_[tab]->convertButton(), &QPushButton::clicked, this,
                 [this, tab] { convert(static_cast<ConversionKind>(tab)); });
     }
-    // Every emptying or refilling of the list applies the column widths anew.
-    connect(&fileListModel_, &QAbstractItemModel::modelReset, this,
-            [this] { applyColumnWidths(); });
+    connect(&batch_, &BatchThread::rowChanged, this,
+            [this](int row, int event) { showRowEvent(row, static_cast<RowEvent>(event)); });
+    connect(&batch_, &BatchThread::fileRead, &progress_, &BatchProgress::fileRead);
+    connect(&batch_, &BatchThread::finished, this, [this] { batchEnded(); });
+    // Every emptying or refilling of the list applies the column widths anew
+    // and ends what the status line said of the list before.
+    connect(&fileListModel_, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumnWidths();
+        progress_.statusLine().clear();
+        preview_.clear();
+    });
+    connect(fileView_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { previewRow(current.row()); });
+}
+
+// Tab visits the tabs, then the current page's controls as they are laid
+// out, its open and convert buttons, the list and the Cancel button.
+void FrmTarvex::orderFocusChain() {
+    QList<QWidget*> chain;
+    for (int tab = 0; tab < tabs_.count(); ++tab) chain << &tabs_.tab(tab);
+    for (const auto& page : pages_) {
+        for (auto* widget : page->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
+        }
+    }
+    chain << &fileView_ << &preview_.summary() << &progress_.cancelButton();
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineFiles) {
@@ -138,7 +219,10 @@ void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineF
 
 void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& files) {
     const FilesToOpen opening = filesToOpen(files);
-    if (const auto message = refusedFilesMessage(opening.refused)) messages_.show(*message);
+    if (!opening.refused.empty()) {
+        messages_.show(
+            refusedMessage(opening.tab.value_or(ConversionKind::AlmapToOziTrack), opening.refused));
+    }
     if (!opening.tab) {
         tabs_.setCurrentIndex(0);
         return;
@@ -162,7 +246,21 @@ void FrmTarvex::SSTab1_Click(int) {
     selection_.tabChanged(static_cast<ConversionKind>(tabs_.currentIndex()));
 }
 
-void FrmTarvex::mnuFileOpen_Click() { selection_.selectFiles(); }
+void FrmTarvex::mnuFileOpen_Click() {
+    if (!batch_.running()) selection_.selectFiles();
+}
+
+// The preview reads a row's file as the tab's conversion would: as its one
+// kind, or, on a tab that reads several, as the kind its extension names.
+void FrmTarvex::previewRow(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= fileList_.size()) {
+        preview_.clear();
+        return;
+    }
+    const Conversion& tab = conversion(static_cast<ConversionKind>(tabs_.currentIndex()));
+    const auto kind = tab.sources.size() == 1 ? std::optional(tab.sources.front()) : std::nullopt;
+    preview_.showFile(fileList_[static_cast<std::size_t>(row)].input, kind);
+}
 
 ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
     ConversionOptions options;
@@ -172,24 +270,159 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
     return options;
 }
 
-// The busy pointer, an arrow with an hourglass, shows while a file converts.
-void FrmTarvex::showRowEvent(std::size_t row, RowEvent event) {
-    if (event == RowEvent::Started) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
-        return;
-    }
-    QGuiApplication::restoreOverrideCursor();
-    if (event == RowEvent::Converted) fileList_.setState(row, EntryState::Converted);
+void FrmTarvex::convert(ConversionKind kind) {
+    if (batch_.running()) return;
+    focusBeforeBatch_ = QApplication::focusWidget();
+    setBusy(true);
+    progress_.start(static_cast<int>(fileList_.size()));
+    batch_.start(
+        kind, fileList_.inputs(), [this, kind] { return optionsOf(kind); }, converter_);
 }
 
-void FrmTarvex::convert(ConversionKind kind) {
-    const BatchOutcome outcome = runBatch(
-        kind, fileList_.inputs(), [this, kind] { return optionsOf(kind); }, converter_,
-        [this](std::size_t row, RowEvent event) { showRowEvent(row, event); });
-    if (const auto message = messageFor(outcome)) messages_.show(*message);
+// Controls that would change the list or start a batch wait while one runs.
+void FrmTarvex::setBusy(bool busy) {
+    tabs_.setTabsEnabled(!busy);
+    for (const auto& page : pages_) {
+        page->openButton().setEnabled(!busy);
+        page->convertButton().setEnabled(!busy);
+    }
+    openAction_.setEnabled(!busy);
+    for (const auto& action : convertActions_) action->setEnabled(!busy);
+    nextTab_.setEnabled(!busy);
+    previousTab_.setEnabled(!busy);
+    cancelKey_.setEnabled(busy);
+}
+
+// The busy pointer, an arrow with an hourglass, shows while a file converts.
+void FrmTarvex::setBusyCursor(bool busy) {
+    if (busy == busyCursor_) return;
+    busyCursor_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void FrmTarvex::showRowEvent(int row, RowEvent event) {
+    const auto index = static_cast<std::size_t>(row);
+    setBusyCursor(event == RowEvent::Started);
+    if (event == RowEvent::Started) {
+        progress_.fileStarted(row, qStringOf(fileList_[index].input.filename()));
+    } else if (event == RowEvent::Converted) {
+        fileList_.setState(index, EntryState::Converted);
+    } else if (event == RowEvent::Failed) {
+        fileList_.setState(index, EntryState::Failed);
+    }
+}
+
+void FrmTarvex::batchEnded() {
+    setBusyCursor(false);
+    setBusy(false);
+    if (focusBeforeBatch_ && isActiveWindow()) focusBeforeBatch_->setFocus(Qt::OtherFocusReason);
+    const BatchOutcome& outcome = batch_.outcome();
+    if (outcome.cancelled) progress_.stop(tr("The conversion was cancelled."));
+    // The user chose to quit while the batch ran (it may have ended on its
+    // own in the meantime).
+    if (exitWhenStopped_) {
+        mnuExit_Click();
+        return;
+    }
+    if (outcome.cancelled) return;
+    progress_.stop(QString());
+    if (!outcome.failure) {
+        messages_.show({tr("The conversion completed successfully.").toStdString(),
+                        tr("Conversion complete").toStdString(), MessageIcon::Information});
+        return;
+    }
+    // The failing row is the one after those converted.
+    const int row = static_cast<int>(outcome.converted);
+    fileView_.selectRow(row);
+    fileView_.scrollTo(fileListModel_.index(row, 0));
+    messages_.show({failureText(*outcome.failedInput, outcome.failure).toStdString(),
+                    tr("Conversion error").toStdString(), MessageIcon::Critical});
+}
+
+bool FrmTarvex::takesDrop(const QMimeData* data) const {
+    if (batch_.running() || data == nullptr || !data->hasUrls()) return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+void FrmTarvex::dropFiles(const QMimeData& data) {
+    std::vector<std::filesystem::path> dropped;
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile())
+            dropped.push_back(filePathOf(QDir::toNativeSeparators(url.toLocalFile())));
+    }
+    const DroppedFiles result = selection_.takeDropped(dropped);
+    if (!result.refused.empty()) {
+        messages_.show(refusedMessage(selection_.currentKind(), result.refused));
+    }
+}
+
+// One message for the files a tab refused, grouped by the tabs that read them.
+Message FrmTarvex::refusedMessage(ConversionKind tab,
+                                  const std::vector<std::filesystem::path>& refused) const {
+    std::map<QString, QStringList> namesByTabs;
+    for (const auto& file : refused) namesByTabs[tabsReading(file)] << qStringOf(file.filename());
+    QString text = tr("The tab \"%1\" does not read these files:").arg(captionOf(tab));
+    for (const auto& [tabs, names] : namesByTabs) {
+        QString shown = names.mid(0, kNamesShown).join(QStringLiteral(", "));
+        if (names.size() > kNamesShown) shown += tr(" and %1 more").arg(names.size() - kNamesShown);
+        text +=
+            QLatin1Char('\n') + (tabs.isEmpty() ? tr("%1: no tab reads them").arg(shown)
+                                                : tr("%1: read by the tab %2").arg(shown, tabs));
+    }
+    return {text.toStdString(), tr("Files not added").toStdString(), MessageIcon::Information};
+}
+
+void FrmTarvex::dragEnterEvent(QDragEnterEvent* event) {
+    if (takesDrop(event->mimeData())) event->acceptProposedAction();
+}
+
+void FrmTarvex::dragMoveEvent(QDragMoveEvent* event) {
+    if (takesDrop(event->mimeData())) event->acceptProposedAction();
+}
+
+void FrmTarvex::dropEvent(QDropEvent* event) {
+    if (!takesDrop(event->mimeData())) return;
+    event->acceptProposedAction();
+    dropFiles(*event->mimeData());
+}
+
+bool FrmTarvex::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (!drop->mimeData()->hasUrls()) break;
+            if (event->type() == QEvent::Drop) {
+                dropEvent(drop);
+            } else if (takesDrop(drop->mimeData())) {
+                drop->acceptProposedAction();
+            } else {
+                drop->ignore();
+            }
+            return true;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmTarvex::mnuExit_Click() {
+    if (batch_.running()) {
+        const Message question{tr("A conversion is running. Cancel it and quit?").toStdString(),
+                               tr("Conversion running").toStdString(), MessageIcon::None};
+        if (messages_.ask(question)) {
+            exitWhenStopped_ = true;
+            batch_.cancel();
+        }
+        return;
+    }
     ending_ = true;
     // Ending must not depend on the settings being saved.
     settings_.writeStartFolder(selection_.startFolder());
@@ -200,7 +433,12 @@ void FrmTarvex::Form_QueryUnload() { mnuExit_Click(); }
 
 void FrmTarvex::closeEvent(QCloseEvent* event) {
     if (!ending_) Form_QueryUnload();
-    event->accept();
+    // A running batch ends the program once it has stopped.
+    if (ending_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void FrmTarvex::mnuHelp_Click() { messages_.show({aboutText(), "About", MessageIcon::None}); }

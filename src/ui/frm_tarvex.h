@@ -3,11 +3,22 @@
 // handlers only pass events on: to the file selection and the batch, which
 // do the work, and to the dialogs and message boxes it is given. Controls
 // carry the object names by which tests and the rest of the window find them.
+//
+// A batch runs on a worker thread (BatchThread), so the window stays alive:
+// the status bar shows its progress and a Cancel button (Escape does the
+// same), while changing the tab, opening files and starting another batch
+// wait for it to end. Files dropped on the window join the list; Ctrl+Tab,
+// Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab. Beside the list,
+// a preview shows the file of the selected row.
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
+#include <QShortcut>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <functional>
@@ -19,11 +30,16 @@
 #include "batch/file_selection.h"
 #include "batch/message_dialog.h"
 #include "batch/run_batch.h"
+#include "ui/batch_progress.h"
+#include "ui/batch_thread.h"
 #include "ui/color_swatch.h"
 #include "ui/file_list_model.h"
 #include "ui/settings_file.h"
 #include "ui/tab_control.h"
 #include "ui/tab_page.h"
+#include "ui/track_preview.h"
+
+class QMimeData;
 
 namespace morlindo::ui {
 
@@ -32,6 +48,7 @@ struct WindowServices {
     OpenFileDialog& fileDialog;
     MessageDialog& messages;
     ColorDialog& colors;
+    // Called on the batch's worker thread.
     Converter converter;
     SettingsFile settings;
     // Ends the program at once.
@@ -39,6 +56,8 @@ struct WindowServices {
 };
 
 class FrmTarvex final : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(FrmTarvex)
+
 public:
     explicit FrmTarvex(WindowServices services, QWidget* parent = nullptr);
     ~FrmTarvex() override;
@@ -54,10 +73,14 @@ public:
     void Form_QueryUnload();
     void SSTab1_Click(int previousTab);
     void mnuFileOpen_Click();
+    // While a batch runs, asks first whether to cancel it; the program then
+    // ends once the batch has stopped.
     void mnuExit_Click();
     void mnuHelp_Click();
-    // A convert button: the batch over the list with its tab's conversion.
+    // A convert button: starts the batch over the list with its tab's
+    // conversion; it ends with its message after the last row.
     void convert(ConversionKind kind);
+    bool batchRunning() const { return batch_.running(); }
 
     const FileList& fileList() const { return fileList_; }
     const FileSelection& fileSelection() const { return selection_; }
@@ -66,13 +89,28 @@ private:
     void buildTabs();
     void openCommandLineFiles(const std::vector<std::filesystem::path>& files);
     void buildMenus();
+    void buildShortcuts();
     void connectHandlers();
+    void orderFocusChain();
     void applyColumnWidths();
     int twips(int value) const;
     ConversionOptions optionsOf(ConversionKind kind) const;
-    void showRowEvent(std::size_t row, RowEvent event);
+    void showRowEvent(int row, RowEvent event);
+    void previewRow(int row);
+    void batchEnded();
+    void setBusy(bool busy);
+    void setBusyCursor(bool busy);
+
+    bool takesDrop(const QMimeData* data) const;
+    void dropFiles(const QMimeData& data);
+    Message refusedMessage(ConversionKind tab,
+                           const std::vector<std::filesystem::path>& refused) const;
 
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     FileList fileList_;
     FileSelection selection_;
@@ -82,6 +120,10 @@ private:
     SettingsFile settings_;
     std::function<void()> endProgram_;
     bool ending_ = false;
+    bool exitWhenStopped_ = false;
+    bool busyCursor_ = false;
+    // Where the focus was when the batch started; it goes back there.
+    QPointer<QWidget> focusBeforeBatch_;
 
     // Widgets are destroyed in reverse order: each is declared after the
     // widget that holds it.
@@ -89,15 +131,25 @@ private:
     QVBoxLayout centralLayout_{&central_};
     TabControl tabs_{3};
     std::vector<std::unique_ptr<TabPage>> pages_;
+    QSplitter listAndPreview_;
     FileListModel fileListModel_{fileList_};
     QTableView fileView_;
+    TrackPreview preview_;
+    BatchProgress progress_;
 
-    QMenu fileMenu_{QStringLiteral("파일")};
-    QAction openAction_{QStringLiteral("파일열기")};
-    QAction exitAction_{QStringLiteral("종료")};
-    QMenu convertMenu_{QStringLiteral("변환")};
+    QMenu fileMenu_{tr("&File")};
+    QAction openAction_{tr("&Open Files...")};
+    QAction exitAction_{tr("E&xit")};
+    QMenu convertMenu_{tr("&Convert")};
     std::vector<std::unique_ptr<QAction>> convertActions_;
-    QAction helpAction_{QStringLiteral("도움말")};
+    QAction helpAction_{tr("&Help")};
+    QShortcut nextTab_{this};
+    QShortcut previousTab_{this};
+    QShortcut cancelKey_{this};
+
+    // Declared last, so that it is destroyed first: it stops its worker
+    // before anything the worker reports to goes away.
+    BatchThread batch_;
 };
 
 }  // namespace morlindo::ui

@@ -2,12 +2,15 @@
 // of GPS track files. Files given on the command line (a file manager's
 // "Open with", or a terminal) are listed on the first tab that reads them,
 // in place of the open-file dialog that starts the program otherwise.
+// `--lang ko` or `--lang en` chooses the language of the window; without it
+// the system's language does (Korean, else English).
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "ui/frm_tarvex.h"
+#include "ui/language.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"
 
@@ -15,7 +18,7 @@ namespace {
 
 std::vector<std::filesystem::path> commandLineFiles() {
     std::vector<std::filesystem::path> files;
-    const QStringList arguments = QApplication::arguments();
+    const QStringList arguments = morlindo::ui::withoutLanguageArguments(QApplication::arguments());
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString path = QFileInfo(arguments[i]).absoluteFilePath();
         files.push_back(morlindo::ui::filePathOf(QDir::toNativeSeparators(path)));
@@ -30,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("MorlindoConverter"));
     using namespace morlindo;
     using namespace morlindo::ui;
+    useLanguage(languageFor(QLocale::system(), QApplication::arguments()));
 
     QtOpenFileDialog fileDialog;
     QtMessageDialog messages;

@@ -1,5 +1,6 @@
 #include "ui/option_panels.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <array>
@@ -49,6 +50,8 @@ QString colorButtonCaption() { return QStringLiteral("..."); }
 // Line width, colour and line type of an OziExplorer track; with a time
 // zone when the track's times come from UTC.
 class TrackPanel final : public OptionsPanel {
+    Q_DECLARE_TR_FUNCTIONS(OptionPanels)
+
 public:
     TrackPanel(ConversionKind kind, bool withTimeZone, ColorDialog& colors)
         : withTimeZone_(withTimeZone) {
@@ -57,9 +60,9 @@ public:
         swatch_.setObjectName(QString::fromLatin1(names.swatch));
         colorButton_.setObjectName(QString::fromLatin1(names.colorButton));
         trackType_.setObjectName(QString::fromLatin1(names.trackType));
-        addRow(QStringLiteral("트랙 두께 :"), lineWidth_);
-        addColorRow(QStringLiteral("트랙 색상 :"), swatch_, colorButton_, colors);
-        addRow(QStringLiteral("트랙 종류 :"), trackType_);
+        addRow(tr("Track width:"), lineWidth_);
+        addColorRow(tr("Track color:"), swatch_, colorButton_, colors);
+        addRow(tr("Track type:"), trackType_);
         if (withTimeZone_) {
             timeZone_ = std::make_unique<QComboBox>();
             timeZone_->setObjectName(QString::fromLatin1(names.timeZone));
@@ -111,6 +114,8 @@ private:
 
 // Route name and description, the route's colour and its waypoints' colours.
 class RoutePanel final : public OptionsPanel {
+    Q_DECLARE_TR_FUNCTIONS(OptionPanels)
+
 public:
     explicit RoutePanel(ColorDialog& colors) {
         name_.setObjectName(QStringLiteral("txtRteName"));
@@ -123,11 +128,11 @@ public:
         backColorButton_.setObjectName(QStringLiteral("cmdRteWptColorSelectB"));
         name_.setText(QStringLiteral("R0"));
         name_.setMaxLength(kRouteNameLength);
-        addRow(QStringLiteral("Route 이름 : "), name_);
-        addRow(QStringLiteral("Route 설명 : "), description_);
-        addColorRow(QStringLiteral("Route 색상 : "), routeColor_, routeColorButton_, colors);
-        addColorRow(QStringLiteral("Route Wpt 전경색 :"), foreColor_, foreColorButton_, colors);
-        addColorRow(QStringLiteral("Route Wpt 배경색 :"), backColor_, backColorButton_, colors);
+        addRow(tr("Route name:"), name_);
+        addRow(tr("Route description:"), description_);
+        addColorRow(tr("Route color:"), routeColor_, routeColorButton_, colors);
+        addColorRow(tr("Route waypoint foreground:"), foreColor_, foreColorButton_, colors);
+        addColorRow(tr("Route waypoint background:"), backColor_, backColorButton_, colors);
     }
 
     void fill(ConversionOptions& options) const override {
@@ -151,14 +156,16 @@ private:
 
 // The waypoints' colours and their names by GPS model.
 class WaypointPanel final : public OptionsPanel {
+    Q_DECLARE_TR_FUNCTIONS(OptionPanels)
+
 public:
     explicit WaypointPanel(ColorDialog& colors) {
         foreColor_.setObjectName(QStringLiteral("shWptFColor"));
         foreColorButton_.setObjectName(QStringLiteral("cmdColorSelectWptF"));
         backColor_.setObjectName(QStringLiteral("shWptBColor"));
         backColorButton_.setObjectName(QStringLiteral("cmdColorSelectWptB"));
-        addColorRow(QStringLiteral("전경 색상"), foreColor_, foreColorButton_, colors);
-        addColorRow(QStringLiteral("배경 색상"), backColor_, backColorButton_, colors);
+        addColorRow(tr("Foreground color"), foreColor_, foreColorButton_, colors);
+        addColorRow(tr("Background color"), backColor_, backColorButton_, colors);
         rows().addWidget(&naming_, 2, 0, 1, 3);
     }
 
@@ -188,7 +195,11 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
 
 void OptionsPanel::addRow(const QString& caption, QWidget& control, QPushButton* button) {
     const int row = rowCount_++;
-    rows_.addWidget(new QLabel(caption, this), row, 0);
+    auto* label = new QLabel(caption, this);
+    rows_.addWidget(label, row, 0);
+    // A screen reader names the control, or the swatch's "..." button, by
+    // its caption.
+    label->setBuddy(button != nullptr ? static_cast<QWidget*>(button) : &control);
     if (button == nullptr) {
         rows_.addWidget(&control, row, 1);
         return;
@@ -204,6 +215,7 @@ void OptionsPanel::addRow(const QString& caption, QWidget& control, QPushButton*
 void OptionsPanel::addColorRow(const QString& caption, ColorSwatch& swatch, QPushButton& button,
                                ColorDialog& colors) {
     addRow(caption, swatch, &button);
+    button.setAccessibleName(caption);
     connect(&button, &QPushButton::clicked, this,
             [&swatch, &colors] { swatch.chooseWith(colors); });
 }

@@ -59,6 +59,13 @@ void QtMessageDialog::show(const Message& message) {
     box.exec();
 }
 
+bool QtMessageDialog::ask(const Message& question) {
+    QMessageBox box(QMessageBox::Question, fromUtf8(question.title), fromUtf8(question.text),
+                    QMessageBox::Yes | QMessageBox::No, parentWindow());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::int32_t QtColorDialog::chooseColor(std::int32_t current) {
     const QColor chosen = QColorDialog::getColor(qColorOf(current), parentWindow());
     return chosen.isValid() ? colorValueOf(chosen) : current;

@@ -37,6 +37,7 @@ public:
 class QtMessageDialog final : public MessageDialog, public DialogParent {
 public:
     void show(const Message& message) override;
+    bool ask(const Message& question) override;
 };
 
 class QtColorDialog final : public ColorDialog, public DialogParent {

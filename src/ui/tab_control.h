@@ -1,7 +1,11 @@
 // The tab control SSTab1: tabs laid out in rows of a fixed number (the
 // window has six, three to a row) above the page of the current tab. Its
 // change signal fires whenever the current tab changes, whether the user
-// clicked a tab or the program set it.
+// clicked a tab, chose one by keyboard or the program set it.
+//
+// By keyboard the control is one stop of the Tab chain: the current tab takes
+// the focus, the arrow keys choose the tab beside it (Left and Right) or
+// above and below it (Up and Down), and the focused tab shows a frame.
 #pragma once
 
 #include <QButtonGroup>
@@ -29,6 +33,12 @@ public:
     int currentIndex() const { return current_; }
     // Emits currentChanged when index differs from the current tab.
     void setCurrentIndex(int index);
+    // The next or previous tab, round from the last to the first.
+    void stepCurrentIndex(int step);
+    // While the tabs are disabled, no click or key changes the tab; the
+    // pages stay as they are.
+    void setTabsEnabled(bool enabled);
+    bool tabsEnabled() const { return tabsEnabled_; }
 
     // The tab itself, as the user clicks it.
     QToolButton& tab(int index) { return *tabs_.at(static_cast<std::size_t>(index)); }
@@ -36,9 +46,16 @@ public:
 Q_SIGNALS:
     void currentChanged(int index, int previous);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Only the current tab is a stop of the Tab chain.
+    void updateFocusStop();
+
     int tabsPerRow_;
     int current_ = -1;
+    bool tabsEnabled_ = true;
     QVBoxLayout layout_{this};
     QGridLayout rows_;
     QButtonGroup group_;

@@ -3,6 +3,7 @@
 // the right.
 #pragma once
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,6 +15,8 @@
 namespace morlindo::ui {
 
 class TabPage final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TabPage)
+
 public:
     TabPage(std::unique_ptr<OptionsPanel> panel, QWidget* parent = nullptr);
 
@@ -25,8 +28,8 @@ private:
     QHBoxLayout layout_{this};
     QVBoxLayout buttons_;
     std::unique_ptr<OptionsPanel> panel_;
-    QPushButton openButton_{QStringLiteral("열  기")};
-    QPushButton convertButton_{QStringLiteral("변  환")};
+    QPushButton openButton_{tr("Open")};
+    QPushButton convertButton_{tr("Convert")};
 };
 
 }  // namespace morlindo::ui

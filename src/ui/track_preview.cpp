@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "ui/qt_text.h"
+#include "ui/reason_text.h"
 
 namespace morlindo::ui {
 namespace {
@@ -222,11 +223,11 @@ void TrackPreview::showFile(const std::filesystem::path& file, std::optional<Fil
     watcher_.setFuture(QtConcurrent::run([file, kind, stop = stop_]() -> Reading {
         StopWhenAsked progress(stop);
         try {
-            return {trackStatisticsOf(file, kind, &progress), {}};
+            return {trackStatisticsOf(file, kind, &progress), file, {}};
         } catch (const ConversionCancelled&) {
             return {};
-        } catch (const std::exception& error) {
-            return {std::nullopt, error.what()};
+        } catch (const std::exception&) {
+            return {std::nullopt, file, std::current_exception()};
         }
     }));
 }
@@ -242,8 +243,8 @@ void TrackPreview::showReading() {
     const Reading reading = watcher_.result();
     if (reading.statistics) {
         showStatistics(*reading.statistics);
-    } else if (!reading.error.empty()) {
-        summary_.setText(fromUtf8(reading.error));
+    } else if (reading.failure) {
+        summary_.setText(failureText(reading.file, reading.failure));
         map_.setTrack({});
         profile_.setProfile({});
     }

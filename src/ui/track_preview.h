@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <atomic>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -57,8 +58,8 @@ public:
     void showFile(const std::filesystem::path& file, std::optional<FileKind> kind = std::nullopt);
     void clear();
 
-    // The text the preview shows: the statistics, or the error.
-    QString summaryText() const { return summary_.text(); }
+    // The statistics, or the error, as text that a screen reader reads.
+    QLabel& summary() { return summary_; }
 
 Q_SIGNALS:
     // The preview of the last file asked for is on screen.
@@ -67,7 +68,9 @@ Q_SIGNALS:
 private:
     struct Reading {
         std::optional<TrackStatistics> statistics;
-        std::string error;
+        // Worded on the window's thread, in the window's language.
+        std::filesystem::path file;
+        std::exception_ptr failure;
     };
 
     void showReading();

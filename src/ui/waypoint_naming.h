@@ -39,7 +39,5 @@ inline constexpr std::string_view kPrefixStart = "WPT";
 inline constexpr int kPrefixLimitStart = 7;
 // The number part of the first waypoint name.
 inline constexpr std::string_view kFirstNumber = "001";
-// Put before the example name after a model is chosen.
-inline constexpr std::string_view kExampleMarker = "(예) ";
 
 }  // namespace morlindo::ui

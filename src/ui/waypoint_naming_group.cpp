@@ -33,8 +33,7 @@ WaypointNamingGroup::WaypointNamingGroup(QWidget* parent)
     txtWptNameSize.setText(QString::number(kGpsModels[kStartGpsModel].nameSize));
     txtWptNameSize.setEnabled(false);
 
-    lblWptNameEx.setText(fromUtf8(kExampleMarker) + fromUtf8(kPrefixStart) +
-                         fromUtf8(kFirstNumber));
+    lblWptNameEx.setText(exampleMarker() + fromUtf8(kPrefixStart) + fromUtf8(kFirstNumber));
 
     placeControls();
 
@@ -48,12 +47,18 @@ WaypointNamingGroup::WaypointNamingGroup(QWidget* parent)
     connect(&cmbGarminGps, &QComboBox::activated, this, [this] { cmbGarminGps_Click(); });
 }
 
+// Put before the example name after a model is chosen.
+QString WaypointNamingGroup::exampleMarker() { return tr("(e.g.) "); }
+
 void WaypointNamingGroup::placeControls() {
     const int boxWidth = txtWptNamePrefix.fontMetrics().horizontalAdvance(QLatin1Char('W')) * 9;
     txtWptNamePrefix.setFixedWidth(boxWidth);
     txtWptNameSize.setFixedWidth(boxWidth);
     layout_.setContentsMargins(0, 0, 0, 0);
     layout_.setColumnStretch(3, 1);
+    lblPrefix.setBuddy(&txtWptNamePrefix);
+    lblSize.setBuddy(&txtWptNameSize);
+    cmbGarminGps.setAccessibleName(tr("GPS model"));
     layout_.addWidget(&lblPrefix, 0, 0);
     layout_.addWidget(&txtWptNamePrefix, 0, 1);
     layout_.addWidget(&cmbGarminGps, 0, 2);
@@ -84,8 +89,7 @@ void WaypointNamingGroup::cmbGarminGps_Click() {
     applyPrefixLimit(prefixLimitFor(nameSize));
     txtWptNameSize.setEnabled(index == cmbGarminGps.count() - 1);
     txtWptNameSize.setText(QString::number(nameSize));
-    lblWptNameEx.setText(fromUtf8(kExampleMarker) + txtWptNamePrefix.text() +
-                         fromUtf8(kFirstNumber));
+    lblWptNameEx.setText(exampleMarker() + txtWptNamePrefix.text() + fromUtf8(kFirstNumber));
 }
 
 void WaypointNamingGroup::txtWptNameSize_Change() {

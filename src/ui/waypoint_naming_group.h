@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 namespace morlindo::ui {
 
 class WaypointNamingGroup final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(WaypointNamingGroup)
     // Declared before the size box that uses it, so that it outlives it.
     QRegularExpressionValidator digitsOnly_;
 
@@ -31,15 +33,16 @@ public:
     void txtWptNamePrefix_Change();
 
 private:
-    QLabel lblPrefix{QStringLiteral("Wpt Name 머리글: ")};
+    QLabel lblPrefix{tr("Waypoint name prefix:")};
     QLineEdit txtWptNamePrefix;
-    QLabel lblSize{QStringLiteral("Wpt Name Size: ")};
+    QLabel lblSize{tr("Waypoint name size:")};
     QLineEdit txtWptNameSize;
     QComboBox cmbGarminGps;
     QLabel lblWptNameEx;
-    QLabel lblNote{QStringLiteral("*종류에 따라 머리글의 크기를 제한")};
+    QLabel lblNote{tr("*The GPS model limits the length of the prefix")};
 
     void placeControls();
+    static QString exampleMarker();
     // Cuts the prefix to the limit and makes the limit its length limit.
     void applyPrefixLimit(int limit);
 

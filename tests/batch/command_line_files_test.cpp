@@ -14,14 +14,11 @@ TEST(CommandLineFiles, OpenTheFirstTabThatReadsOneAndListOnlyWhatItReads) {
     EXPECT_EQ(mixed.tab, ConversionKind::AlmapToOziTrack);
     EXPECT_EQ(mixed.listed, (Paths{"w.ALR", "x.alr"}));
     EXPECT_EQ(mixed.refused, (Paths{"notes.txt", "h.plt", "out.rte"}));
-    EXPECT_EQ(refusedFilesMessage(mixed.refused)->text,
-              "이 탭에서 변환하지 않는 파일은 목록에 넣지 않았습니다:\nnotes.txt\nh.plt\nout.rte");
     EXPECT_EQ(filesToOpen({"day.nmea"}).tab, ConversionKind::NmeaToAlmap);
 
     const FilesToOpen none = filesToOpen({"out.wpt", "alr"});
     EXPECT_EQ(none.tab, std::nullopt);
     EXPECT_EQ(none.refused, (Paths{"out.wpt", "alr"}));
-    EXPECT_FALSE(refusedFilesMessage({}));
 }
 
 }  // namespace

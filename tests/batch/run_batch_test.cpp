@@ -16,8 +16,6 @@ using test::RecordingConverter;
 using test::TempDir;
 using test::writeFile;
 
-const Message kCompletion{"정상적으로 변환이 완료되었습니다", "변환완료", MessageIcon::Information};
-
 // Options that change with every reading, as controls a user keeps
 // changing would: the track colour counts the readings.
 struct CountingOptions {
@@ -31,6 +29,13 @@ struct CountingOptions {
 
 using Events = std::vector<std::pair<std::size_t, RowEvent>>;
 
+struct RecordingProgress final : ReadProgress {
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> heard;
+    void advanced(std::uint64_t read, std::uint64_t total) override {
+        heard.emplace_back(read, total);
+    }
+};
+
 TEST(RunBatch, ConvertsEveryFileReadingTheOptionsJustBeforeIt) {
     TempDir dir;
     for (const char* name : {"a.alr", "b.alr", "c.alr"}) {
@@ -38,12 +43,16 @@ TEST(RunBatch, ConvertsEveryFileReadingTheOptionsJustBeforeIt) {
     }
     CountingOptions options;
     Events events;
-    const auto outcome =
-        runBatch(ConversionKind::AlmapToOziTrack, {dir / "a.alr", dir / "b.alr", dir / "c.alr"},
-                 std::ref(options), tableConverter(),
-                 [&](std::size_t row, RowEvent event) { events.emplace_back(row, event); });
+    RecordingProgress progress;
+    const auto outcome = runBatch(
+        ConversionKind::AlmapToOziTrack, {dir / "a.alr", dir / "b.alr", dir / "c.alr"},
+        std::ref(options), tableConverter(),
+        [&](std::size_t row, RowEvent event) { events.emplace_back(row, event); }, &progress);
     EXPECT_EQ(outcome.converted, 3u);
-    EXPECT_EQ(messageFor(outcome), kCompletion);
+    EXPECT_FALSE(outcome.failure || outcome.cancelled);
+    // Each file is read to its end.
+    const std::pair<std::uint64_t, std::uint64_t> whole{45, 45};
+    EXPECT_EQ(progress.heard, (std::vector{whole, whole, whole}));
     EXPECT_EQ(events, (Events{{0, RowEvent::Started},
                               {0, RowEvent::Converted},
                               {1, RowEvent::Started},
@@ -63,17 +72,9 @@ TEST(RunBatch, StopsAtTheFailingRowAndNamesItsFile) {
                  [&](std::size_t row, RowEvent event) { events.emplace_back(row, event); });
     EXPECT_EQ(outcome.converted, 1u);
     EXPECT_EQ(events.back(), std::make_pair(std::size_t{1}, RowEvent::Failed));
-    EXPECT_EQ(messageFor(outcome), (Message{displayPath(dir / "gone.alr") +
-                                                ": cannot open it: No such file or directory",
-                                            "변환 오류", MessageIcon::Critical}));
+    EXPECT_EQ(outcome.failedInput, dir / "gone.alr");
+    EXPECT_THROW(std::rethrow_exception(outcome.failure), Error);
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"a.alr", "a.plt"}));
-
-    // A failure that is no file error is named after the input.
-    RecordingConverter recording;
-    recording.failingInputs = {"d/x.nmea"};
-    const auto other = runBatch(ConversionKind::NmeaToAlmap, {"d/x.nmea"}, CountingOptions{},
-                                recording.converter());
-    EXPECT_EQ(messageFor(other)->text, displayPath("d/x.nmea") + ": cannot read it");
 }
 
 TEST(RunBatch, AnEmptyListConvertsNothingAndStillReportsCompletion) {
@@ -83,10 +84,10 @@ TEST(RunBatch, AnEmptyListConvertsNothingAndStillReportsCompletion) {
         runBatch(ConversionKind::NmeaToAlmap, {}, std::ref(options), recording.converter());
     EXPECT_TRUE(recording.calls.empty());
     EXPECT_EQ(options.read, 0);
-    EXPECT_EQ(messageFor(outcome), kCompletion);
+    EXPECT_FALSE(outcome.failure || outcome.cancelled);
 }
 
-TEST(RunBatch, ACancelledConversionStopsTheBatchWithoutAMessage) {
+TEST(RunBatch, ACancelledConversionStopsTheBatch) {
     RecordingConverter recording;
     recording.onConvert = [&] {
         if (recording.calls.size() == 2) throw ConversionCancelled();
@@ -96,7 +97,14 @@ TEST(RunBatch, ACancelledConversionStopsTheBatchWithoutAMessage) {
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(outcome.converted, 1u);
     EXPECT_EQ(recording.calls.size(), 2u);
-    EXPECT_EQ(messageFor(outcome), std::nullopt);
+    EXPECT_FALSE(outcome.failure);
+
+    // Cancelled while the options are read: the file is not started.
+    const auto early = runBatch(
+        ConversionKind::NmeaToAlmap, {"d.nmea"},
+        []() -> ConversionOptions { throw ConversionCancelled(); }, recording.converter());
+    EXPECT_TRUE(early.cancelled);
+    EXPECT_EQ(recording.calls.size(), 2u);
 }
 
 }  // namespace

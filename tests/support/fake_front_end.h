@@ -1,6 +1,6 @@
 // Stand-ins for what the user answers and what converts: an open-file
-// dialog with scripted answers, a message box that records what it shows,
-// and a converter that records every call.
+// dialog with scripted answers, a message box that records what it shows
+// and answers questions as told, and a converter that records every call.
 #pragma once
 
 #include <deque>
@@ -38,7 +38,13 @@ public:
 class RecordingMessages final : public MessageDialog {
 public:
     std::vector<Message> shown;
+    std::vector<Message> asked;
+    bool answer = true;
     void show(const Message& message) override { shown.push_back(message); }
+    bool ask(const Message& question) override {
+        asked.push_back(question);
+        return answer;
+    }
 };
 
 struct ConverterCall {
@@ -57,7 +63,7 @@ public:
 
     Converter converter() {
         return [this](ConversionKind kind, const std::filesystem::path& input,
-                      const ConversionOptions& options) {
+                      const ConversionOptions& options, ReadProgress*) {
             calls.push_back({kind, input, options});
             if (onConvert) onConvert();
             for (const auto& failing : failingInputs) {

@@ -1,13 +1,16 @@
 // A window with every dialog answered by a fake, its settings file in a
 // scratch folder, and a converter that records its calls unless a test asks
-// for the real conversions. Controls are found by their object names.
+// for the real conversions. Controls are found by their object names. The
+// window speaks Korean unless a test chooses otherwise (gui_test_main.cpp).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QTableView>
+#include <QTest>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -17,6 +20,8 @@
 #include "ui/frm_tarvex.h"
 
 namespace morlindo::test {
+
+inline std::string text(const QString& value) { return value.toStdString(); }
 
 // Answers with the queued colours; an empty entry is Cancel.
 class FakeColorDialog final : public ui::ColorDialog {
@@ -45,8 +50,10 @@ protected:
         Converter convert = converter.converter();
         if (realConverters) {
             convert = [](ConversionKind kind, const std::filesystem::path& input,
-                         const ConversionOptions& options) {
-                return convertFile(kind, input, options, fixedContext());
+                         const ConversionOptions& options, ReadProgress* progress) {
+                ConversionContext context = fixedContext();
+                context.progress = progress;
+                return convertFile(kind, input, options, context);
             };
         }
         window = std::make_unique<ui::FrmTarvex>(ui::WindowServices{
@@ -61,6 +68,13 @@ protected:
         return *window;
     }
 
+    // Shows the window and makes it the active one, as keys need.
+    void activateWindow() const {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
     template <typename Widget>
     Widget& child(const QString& name) const {
         auto* widget = window->findChild<Widget*>(name);
@@ -69,8 +83,10 @@ protected:
     }
     ui::TabControl& tabs() const { return child<ui::TabControl>(QStringLiteral("SSTab1")); }
     QAction& action(const char* name) const { return child<QAction>(QString::fromLatin1(name)); }
+    // Presses a convert button and waits for the batch to end.
     void clickConvert(const char* button) const {
         child<QAbstractButton>(QString::fromLatin1(button)).click();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->batchRunning(); }, 60000));
     }
     QAbstractItemModel& listModel() const {
         return *child<QTableView>(QStringLiteral("flxFileNames")).model();

@@ -1,6 +1,8 @@
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTest>
 
 #include "ui/program_facts.h"
@@ -12,8 +14,6 @@ namespace {
 
 const Message kCompletion{"정상적으로 변환이 완료되었습니다", "변환완료", MessageIcon::Information};
 const FileFilter kAlmapFilter{"Almap Track File(*.alr)", "*.alr"};
-
-std::string text(const QString& value) { return value.toStdString(); }
 
 TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
     writeFile(settingsPath(), "remembered\r\nsecond line\r\n");
@@ -106,7 +106,7 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     writeFile(named, almapFile({{127.0, 37.5}}));
     fileDialog.answers = {{dir / "a.alr", named}};
     startWindow(true);
-    QTest::mouseClick(&child<QAbstractButton>(QStringLiteral("cmdTarvexTrack")), Qt::LeftButton);
+    clickConvert("cmdTarvexTrack");
     EXPECT_EQ(conversionColumn(), (std::vector<std::string>(2, "Converted")));
     EXPECT_EQ(cell(1, 2), "산책 漢字.alr");
     EXPECT_EQ(messages.shown, std::vector<Message>{kCompletion});
@@ -117,12 +117,95 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     action("mnuFileOpen").trigger();
     std::filesystem::remove(output);
     clickConvert("cmdTarvexTrack");
-    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"Converted", "", ""}));
-    EXPECT_EQ(messages.shown.back().title, "변환 오류");
-    EXPECT_EQ(messages.shown.back().icon, MessageIcon::Critical);
-    EXPECT_NE(messages.shown.back().text.find("gone.alr"), std::string::npos);
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"Converted", "변환 오류", ""}));
+    EXPECT_EQ(messages.shown.back(), (Message{displayPath(dir / "gone.alr") +
+                                                  ": 열 수 없습니다: 그런 파일이나 폴더가 없습니다",
+                                              "변환 오류", MessageIcon::Critical}));
     EXPECT_FALSE(std::filesystem::exists(output));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// With 200 files and row 150 failing, the list shows that row, selected,
+// wherever it was scrolled to.
+TEST_F(WindowTest, TheFailingRowIsMarkedSelectedAndScrolledIntoView) {
+    Paths files;
+    for (int i = 1; i <= 200; ++i) files.push_back("d/" + std::to_string(i) + ".alr");
+    fileDialog.answers = {files};
+    converter.failingInputs = {files[149]};
+    startWindow();
+    activateWindow();
+    clickConvert("cmdTarvexTrack");
+    auto& view = child<QTableView>(QStringLiteral("flxFileNames"));
+    EXPECT_EQ(cell(148, 3), "Converted");
+    EXPECT_EQ(cell(149, 3), "변환 오류");
+    EXPECT_EQ(cell(150, 3), "");
+    const QModelIndexList selected = view.selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].row(), 149);
+    EXPECT_TRUE(view.viewport()->rect().contains(view.visualRect(selected[0])));
+    EXPECT_EQ(messages.shown.back().text, displayPath("d/150.alr") + ": cannot read it");
+}
+
+// The window lives while a large file converts: the bar shows how much of
+// it is read, and Cancel abandons it, writing nothing and leaving an older
+// output as it was; the rows after it are not tried.
+TEST_F(WindowTest, CancelStopsABatchWhileItShowsItsProgress) {
+    const auto big = dir / "big.alr";
+    writeFile(big, kAlmapSignature);
+    std::filesystem::resize_file(big, 13 + 32ull * 10'000'000);  // sparse: zeros are records at 0,0
+    writeFile(dir / "big.plt", "older");
+    writeFile(dir / "next.alr", almapFile({{127.0, 37.5}}));
+    fileDialog.answers = {{big, dir / "next.alr"}};
+    startWindow(true);
+    auto& bar = child<QProgressBar>(QStringLiteral("prgBatch"));
+    auto& cancel = child<QAbstractButton>(QStringLiteral("cmdCancel"));
+    std::string during;
+    QObject::connect(&bar, &QProgressBar::valueChanged, [&](int value) {
+        if (value == 0 || !during.empty()) return;
+        during = text(bar.text());
+        EXPECT_TRUE(bar.isVisibleTo(window.get()) && cancel.isVisibleTo(window.get()));
+        EXPECT_FALSE(tabs().tab(1).isEnabled());
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        EXPECT_TRUE(cursor != nullptr && cursor->shape() == Qt::BusyCursor);
+        cancel.click();
+    });
+    clickConvert("cmdTarvexTrack");
+    EXPECT_EQ(during.substr(0, during.find(" (")), "파일 2개 중 1번째");
+    EXPECT_EQ(text(child<QLabel>(QStringLiteral("lblStatus")).text()), "변환을 취소했습니다.");
+    EXPECT_EQ(readFile(dir / "big.plt"), "older");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"big.alr", "big.plt", "next.alr"}));
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(bar.isVisibleTo(window.get()));
+    EXPECT_TRUE(tabs().tab(1).isEnabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Closing the window while a batch runs asks first; Yes cancels the
+    // batch and then ends the program.
+    during.clear();
+    cancel.disconnect();
+    QObject::connect(&cancel, &QAbstractButton::clicked, [&] { window->close(); });
+    clickConvert("cmdTarvexTrack");
+    EXPECT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(readFile(dir / "big.plt"), "older");
+}
+
+// Selecting a row shows its file beside the list, read off the window's
+// thread; a file that cannot be read shows why instead.
+TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
+    writeFile(dir / "a.alr", almapFile({{127.0, 37.0}, {127.0, 38.0}}));
+    fileDialog.answers = {{dir / "a.alr", dir / "gone.alr"}};
+    startWindow();
+    auto& summary = child<QLabel>(QStringLiteral("lblPreviewSummary"));
+    auto& view = child<QTableView>(QStringLiteral("flxFileNames"));
+    const auto shows = [&](const QString& text) {
+        return QTest::qWaitFor([&] { return summary.text().contains(text); }, 5000);
+    };
+    view.selectRow(0);
+    EXPECT_TRUE(shows(QStringLiteral("점: 2개\n길이: 111.20 km"))) << summary.text().toStdString();
+    view.selectRow(1);
+    EXPECT_TRUE(shows(QStringLiteral("gone.alr: 열 수 없습니다"))) << summary.text().toStdString();
 }
 
 TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
@@ -181,18 +264,6 @@ TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
     clickConvert("cmdTarvexRoute");
     EXPECT_EQ(converter.calls.back().options.route.routeName, "LONGNAME");
     EXPECT_EQ(converter.calls.back().options.route.routeDescription, "한강 산책");
-}
-
-TEST_F(WindowTest, ShowsTheBusyPointerOnlyWhileAFileConverts) {
-    fileDialog.answers = {{"d/f.alr"}};
-    startWindow();
-    std::optional<Qt::CursorShape> during;
-    converter.onConvert = [&] {
-        if (const QCursor* cursor = QGuiApplication::overrideCursor()) during = cursor->shape();
-    };
-    clickConvert("cmdTarvexTrack");
-    EXPECT_EQ(during, Qt::BusyCursor);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(WindowTest, ExitByMenuOrByClosingSavesTheStartFolder) {

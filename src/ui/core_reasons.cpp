@@ -1,0 +1,71 @@
+// Every reason pattern the core throws an Error with, for Qt Linguist: the
+// window translates a pattern at run time (ui/reason_text.cpp), and lupdate
+// finds the patterns to translate here. A new throw site in the core adds
+// its pattern to this list; the test ui.translations fails while a pattern
+// of the core is missing here or has no Korean translation.
+#include <QtGlobal>
+
+namespace morlindo::ui {
+
+[[maybe_unused]] constexpr const char* kCoreReasons[] = {
+    // io
+    QT_TRANSLATE_NOOP("CoreReason", "cannot open it: it is a folder, not a file"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot open it: it is not a regular file"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot open it: %1"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot read its length: %1"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot read it: %1"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file ended early; was it changed while it was being read?"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot write it: a folder of that name is in the way"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot create it: %1"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot write it: %1"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot replace it: %1"),
+    QT_TRANSLATE_NOOP("CoreReason", "the file is write-protected"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the output would replace this input file; rename the input first"),
+    // formats
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file ends before line 6, which gives the number of points; "
+                      "it is not an OziExplorer track file"),
+    QT_TRANSLATE_NOOP("CoreReason", "the line is too long for a track file"),
+    QT_TRANSLATE_NOOP("CoreReason", "the number of points %1 is not a number"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file ends after %1 of the %2 point lines that line 6 announces"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "a point line needs a latitude and a longitude separated by \",\""),
+    QT_TRANSLATE_NOOP("CoreReason", "latitude %1 is not a number"),
+    QT_TRANSLATE_NOOP("CoreReason", "longitude %1 is not a number"),
+    // convert
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "record %1: the longitude is not a finite number; "
+                      "this is not an AlMap track file"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "record %1: the latitude is not a finite number; "
+                      "this is not an AlMap track file"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the log changed while it was being converted; convert it again"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot tell what kind of file it is from its extension"),
+    // GPX
+    QT_TRANSLATE_NOOP("CoreReason", "the root element is not gpx; this is not a GPX file"),
+    QT_TRANSLATE_NOOP("CoreReason", "the point has no %1 attribute"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the %1 %2 of the point is not a number of degrees from -%3 to %3"),
+    QT_TRANSLATE_NOOP("CoreReason", "the ele %1 is not a number of metres"),
+    QT_TRANSLATE_NOOP("CoreReason", "the time %1 is not a date and time like 2004-11-08T06:30:00Z"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file declares the text encoding %1, which cannot be read; GPX files are "
+                      "read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII"),
+    QT_TRANSLATE_NOOP("CoreReason", "the file is not well-formed XML: %1"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "a tag, comment or declaration is longer than 1 MiB; this is not a GPX file"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file changed while it was being converted; convert it again"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "point %1 at latitude %2, longitude %3 lies outside what GPX holds (latitude "
+                      "-90 to 90, longitude -180 to 180)"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "record %1: the coordinates are not finite numbers; "
+                      "this is not an AlMap track file"),
+};
+
+}  // namespace morlindo::ui
