@@ -29,12 +29,14 @@ morlindo=$build/bin/morlindo
 
 # The inputs, each in a folder of its own: the outputs land beside them.
 work=$build/bench-run
-rm -rf "$work" && mkdir -p "$work"/{nmea,alr,plt,peer,times}
+rm -rf "$work" && mkdir -p "$work"/{nmea,alr,plt,gpx,peer,times}
 echo "Writing the inputs ($pairs seconds of log, $pairs track points) ..."
 "$build/bench/make_bench_inputs" "$work/nmea" "$pairs"
 mv "$work/nmea/track.alr" "$work/alr/track.alr"
 "$morlindo" -q --to plt "$work/alr/track.alr"
 mv "$work/alr/track.plt" "$work/plt/track.plt"
+"$morlindo" -q --to gpx "$work/nmea/log.nmea"
+mv "$work/nmea/log.gpx" "$work/gpx/track.gpx"
 
 # Runs a command once and appends "microseconds peak-KiB" to the file.
 run_once() {
@@ -69,14 +71,20 @@ rows=(
     "plt-almap|Ozi track -> AlMap|plt/track.plt|--to alr"
     "nmea-almap|NMEA -> AlMap|nmea/log.nmea|--to alr"
     "nmea-plt|NMEA -> Ozi track|nmea/log.nmea|--to plt"
+    "gpx-almap|GPX -> AlMap|gpx/track.gpx|--to alr"
+    "gpx-plt|GPX -> Ozi track|gpx/track.gpx|--to plt"
+    "almap-gpx|AlMap -> GPX|alr/track.alr|--to gpx"
+    "nmea-gpx|NMEA -> GPX|nmea/log.nmea|--to gpx"
 )
 # GPSBabel reads the same files; it has no AlMap format, so it converts the
-# track and the log into OziExplorer tracks.
+# track, the log and the GPX file into OziExplorer tracks.
 declare -A peer=(
     [plt-almap]="-i ozi -f $work/plt/track.plt -o ozi -F $work/peer/track.plt"
     [nmea-plt]="-i nmea -f $work/nmea/log.nmea -o ozi -F $work/peer/log.plt"
+    [gpx-almap]="-i gpx -f $work/gpx/track.gpx -o ozi -F $work/peer/gpx.plt"
 )
-declare -A peer_name=([plt-almap]="gpsbabel ozi -> ozi" [nmea-plt]="gpsbabel nmea -> ozi")
+declare -A peer_name=([plt-almap]="gpsbabel ozi -> ozi" [nmea-plt]="gpsbabel nmea -> ozi"
+    [gpx-almap]="gpsbabel gpx -> ozi")
 has_peer=0
 command -v gpsbabel >/dev/null && has_peer=1
 
@@ -119,13 +127,19 @@ for row in "${rows[@]}"; do
         peer_label=${peer_name[$id]}
         peer_seconds=$(median_seconds "$work/times/$id-peer")
         peer_mib=$(peak_mib "$work/times/$id-peer")
-        ratio=$(awk -v p="$peer_seconds" -v s="$seconds" 'BEGIN {printf "%.0fx", p / s}')
+        ratio=$(awk -v p="$peer_seconds" -v s="$seconds" \
+            'BEGIN {r = p / s; printf (r < 10 ? "%.1fx" : "%.0fx"), r}')
     fi
     # shellcheck disable=SC2059
     printf "$format" "$name" "$input" "$mb" "$seconds" "$throughput" "$mib" \
         "$peer_label" "$peer_seconds" "$peer_mib" "$ratio"
     check "$name: peak memory $mib MiB, at most 16" "$mib < 16"
     case $id in
+    almap-gpx | nmea-gpx) check "$name: $seconds s, at most 1" "$seconds < 1" ;;
+    gpx-almap)
+        [ -n "$ratio" ] && check "$name: ${ratio%x} times faster than GPSBabel, at least 4" \
+            "$peer_seconds / $seconds >= 4"
+        ;;
     almap-* | plt-almap) check "$name: $seconds s, at most 0.5" "$seconds < 0.5" ;;
     nmea-plt)
         [ -n "$ratio" ] && check "$name: ${ratio%x} times faster than GPSBabel, at least 30" \

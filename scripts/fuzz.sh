@@ -57,4 +57,5 @@ run_target ozi_track_fuzzer ozi_track.dict '*.plt'
 run_target number_text_fuzzer - '*.bin'
 run_target nmea_paired_fuzzer nmea.dict '*.nmea'
 run_target nmea_gga_fuzzer nmea.dict '*.nmea'
+run_target gpx_reader_fuzzer gpx.dict '*.gpx'
 exit $failed

@@ -29,7 +29,9 @@ echo "Converting copies of the samples in $work with $morlindo instead:"
 "$morlindo" --to alr "$work/hike.plt" || true
 "$morlindo" --to alr "$work/city.nmea" --from nmea || true
 "$morlindo" --to plt "$work/city.nmea" || true
-for output in "$work"/*.plt "$work"/*.rte "$work"/*.wpt; do
+"$morlindo" --to alr "$work/park.gpx" || true
+"$morlindo" --to gpx "$work/walk.alr" || true
+for output in "$work"/*.plt "$work"/*.rte "$work"/*.wpt "$work"/*.gpx; do
     [ -e "$output" ] || continue
     echo
     echo "== $output"

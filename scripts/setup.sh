@@ -15,16 +15,21 @@ require_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building the command-line tool and the tests needs.
-CORE_PACKAGES=(cmake make g++ libgtest-dev)
+# What building the command-line tool and the tests needs; expat reads GPX.
+CORE_PACKAGES=(cmake make g++ libgtest-dev libexpat1-dev)
+
+# The outside tools the tests hold the GPX files to: xmllint validates them
+# against the GPX 1.1 schema and GPSBabel reads them back.
+TEST_PACKAGES=(libxml2-utils gpsbabel)
 
 # What the micro-benchmarks (bench/) need: Google Benchmark; and what
 # bench/run.sh measures with: GNU time for the peak memory.
 BENCH_PACKAGES=(libbenchmark-dev time)
 
 # What the Windows build (MinGW-w64 cross compiler) and its tests under Wine
-# need; `locales` provides the Korean locale the tests run Wine in.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales)
+# need; `locales` provides the Korean locale the tests run Wine in, and
+# dpkg-dev unpacks Debian's expat source for the Windows build.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales dpkg-dev)
 
 # What the desktop program needs besides: Qt 6 Widgets to build and run it,
 # Qt Linguist's tools to compile its translation (qt6-tools-dev for CMake,

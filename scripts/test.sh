@@ -10,7 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${BENCH_PACKAGES[@]}" \
+    "${TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 run_build() {

@@ -224,7 +224,7 @@ const std::map<std::string, OptionHandler>& valueOptions() {
                  throw UsageError("--time-zone takes whole hours from -12 to 13, not \"" + v +
                                   "\"");
              }
-             r.options.nmeaTrack.timeZoneHours = *hours;
+             r.options.nmeaTrack.timeZoneHours = r.options.gpx.timeZoneHours = *hours;
          }},
         {"--output-dir", takeOutputFolder},
         {"-o", takeOutputFolder},
@@ -365,7 +365,9 @@ Options:
   --waypoint-color COLOR        waypoint foreground colour (red)
   --waypoint-background COLOR   waypoint background colour (white)
   --prefix TEXT                 waypoint name prefix, at most 7 characters (WPT)
-  --time-zone HOURS             hours added to NMEA times, -12 to 13 (9)
+  --time-zone HOURS             the local time zone, -12 to 13 (9): hours added to
+                                NMEA and GPX times (UTC) written into .plt, taken
+                                from .plt times written into .gpx
   --encoding NAME               code page of the names and descriptions written
                                 into .plt, .rte and .wpt files, such as CP949 or
                                 CP1252 (the system's)

@@ -5,6 +5,8 @@
 #include <cctype>
 
 #include "convert/almap_to_ozi_track.h"
+#include "convert/gpx_to_almap.h"
+#include "convert/gpx_to_ozi_track.h"
 #include "convert/nmea_to_almap.h"
 #include "convert/ozi_track_to_almap.h"
 #include "io/error.h"
@@ -12,13 +14,14 @@
 namespace morlindo {
 namespace {
 
-constexpr std::array<FileKindInfo, 5> kFileKinds{{
+constexpr std::array<FileKindInfo, 6> kFileKinds{{
     {FileKind::AlmapTrack, "alr", ".alr", "AlMap track", "Almap Track File(*.alr)", "*.alr"},
     {FileKind::OziTrack, "plt", ".plt", "OziExplorer track", "Ozi Track File(*.plt)", "*.plt"},
     {FileKind::OziRoute, "rte", ".rte", "OziExplorer route", "Ozi Route File(*.rte)", "*.rte"},
     {FileKind::OziWaypoints, "wpt", ".wpt", "OziExplorer waypoints", "Ozi WayPoint File(*.wpt)",
      "*.wpt"},
     {FileKind::NmeaLog, "nmea", ".nmea", "NMEA 0183 log", "Nmea File(*.nmea)", "*.nmea"},
+    {FileKind::Gpx, "gpx", ".gpx", "GPS Exchange (GPX)", "Gpx File(*.gpx)", "*.gpx"},
 }};
 
 bool sameLetters(std::string_view a, std::string_view b) {
@@ -92,17 +95,56 @@ const std::vector<Conversion>& conversionRows() {
             const ConversionContext& context) {
              return convertNmeaToOziTrack(input, options.nmeaTrack, context);
          }},
+        {ConversionKind::GpxToAlmap,
+         {FileKind::Gpx},
+         FileKind::AlmapTrack,
+         "GPX -> AlMap Track",
+         "GPX -> AlMap Track",
+         "cmdGpx2AlmapTrack",
+         OptionsKind::None,
+         [](FileKind, const std::filesystem::path& input, const ConversionOptions&,
+            const ConversionContext& context) { return convertGpxToAlmap(input, context); }},
+        {ConversionKind::GpxToOziTrack,
+         {FileKind::Gpx},
+         FileKind::OziTrack,
+         "GPX -> Ozi Track",
+         "GPX -> Ozi Track",
+         "cmdGpx2OziTrack",
+         OptionsKind::NmeaOziTrack,
+         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
+            const ConversionContext& context) {
+             return convertGpxToOziTrack(input, options.nmeaTrack, context);
+         }},
+        {ConversionKind::TrackToGpx,
+         {FileKind::AlmapTrack, FileKind::OziTrack, FileKind::NmeaLog},
+         FileKind::Gpx,
+         "Track -> GPX",
+         "Track -> GPX",
+         "cmdTrack2Gpx",
+         OptionsKind::TrackGpx,
+         [](FileKind source, const std::filesystem::path& input, const ConversionOptions& options,
+            const ConversionContext& context) {
+             if (source == FileKind::OziTrack) {
+                 return convertOziTrackToGpx(input, options.gpx, context);
+             }
+             if (source == FileKind::NmeaLog) return convertNmeaToGpx(input, context);
+             return convertAlmapToGpx(input, context);
+         }},
     };
     return rows;
 }
 
-constexpr std::array<std::optional<ConversionKind>, 6> kConvertMenu{{
+constexpr std::array<std::optional<ConversionKind>, 10> kConvertMenu{{
     ConversionKind::AlmapToOziTrack,
     ConversionKind::AlmapToOziWaypoints,
     ConversionKind::AlmapToOziRoute,
     std::nullopt,
     ConversionKind::OziTrackToAlmap,
     ConversionKind::NmeaToAlmap,
+    std::nullopt,
+    ConversionKind::GpxToAlmap,
+    ConversionKind::GpxToOziTrack,
+    ConversionKind::TrackToGpx,
 }};
 
 FileKind sourceKindOf(const Conversion& row, const std::filesystem::path& input) {

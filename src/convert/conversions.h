@@ -17,11 +17,12 @@
 #include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 #include "convert/nmea_to_ozi_track.h"
+#include "convert/track_to_gpx.h"
 #include "formats/ozi_track.h"
 
 namespace morlindo {
 
-enum class FileKind { AlmapTrack, OziTrack, OziRoute, OziWaypoints, NmeaLog };
+enum class FileKind { AlmapTrack, OziTrack, OziRoute, OziWaypoints, NmeaLog, Gpx };
 
 struct FileKindInfo {
     FileKind kind;
@@ -47,18 +48,22 @@ enum class ConversionKind {
     OziTrackToAlmap = 3,
     NmeaToAlmap = 4,
     NmeaToOziTrack = 5,
+    GpxToAlmap = 6,
+    GpxToOziTrack = 7,
+    TrackToGpx = 8,
 };
 
 // Which options record a conversion reads, and so which panel of option
 // controls its tab shows.
-enum class OptionsKind { None, OziTrack, OziRoute, OziWaypoints, NmeaOziTrack };
+enum class OptionsKind { None, OziTrack, OziRoute, OziWaypoints, NmeaOziTrack, TrackGpx };
 
 // The options of every kind in one record; a conversion reads its own.
 struct ConversionOptions {
     OziTrackOptions track;
     OziRouteOptions route;
     OziWaypointOptions waypoints;
-    NmeaOziTrackOptions nmeaTrack;
+    NmeaOziTrackOptions nmeaTrack;  // NMEA log or GPX -> OziExplorer track
+    TrackGpxOptions gpx;
 };
 
 using RunConversion = ConversionResult (*)(FileKind source, const std::filesystem::path& input,

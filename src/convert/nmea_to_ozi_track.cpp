@@ -1,51 +1,12 @@
 #include "convert/nmea_to_ozi_track.h"
 
-#include <cmath>
-#include <limits>
-#include <optional>
-
 #include "convert/output_path.h"
-#include "formats/date_time.h"
+#include "convert/receiver_track_lines.h"
 #include "formats/nmea_log.h"
-#include "formats/number_text.h"
 #include "io/error.h"
 #include "io/output_file.h"
 
 namespace morlindo {
-namespace {
-
-constexpr double kFeetPerMetre = 3.2808399;
-// OziExplorer's altitude for "no valid altitude".
-constexpr std::int32_t kNoAltitudeFeet = -777;
-
-double roundHalfToEven(double value) {
-    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
-    return std::round(value);
-}
-
-// The altitude in whole feet, halves to the even neighbour (2.5 -> 2,
-// 3.5 -> 4); "no altitude" when the log gave none or the feet do not fit a
-// 32-bit integer.
-std::int32_t altitudeFeet(const std::optional<double>& meters) {
-    if (!meters) return kNoAltitudeFeet;
-    const double feet = roundHalfToEven(*meters * kFeetPerMetre);
-    if (!(feet >= std::numeric_limits<std::int32_t>::min() &&
-          feet <= std::numeric_limits<std::int32_t>::max())) {
-        return kNoAltitudeFeet;
-    }
-    return static_cast<std::int32_t>(feet);
-}
-
-// Appends fields 5 to 7 of a point line: day number, "YYYY/MM/DD", "HH:nn:ss".
-void appendPointTimeFields(std::string& fields, const DateTime& local) {
-    appendMaskedNumber(fields, dayNumber(local), kMaskSixDecimals);
-    fields += ',';
-    fields += formatYearMonthDay(local);
-    fields += ',';
-    fields += formatTimeOfDay(local);
-}
-
-}  // namespace
 
 ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
                                        const NmeaOziTrackOptions& options,
@@ -65,26 +26,10 @@ ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
                         context.encoding.fromPath(baseNameOf(inputPath)), std::to_string(count));
 
     std::uint64_t written = 0;
-    std::optional<DateTime> lastTime;
-    std::string timeFields;
-    std::string line;
+    ReceiverPointLines lines;
     while (const auto fix = reader.nextPairedFix()) {
-        const DateTime local = localFixTime(fix->utcTime, options.timeZoneHours);
-        if (local != lastTime) {  // several fixes a second share their time
-            lastTime = local;
-            timeFields.clear();
-            appendPointTimeFields(timeFields, local);
-        }
-        line.clear();
-        appendMaskedNumber(line, fix->latitude, kMaskSevenDecimals);
-        line += ',';
-        appendMaskedNumber(line, fix->longitude, kMaskSevenDecimals);
-        // Code 0 on every point: no point starts a new track segment.
-        line += ", 0 ,";
-        appendMaskedNumber(line, altitudeFeet(fix->altitudeMeters), kMaskFourDigits);
-        line += ',';
-        line += timeFields;
-        output.writeLine(line);
+        output.writeLine(lines.line(fix->latitude, fix->longitude, fix->altitudeMeters,
+                                    localFixTime(fix->utcTime, options.timeZoneHours)));
         ++written;
     }
     if (written != count) {

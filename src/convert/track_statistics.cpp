@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "formats/almap_track.h"
+#include "formats/gpx_reader.h"
 #include "formats/nmea_log.h"
 #include "formats/ozi_track.h"
 #include "io/error.h"
@@ -66,6 +67,14 @@ void readNmeaLog(const std::filesystem::path& file, ReadProgress* progress,
     }
     // Each point of the paired reading takes a GGA and an RMC sentence.
     builder.setLogLines(reader.linesRead(), reader.nonEmptyLinesRead() - 2 * fixes);
+}
+
+void readGpx(const std::filesystem::path& file, ReadProgress* progress,
+             TrackStatisticsBuilder& builder) {
+    GpxReader reader(file, progress);
+    while (const auto point = reader.next()) {
+        builder.add({point->latitude, point->longitude, point->elevationMeters, point->utcTime});
+    }
 }
 
 }  // namespace
@@ -164,6 +173,9 @@ TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::option
             break;
         case FileKind::NmeaLog:
             readNmeaLog(file, progress, builder);
+            break;
+        case FileKind::Gpx:
+            readGpx(file, progress, builder);
             break;
         default:
             throw Error(file, "cannot tell what kind of file it is from its extension");

@@ -1,5 +1,8 @@
 #include "formats/ozi_track.h"
 
+#include <array>
+#include <cmath>
+
 #include "formats/number_text.h"
 #include "io/error.h"
 
@@ -21,6 +24,13 @@ std::string quoted(std::string_view field) {
     }
     if (field.size() > kQuotedFieldLength) text += "...";
     return text + "\"";
+}
+
+// What follows the second "," of a line; empty when it has none.
+std::string_view fieldsAfterTheSecond(std::string_view line) {
+    const std::size_t first = line.find(',');
+    const std::size_t second = line.find(',', first + 1);
+    return second == std::string_view::npos ? std::string_view() : line.substr(second + 1);
 }
 
 bool isBlankLine(std::string_view line) {
@@ -76,6 +86,7 @@ std::optional<OziTrackPoint> OziTrackReader::next() {
             if (!lines_.next(line)) return std::nullopt;
             throw Error(file_.path(), kNoSeparator, {}, number);
         }
+        otherFields_ = fieldsAfterTheSecond(line);
         return parsePointLine(line);
     }
     return std::nullopt;
@@ -92,6 +103,31 @@ OziTrackPoint OziTrackReader::parsePointLine(std::string_view line) const {
     const auto longitude = parseNumber(longitudeText);
     if (!longitude) fail("longitude %1 is not a number", {quoted(longitudeText)});
     return {*latitude, *longitude};
+}
+
+OziTrackPointDetails readOziTrackPointDetails(std::string_view otherFields) {
+    // Fields 3 (code), 4 (altitude) and 5 (day number).
+    std::array<std::string_view, 3> fields{};
+    for (auto& field : fields) {
+        const std::size_t comma = otherFields.find(',');
+        field = otherFields.substr(0, comma);
+        otherFields =
+            comma == std::string_view::npos ? std::string_view() : otherFields.substr(comma + 1);
+    }
+    constexpr double kNoAltitude = -777;
+    constexpr double kSecondsPerDay = 86400;
+    constexpr double kFirstDayOfYear10000 = 2958466;  // 10000-01-01
+    OziTrackPointDetails details;
+    if (const auto feet = parseNumber(fields[1]); feet && *feet != kNoAltitude) {
+        details.altitudeFeet = feet;
+    }
+    if (const auto day = parseNumber(fields[2]); day && *day > 0) {
+        const double seconds = std::round(*day * kSecondsPerDay);
+        if (seconds < kFirstDayOfYear10000 * kSecondsPerDay) {
+            details.localTime = dateTimeFromSecondsSinceDayZero(static_cast<std::int64_t>(seconds));
+        }
+    }
+    return details;
 }
 
 }  // namespace morlindo

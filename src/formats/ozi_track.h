@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/civil_time.h"
 #include "io/error.h"
 #include "io/input_file.h"
 #include "io/output_file.h"
@@ -45,6 +46,17 @@ struct OziTrackPoint {
     double longitude = 0;
 };
 
+// What the point line tells besides the position: field 4, the altitude in
+// feet (none for -777, OziExplorer's "no altitude", or when it is not a
+// number), and field 5, the day number (days since 1899-12-30, the time of
+// day as the fraction) as a local date and time to the nearest second (none
+// when it is not a number above 0 and before the year 10000).
+struct OziTrackPointDetails {
+    std::optional<double> altitudeFeet;
+    std::optional<DateTime> localTime;
+};
+OziTrackPointDetails readOziTrackPointDetails(std::string_view otherFields);
+
 // Reads the points of a track file: every point line after the six header
 // lines, to the end of the file, whatever line 6 announces; the header lines
 // are not examined. Empty lines yield nothing, and a DOS end-of-file byte
@@ -57,6 +69,12 @@ public:
 
     // The next point; nullopt after the last one.
     std::optional<OziTrackPoint> next();
+    // The line number of the point last read.
+    std::int64_t lineNumber() const noexcept { return lines_.lineNumber(); }
+    // The fields of that point's line after the longitude ("code,altitude,
+    // day number,..."), as readOziTrackPointDetails takes them; valid until
+    // the next point is read.
+    std::string_view otherFields() const noexcept { return otherFields_; }
 
 private:
     [[noreturn]] void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {}) const;
@@ -64,6 +82,7 @@ private:
 
     InputFile file_;
     LineReader lines_;
+    std::string_view otherFields_;
 };
 
 // readOziTrackPoints: calls onPoint(latitude, longitude) for every point, in

@@ -45,6 +45,24 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "the log changed while it was being converted; convert it again"),
     QT_TRANSLATE_NOOP("CoreReason", "cannot tell what kind of file it is from its extension"),
+    // GPX
+    QT_TRANSLATE_NOOP("CoreReason", "the root element is not gpx; this is not a GPX file"),
+    QT_TRANSLATE_NOOP("CoreReason", "the point has no %1 attribute"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the %1 %2 of the point is not a number of degrees from -%3 to %3"),
+    QT_TRANSLATE_NOOP("CoreReason", "the ele %1 is not a number of metres"),
+    QT_TRANSLATE_NOOP("CoreReason", "the time %1 is not a date and time like 2004-11-08T06:30:00Z"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file declares the text encoding %1, which cannot be read; GPX files are "
+                      "read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII"),
+    QT_TRANSLATE_NOOP("CoreReason", "the file is not well-formed XML: %1"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "a tag, comment or declaration is longer than 1 MiB; this is not a GPX file"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file changed while it was being converted; convert it again"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "point %1 at latitude %2, longitude %3 lies outside what GPX holds (latitude "
+                      "-90 to 90, longitude -180 to 180)"),
     QT_TRANSLATE_NOOP("CoreReason",
                       "record %1: the coordinates are not finite numbers; "
                       "this is not an AlMap track file"),

@@ -27,7 +27,16 @@ TrackControlNames trackControlNames(ConversionKind kind) {
         return {"cmbNLineWidth", "shNTrkColor", "cmdNtrkColorSelect", "cmbNTrackType",
                 "cmbNTimeZone"};
     }
+    if (kind == ConversionKind::GpxToOziTrack) {
+        return {"cmbGLineWidth", "shGTrkColor", "cmdGtrkColorSelect", "cmbGTrackType",
+                "cmbGTimeZone"};
+    }
     return {"cmbLineWidth", "shTrkColor", "cmdColorSelectTrk", "cmbPltType", "cmbTimeZone"};
+}
+
+void fillTimeZoneList(QComboBox& list) {
+    for (int index = 0; index < kTimeZoneCount; ++index) list.addItem(fromUtf8(timeZoneLabel(index)));
+    list.setCurrentIndex(kTimeZoneStart);
 }
 
 template <std::size_t N>
@@ -64,11 +73,7 @@ public:
     void fillLists() override {
         fillOptionList(lineWidth_, kLineWidths, kLineWidthStart);
         fillOptionList(trackType_, kTrackTypes, kTrackTypeStart);
-        if (!timeZone_) return;
-        for (int index = 0; index < kTimeZoneCount; ++index) {
-            timeZone_->addItem(fromUtf8(timeZoneLabel(index)));
-        }
-        timeZone_->setCurrentIndex(kTimeZoneStart);
+        if (timeZone_) fillTimeZoneList(*timeZone_);
     }
 
     void fill(ConversionOptions& options) const override {
@@ -86,6 +91,25 @@ private:
     QPushButton colorButton_{colorButtonCaption()};
     QComboBox trackType_;
     std::unique_ptr<QComboBox> timeZone_;
+};
+
+// The time zone of an OziExplorer track's local times, for a GPX file of
+// UTC times.
+class TimeZonePanel final : public OptionsPanel {
+public:
+    TimeZonePanel() {
+        timeZone_.setObjectName(QStringLiteral("cmbGpxTimeZone"));
+        addRow(QStringLiteral("Time Zone :"), timeZone_);
+    }
+
+    void fillLists() override { fillTimeZoneList(timeZone_); }
+
+    void fill(ConversionOptions& options) const override {
+        options.gpx.timeZoneHours = timeZoneHoursAt(timeZone_.currentIndex());
+    }
+
+private:
+    QComboBox timeZone_;
 };
 
 // Route name and description, the route's colour and its waypoints' colours.
@@ -206,6 +230,8 @@ std::unique_ptr<OptionsPanel> makeOptionsPanel(const Conversion& conversion, Col
             return std::make_unique<RoutePanel>(colors);
         case OptionsKind::OziWaypoints:
             return std::make_unique<WaypointPanel>(colors);
+        case OptionsKind::TrackGpx:
+            return std::make_unique<TimeZonePanel>();
         case OptionsKind::None:
             break;
     }

@@ -80,6 +80,9 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
         crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
                    "reserved 3", "0,2,255,t,1,0,0,255", "0", "37.5000000,127.2500000, 0 ,0123",
                    " -33.5 , -70.25 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00"});
+    const std::string gpx =
+        readFile(std::filesystem::path(MORLINDO_TEST_DATA_DIR) / "gpx/almap.gpx");
+    const std::string gpxHead = gpx.substr(0, gpx.find("<name>") + 6);
     struct Case {
         std::vector<std::string> options;
         std::string input;
@@ -127,6 +130,15 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          crlfLines({"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in feet",
                     "reserved 3", "0,1,16711680,log,1,10,0,16711680", "1",
                     "48.1173017,11.5166667, 0 ,1789,34416.024525,1994/03/23,00:35:19"})},
+        // The time zone also turns a track's local times into GPX's UTC.
+        {{"--to", "gpx", "--time-zone", "0"},
+         "t.PLT",
+         track,
+         "t.gpx",
+         gpxHead + "t</name>\n    <trkseg>\n" +
+             "      <trkpt lat=\"37.5\" lon=\"127.25\"><ele>37.4904</ele></trkpt>\n"
+             "      <trkpt lat=\"-33.5\" lon=\"-70.25\"><time>2004-11-08T15:30:00Z</time></trkpt>\n"
+             "    </trkseg>\n  </trk>\n</gpx>\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -319,12 +331,13 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{track}, "say what to convert to with --to"},
         {{"--to", "plt"}, "name at least one file"},
-        {{"--to", "xyz", track}, "--to takes alr, plt, rte or wpt"},
+        {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
         {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
-        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt or nmea"},
+        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt, nmea or gpx"},
         {{"--to", "rte", (dir / "t.nmea").string()},
-         "alr converts to plt, rte or wpt, plt to alr, nmea to alr or plt"},
+         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
+         "to alr or plt"},
         {{"--to", "plt", "--bogus", track}, "unknown option --bogus"},
         {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
@@ -353,9 +366,10 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
     const CliRun help = morlindo({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: morlindo --to {alr|plt|rte|wpt} [--from {alr|plt|nmea}]"),
-              std::string::npos);
-    EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt\n"),
+    EXPECT_NE(
+        help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|nmea|gpx}]"),
+        std::string::npos);
+    EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt, gpx\n"),
               std::string::npos)
         << help.out;
 }

@@ -68,10 +68,11 @@ struct Case {
 };
 
 void expectOutcome(ConversionKind kind, const std::string& name, const std::string& bytes,
-                   const Outcome& outcome) {
+                   const Outcome& outcome, std::optional<FileKind> source = std::nullopt) {
     TempDir dir;
     const Conversion& row = conversion(kind);
-    const auto input = dir / ("in" + std::string(fileKindInfo(row.sources.front()).extension));
+    const auto input =
+        dir / ("in" + std::string(fileKindInfo(source.value_or(row.sources.front())).extension));
     const auto output = dir / ("in" + std::string(fileKindInfo(row.target).extension));
     writeFile(input, bytes);
     const std::string what = name + " (conversion " + std::to_string(static_cast<int>(kind)) + ")";
@@ -152,6 +153,18 @@ TEST(BadInput, NmeaLogsOfGarbageBinaryAndOverLongLines) {
     }
 }
 
+// GPX holds latitudes to 90 degrees either way and longitudes to 180; a
+// damaged track may hold more.
+TEST(BadInput, PointsThatGpxCannotHold) {
+    const std::string beyond =
+        " lies outside what GPX holds (latitude -90 to 90, longitude -180 to 180)";
+    expectOutcome(ConversionKind::TrackToGpx, "AlMap", test::almapFile({{0, 0}, {180.5, 1}}),
+                  fails(": point 2 at latitude 1, longitude 180.5" + beyond));
+    expectOutcome(ConversionKind::TrackToGpx, "OziExplorer", trackFile("0", "1,2\r\n-90.25,0\r\n"),
+                  fails(":8: point 2 at latitude -90.25, longitude 0" + beyond),
+                  FileKind::OziTrack);
+}
+
 #ifdef __linux__
 
 // The peak memory of the process, in KiB.
@@ -166,22 +179,27 @@ TEST(BadInput, AnOverLongLineTakesNoMoreMemoryThanTheLimit) {
     {
         std::ofstream log(dir / "log.nmea", std::ios::binary);
         std::ofstream track(dir / "t.plt", std::ios::binary);
+        std::ofstream gpx(dir / "t.gpx", std::ios::binary);  // a 32 MiB attribute
         track << trackFile("0", "1,2\r\n");
+        gpx << "<gpx><wpt lat=\"1\" lon=\"2\" name=\"";
         const std::string chunk(1 << 20, 'x');
         for (int i = 0; i < 32; ++i) {
             log << chunk;
             track << chunk;
+            gpx << chunk;
         }
         log << "\r\n" << kGga << "\r\n" << kRmc << "\r\n";
+        gpx << "\"/></gpx>\n";
     }
     const long before = peakKilobytes();
     EXPECT_EQ(convertFile(ConversionKind::NmeaToOziTrack, dir / "log.nmea", ConversionOptions{},
                           test::fixedContext())
                   .points,
               1u);
-    EXPECT_THROW(convertFile(ConversionKind::OziTrackToAlmap, dir / "t.plt", ConversionOptions{},
-                             test::fixedContext()),
-                 Error);
+    for (const auto kind : {ConversionKind::OziTrackToAlmap, ConversionKind::GpxToAlmap}) {
+        const auto input = dir / (kind == ConversionKind::GpxToAlmap ? "t.gpx" : "t.plt");
+        EXPECT_THROW(convertFile(kind, input, ConversionOptions{}, test::fixedContext()), Error);
+    }
     EXPECT_LT(peakKilobytes() - before, 16 * 1024) << "a 32 MiB line was held in memory";
 }
 

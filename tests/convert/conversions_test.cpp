@@ -48,6 +48,7 @@ ConversionOptions sampleOptions() {
 
 TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
     const std::filesystem::path data = MORLINDO_TEST_DATA_DIR;
+    const std::filesystem::path gpx = data / "gpx";
     struct Case {
         ConversionKind kind;
         std::string input;
@@ -85,6 +86,20 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
         // Unlike a log's, a track's point at 0, 0 is a point.
         {ConversionKind::OziTrackToAlmap, "zero.plt", oziTrackHeader("zero", "0") + "0,0\r\n",
          "zero.alr", 1, almapFile({{0, 0}})},
+        {ConversionKind::GpxToAlmap, "tracks.gpx", readFile(gpx / "tracks.gpx"), "tracks.alr", 4,
+         almapFile({{126.978, 37.5665}, {-70.25, -33.5}, {180, 0}, {-180, 90}})},
+        {ConversionKind::GpxToOziTrack, "tracks.gpx", readFile(gpx / "tracks.gpx"), "tracks.plt", 4,
+         readFile(gpx / "tracks.plt")},
+        // Points without a time get the clock's.
+        {ConversionKind::GpxToOziTrack, "routes.gpx", readFile(gpx / "routes.gpx"), "routes.plt", 2,
+         readFile(gpx / "routes.plt")},
+        {ConversionKind::TrackToGpx, "receiver.nmea", readFile(data / "receiver.nmea"),
+         "receiver.gpx", 8, readFile(gpx / "receiver_nmea.gpx")},
+        {ConversionKind::TrackToGpx, "receiver.plt", readFile(data / "receiver.plt"),
+         "receiver.gpx", 8, readFile(gpx / "receiver_plt.gpx")},
+        {ConversionKind::TrackToGpx, "R&D.alr",
+         almapFile({{180, -90}, {-0.0, 0.1}, {126.97800000000001, 37.5665}}), "R&D.gpx", 3,
+         readFile(gpx / "almap.gpx")},
     };
     for (const auto& c : cases) {
         TempDir dir;

@@ -71,6 +71,10 @@ std::string inputContent(ConversionKind kind, int points) {
             content = test::oziTrackHeader("walk", std::to_string(points));
             for (int i = 0; i < points; ++i) content += "37.5,127.25\r\n";
             return content;
+        case FileKind::Gpx:
+            content = "<gpx><trk><trkseg>\n";
+            for (int i = 0; i < points; ++i) content += "<trkpt lat=\"37.5\" lon=\"127.25\"/>\n";
+            return content + "</trkseg></trk></gpx>\n";
         default:
             for (int i = 0; i < points; ++i) {
                 content += "$GPGGA,,3733.9900,N,12658.6800,E,,,,,,,,,\r\n";

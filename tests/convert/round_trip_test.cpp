@@ -1,7 +1,8 @@
 // Properties over generated tracks and logs (fixed seeds): an AlMap track
 // through an OziExplorer track and back keeps every coordinate to six
-// decimals, and the two conversions of one NMEA log put the fixes they share
-// at the same places.
+// decimals, and through GPX and back every coordinate exactly; the two
+// conversions of one NMEA log put the fixes they share at the same places,
+// and its GPX file holds the fixes, altitudes and times of its track.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,10 +10,14 @@
 #include <random>
 
 #include "convert/almap_to_ozi_track.h"
+#include "convert/gpx_to_almap.h"
 #include "convert/nmea_to_almap.h"
 #include "convert/nmea_to_ozi_track.h"
 #include "convert/ozi_track_to_almap.h"
+#include "convert/receiver_track_lines.h"
+#include "convert/track_to_gpx.h"
 #include "formats/almap_track.h"
+#include "formats/gpx_reader.h"
 #include "formats/number_text.h"
 #include "support/test_files.h"
 
@@ -85,6 +90,15 @@ TEST(RoundTrip, AlmapThroughOziTrackKeepsSixDecimals) {
             EXPECT_LE(std::fabs(back[i].second - latitude), kSixDecimals) << seed << " " << i;
         }
     }
+}
+
+TEST(RoundTrip, AlmapThroughGpxKeepsEveryCoordinate) {
+    const Points track = generatedTrack(4, 3000);
+    TempDir dir;
+    writeFile(dir / "walk.alr", test::almapFile(track));
+    convertAlmapToGpx(dir / "walk.alr", test::fixedContext());
+    convertGpxToAlmap(dir / "walk.gpx", test::fixedContext());  // replaces walk.alr
+    EXPECT_EQ(readAlmapTrack(dir / "walk.alr"), track);
 }
 
 // A receiver log of random sentences: GGA with and without a position, RMC
@@ -168,6 +182,31 @@ TEST(RoundTrip, BothNmeaConversionsAgreeOnTheFixesTheyShare) {
             EXPECT_NEAR(paired[k].second, fix.second, kSevenDecimals) << seed << " " << k;
         }
     }
+}
+
+TEST(RoundTrip, NmeaToGpxHoldsTheFixesAndTimesOfNmeaToOziTrack) {
+    const GeneratedLog log = generatedLog(4, 4000);
+    TempDir dir;
+    writeFile(dir / "log.nmea", log.text);
+    convertNmeaToGpx(dir / "log.nmea", test::fixedContext());
+    NmeaOziTrackOptions options;
+    options.timeZoneHours = -5;
+    convertNmeaToOziTrack(dir / "log.nmea", options, test::fixedContext());
+    GpxReader gpx(dir / "log.gpx");
+    OziTrackReader plt(dir / "log.plt");
+    std::size_t count = 0;
+    constexpr double kSevenDecimals = 0.5e-7 + 1e-12;
+    for (std::optional<OziTrackPoint> point; (point = plt.next()); ++count) {
+        const auto fix = gpx.next();
+        ASSERT_TRUE(fix && fix->utcTime) << count;
+        const OziTrackPointDetails details = readOziTrackPointDetails(plt.otherFields());
+        EXPECT_NEAR(point->latitude, fix->latitude, kSevenDecimals) << count;
+        EXPECT_NEAR(point->longitude, fix->longitude, kSevenDecimals) << count;
+        EXPECT_EQ(details.localTime, addHours(*fix->utcTime, -5)) << count;
+        EXPECT_EQ(details.altitudeFeet, altitudeFeet(fix->elevationMeters)) << count;
+    }
+    EXPECT_FALSE(gpx.next());
+    EXPECT_EQ(count, log.paired.size());
 }
 
 }  // namespace

@@ -88,8 +88,8 @@ TEST_F(WindowTest, ChangingTabByClickOrMenuEmptiesTheListAndAsksAgain) {
     EXPECT_EQ(fileDialog.requests.size(), 3u);
     EXPECT_EQ(listModel().rowCount(), 1);
 
-    const int tabOf[] = {0, 2, 1, -1, 3, 4};
-    for (int i = 0; i < 6; ++i) {
+    const int tabOf[] = {0, 2, 1, -1, 3, 4, -1, 6, 7, 8};
+    for (int i = 0; i < 10; ++i) {
         QAction& item = action(("mnuConvertItem" + std::to_string(i)).c_str());
         EXPECT_EQ(item.isSeparator(), tabOf[i] < 0) << i;
         if (tabOf[i] < 0) continue;
@@ -210,9 +210,10 @@ TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
 
 TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
     startWindow();
-    const char* buttons[] = {"cmdTarvexTrack", "cmdTarvexRoute",     "cmdTarvexWayPoint",
-                             "cmdOzi2AlTrack", "cmdNmea2AlmapTrack", "cmdNmea2OziTrack"};
-    for (int tab = 0; tab < 6; ++tab) {
+    const char* buttons[] = {"cmdTarvexTrack",    "cmdTarvexRoute",     "cmdTarvexWayPoint",
+                             "cmdOzi2AlTrack",    "cmdNmea2AlmapTrack", "cmdNmea2OziTrack",
+                             "cmdGpx2AlmapTrack", "cmdGpx2OziTrack",    "cmdTrack2Gpx"};
+    for (int tab = 0; tab < 9; ++tab) {
         fileDialog.answers = {{"d/f"}};
         if (tab == 0) action("mnuFileOpen").trigger();  // tab 0 is already current
         tabs().setCurrentIndex(tab);
@@ -220,7 +221,7 @@ TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
         EXPECT_EQ(converter.calls.back().kind, static_cast<ConversionKind>(tab));
     }
     const ConversionOptions defaults;
-    ASSERT_EQ(converter.calls.size(), 6u);
+    ASSERT_EQ(converter.calls.size(), 9u);
     const auto& track = converter.calls[0].options.track;
     EXPECT_EQ(
         std::tie(track.lineWidth, track.trackType, track.trackColor),
@@ -234,6 +235,11 @@ TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
         std::tie(waypoints.namePrefix, waypoints.waypointForeColor, waypoints.waypointBackColor),
         std::make_tuple("WPT", 255, 16777215));
     EXPECT_EQ(converter.calls[5].options.nmeaTrack.timeZoneHours, 9);
+    EXPECT_EQ(converter.calls[7].options.nmeaTrack.timeZoneHours, 9);
+    EXPECT_EQ(converter.calls[8].options.gpx.timeZoneHours, 9);
+    child<QComboBox>(QStringLiteral("cmbGpxTimeZone")).setCurrentIndex(12);
+    clickConvert("cmdTrack2Gpx");
+    EXPECT_EQ(converter.calls.back().options.gpx.timeZoneHours, 0);
 
     // Chosen options reach their converter; the route name keeps 8 characters.
     fileDialog.answers = {{"d/f.nmea"}};

@@ -46,7 +46,7 @@ option_sets=(
 )
 for sample in "$samples"/*; do
     name=$(basename "$sample")
-    for target in plt rte wpt alr; do
+    for target in plt rte wpt alr gpx; do
         for option_set in "${!option_sets[@]}"; do
             # shellcheck disable=SC2206  # the options split at blanks
             options=(--to "$target" --now "$now" ${option_sets[$option_set]})
@@ -77,11 +77,14 @@ done
 
 # 2. "산책.alr", named as a user would in its folder, with Hangul options.
 # The text files must be the Linux build's (which writes the UTF-8 it is
-# given) in code page 949, and the messages the same UTF-8 text with CR LF
+# given) in code page 949, the GPX file (UTF-8 everywhere) the same bytes, and
+# the messages the same UTF-8 text with CR LF
 # line ends, as redirected Windows text output has them.
 hangul_options=(--now "$now" --route-name 산책길 --route-description "한강 산책" --prefix 점)
 withCrLf() { sed 's/$/\r/' "$1"; }
-for target in plt rte wpt; do
+for target in plt rte wpt gpx; do
+    encoding=CP949
+    [ "$target" = gpx ] && encoding=UTF-8
     linux_dir="$work/hangul-linux-$target" windows_dir="$work/hangul-windows-$target"
     mkdir -p "$linux_dir" "$windows_dir"
     cp "$samples/walk.alr" "$linux_dir/산책.alr" && cp "$samples/walk.alr" "$windows_dir/산책.alr"
@@ -101,11 +104,11 @@ for target in plt rte wpt; do
     elif [ ! -e "$linux_dir/$output" ]; then
         pass
         echo "same: 산책.alr to $target, exit $linux_status, no output"
-    elif ! iconv -f UTF-8 -t CP949 "$linux_dir/$output" | cmp -s - "$windows_dir/$output"; then
-        fail "산책.alr to $target: $output is not the Linux output in code page 949"
+    elif ! iconv -f UTF-8 -t "$encoding" "$linux_dir/$output" | cmp -s - "$windows_dir/$output"; then
+        fail "산책.alr to $target: $output is not the Linux output in $encoding"
     else
         pass
-        echo "same: 산책.alr to $target, exit $linux_status, $output in code page 949"
+        echo "same: 산책.alr to $target, exit $linux_status, $output in $encoding"
     fi
 done
 

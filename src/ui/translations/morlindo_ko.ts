@@ -115,6 +115,46 @@
         <translation>확장자로는 파일의 종류를 알 수 없습니다</translation>
     </message>
     <message>
+        <source>the root element is not gpx; this is not a GPX file</source>
+        <translation>최상위 요소가 gpx가 아닙니다. GPX 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the point has no %1 attribute</source>
+        <translation>점에 %1 속성이 없습니다</translation>
+    </message>
+    <message>
+        <source>the %1 %2 of the point is not a number of degrees from -%3 to %3</source>
+        <translation>점의 %1 값 %2은(는) -%3도에서 %3도 사이의 숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the ele %1 is not a number of metres</source>
+        <translation>ele 값 %1은(는) 미터 단위의 숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a date and time like 2004-11-08T06:30:00Z</source>
+        <translation>time 값 %1은(는) 2004-11-08T06:30:00Z와 같은 날짜와 시간이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the file declares the text encoding %1, which cannot be read; GPX files are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII</source>
+        <translation>파일이 읽을 수 없는 텍스트 인코딩 %1을(를) 선언합니다. GPX 파일은 UTF-8, UTF-16, ISO-8859-1, US-ASCII로 읽습니다</translation>
+    </message>
+    <message>
+        <source>the file is not well-formed XML: %1</source>
+        <translation>파일이 올바른 XML이 아닙니다: %1</translation>
+    </message>
+    <message>
+        <source>a tag, comment or declaration is longer than 1 MiB; this is not a GPX file</source>
+        <translation>태그, 주석 또는 선언이 1 MiB보다 깁니다. GPX 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the file changed while it was being converted; convert it again</source>
+        <translation>변환하는 동안 파일이 바뀌었습니다. 다시 변환하십시오</translation>
+    </message>
+    <message>
+        <source>point %1 at latitude %2, longitude %3 lies outside what GPX holds (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>위도 %2, 경도 %3의 %1번째 점은 GPX가 담을 수 있는 범위(위도 -90~90, 경도 -180~180)를 벗어납니다</translation>
+    </message>
+    <message>
         <source>the file is write-protected</source>
         <translation>쓰기 금지된 파일입니다</translation>
     </message>

@@ -1,0 +1,106 @@
+// The GPX reader on small files of every shape it meets (1.1 and 1.0, a
+// default namespace, a prefix or none, routes or waypoints only, offsets and
+// fractions in times, CDATA and entities, UTF-16 and ISO-8859-1) and on each
+// fault it reports; the times it reads; the text it writes for names.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "formats/gpx_reader.h"
+#include "formats/gpx_writer.h"
+#include "io/error.h"
+
+namespace morlindo {
+namespace {
+
+const std::filesystem::path kGpxData = std::filesystem::path(MORLINDO_TEST_DATA_DIR) / "gpx";
+
+// "latitude longitude elevation time", "-" for what the point lacks.
+std::vector<std::string> pointsOf(const std::filesystem::path& path) {
+    GpxReader reader(path);
+    std::vector<std::string> points;
+    while (const auto p = reader.next()) {
+        const DateTime t = p->utcTime.value_or(DateTime{});
+        char text[96], elevation[32] = "-", time[32] = "-";
+        if (p->elevationMeters) std::snprintf(elevation, 32, "%g", *p->elevationMeters);
+        if (p->utcTime) {
+            std::snprintf(time, 32, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                          t.minute, t.second);
+        }
+        std::snprintf(text, sizeof text, "%g %g %s %s", p->latitude, p->longitude, elevation, time);
+        points.emplace_back(text);
+    }
+    return points;
+}
+
+TEST(GpxReader, ReadsTrackPointsElseRoutePointsElseWaypoints) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"tracks.gpx",
+         {"37.5665 126.978 38.5 2004-11-08T06:30:00", "-33.5 -70.25 12 2004-11-08T06:30:00",
+          "0 180 - 2004-11-08T02:00:00", "90 -180 100 2005-01-01T00:00:00"}},
+        {"routes.gpx", {"10.5 20.25 -5 -", "11 21 - -"}},
+        {"waypoints.gpx", {"45 -122.5 - 2020-02-29T23:59:59", "-45 1e-06 - -"}},
+        {"empty.gpx", {}},
+    };
+    for (const auto& [file, points] : cases) EXPECT_EQ(pointsOf(kGpxData / file), points) << file;
+}
+
+TEST(GpxReader, NamesTheFileAndLineOfEveryFault) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"bad_xml.gpx", 3, "the file is not well-formed XML: mismatched tag"},
+        {"not_gpx.gpx", 2, "the root element is not gpx; this is not a GPX file"},
+        {"no_lat.gpx", 2, "the point has no lat attribute"},
+        {"bad_lon.gpx", 2,
+         "the lon \"181\" of the point is not a number of degrees from -180 to 180"},
+        {"bad_ele.gpx", 3, "the ele \"high\" is not a number of metres"},
+        {"bad_time.gpx", 2, "the time \"2004-11-08 06:30:00\" is not a date and time"},
+        {"windows1252.gpx", 1, "the file declares the text encoding \"windows-1252\""},
+        {"entities.gpx", 14, "the file is not well-formed XML: limit on input amplification"},
+    };
+    for (const auto& [file, line, reason] : cases) {
+        try {
+            pointsOf(kGpxData / file);
+            ADD_FAILURE() << file << " was read";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.path(), kGpxData / file);
+            EXPECT_EQ(error.line(), line) << file;
+            EXPECT_TRUE(error.reason().starts_with(reason)) << error.reason();
+        }
+    }
+}
+
+TEST(GpxReader, ReadsTimesAsUtc) {
+    const std::pair<const char*, std::optional<DateTime>> cases[] = {
+        {"2004-11-08T06:30:00Z", DateTime{2004, 11, 8, 6, 30, 0}},
+        {" 2004-11-08T06:30:59.999-00:30\n", DateTime{2004, 11, 8, 7, 0, 59}},
+        {"2004-01-01T05:00:00+14:00", DateTime{2003, 12, 31, 15, 0, 0}},
+        {"2004-02-30T00:00:00Z", std::nullopt},
+        {"2004-11-08T06:30Z", std::nullopt},
+        {"2004-11-08T06:30:00+14:01", std::nullopt},
+        {"2004-11-08T06:30:00.Z", std::nullopt},
+        {"0001-01-01T00:30:00+01:00", std::nullopt},
+        {"9999-12-31T24:00:00Z", std::nullopt},
+    };
+    for (const auto& [text, time] : cases) EXPECT_EQ(parseXmlDateTime(text), time) << text;
+}
+
+TEST(GpxWriter, WritesAnyNameAsWellFormedText) {
+    const auto replaced = [](int count) {  // as many U+FFFD
+        std::string text;
+        for (int i = 0; i < count; ++i) text += "\xEF\xBF\xBD";
+        return text;
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"R&D <1>", "R&amp;D &lt;1&gt;"},
+        {"\xED\x95\x9C\xE5\xAD\x97 \xF0\x9F\x97\xBA", "\xED\x95\x9C\xE5\xAD\x97 \xF0\x9F\x97\xBA"},
+        {"a\xFF\x01"
+         "b\r",
+         "a" + replaced(2) + "b&#13;"},
+        // A surrogate, an overlong form, U+FFFE: each byte replaced.
+        {"\xED\xA0\x80\xC0\xAF\xEF\xBF\xBE", replaced(8)},
+    };
+    for (const auto& [name, text] : cases) EXPECT_EQ(xmlText(name), text) << name;
+}
+
+}  // namespace
+}  // namespace morlindo
