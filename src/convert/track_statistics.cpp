@@ -53,7 +53,10 @@ void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
                   TrackStatisticsBuilder& builder) {
     OziTrackReader reader(file, progress);
     while (const auto point = reader.next()) {
-        builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
+        const OziTrackPointDetails details = readOziTrackPointDetails(reader.otherFields());
+        std::optional<double> altitude;
+        if (details.altitudeFeet) altitude = *details.altitudeFeet * kMetresPerFoot;
+        builder.add({point->latitude, point->longitude, altitude, details.localTime});
     }
 }
 

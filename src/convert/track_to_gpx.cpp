@@ -13,7 +13,6 @@
 namespace morlindo {
 namespace {
 
-constexpr double kMetresPerFoot = 0.3048;
 
 std::string numberText(double value) {
     std::array<char, 32> text{};

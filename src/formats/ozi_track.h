@@ -51,6 +51,9 @@ struct OziTrackPoint {
 // number), and field 5, the day number (days since 1899-12-30, the time of
 // day as the fraction) as a local date and time to the nearest second (none
 // when it is not a number above 0 and before the year 10000).
+// The international foot, in which the track's altitudes are given.
+inline constexpr double kMetresPerFoot = 0.3048;
+
 struct OziTrackPointDetails {
     std::optional<double> altitudeFeet;
     std::optional<DateTime> localTime;

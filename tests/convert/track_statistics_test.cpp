@@ -71,6 +71,17 @@ TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
     EXPECT_EQ(s.linesRead, 5u);
     EXPECT_EQ(s.sentencesPassedOver, 1u);
 
+    // An OziExplorer track: local times from the day numbers, altitudes in
+    // feet, -777 for none.
+    writeFile(dir / "t.plt", test::oziTrackHeader("t", "2") +
+                                 crlfLines({"37.5,127, 0 ,1000, 38299.6458333333",
+                                            "37.6,127, 0 ,-777, 38299.6465277778"}));
+    const TrackStatistics track = trackStatisticsOf(dir / "t.plt");
+    EXPECT_TRUE(track.timesAreLocal);
+    EXPECT_EQ(track.firstTime, test::kStamp);
+    EXPECT_EQ(track.durationSeconds(), 60);
+    EXPECT_DOUBLE_EQ(*track.highestMeters, 304.8);
+
     writeFile(dir / "empty.nmea", crlfLines({"$GPGSV,no fix here"}));
     const TrackStatistics none = trackStatisticsOf(dir / "empty.nmea");
     EXPECT_EQ(none.points, 0u);
