@@ -42,34 +42,10 @@ struct InFolder {
     std::filesystem::path was = std::filesystem::current_path();
 };
 
-CliRun morlindo(std::vector<std::string> arguments, Terminal errorTerminal = {}) {
+CliRun morlindo(std::vector<std::string> arguments) {
     std::ostringstream out, err;
-    const int status = runMorlindo(arguments, out, err, errorTerminal);
+    const int status = runMorlindo(arguments, out, err);
     return {status, out.str(), err.str()};
-}
-
-// Arguments arrive as UTF-8 on every system: a Hangul file name converts, is
-// reported as given, and becomes the track name in the system's code page.
-TEST(Morlindo, TakesFileNamesInUtf8) {
-    TempDir dir;
-    const auto folder = displayPath(dir.path()) + "/산책 길";
-    std::filesystem::create_directory(pathFromUtf8(folder));
-    writeFile(pathFromUtf8(folder + "/산책.alr"), almapFile({{127.0, 37.5}}));
-    const CliRun run = morlindo({"--to", "plt", folder + "/산책.alr"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("/산책.alr -> "), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("/산책.plt (1 point)"), std::string::npos) << run.out;
-    EXPECT_NE(readFile(pathFromUtf8(folder + "/산책.plt"))
-                  .find("\r\n0,2,255," + systemTextFromUtf8("산책") + ",1,0,0,255\r\n"),
-              std::string::npos);
-}
-
-TEST(ParseCommandLine, KeepsTextsForTheFilesInUtf8AndCountsCharacters) {
-    const Request request = parseCommandLine(
-        {"--to", "rte", "--route-name", "산책산책산책산책", "--prefix", "점", "산책.alr"});
-    EXPECT_EQ(request.options.route.routeName, "산책산책산책산책");
-    EXPECT_EQ(request.options.waypoints.namePrefix, "점");
-    EXPECT_EQ(request.files, std::vector<std::filesystem::path>{pathFromUtf8("산책.alr")});
 }
 
 TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
@@ -117,11 +93,6 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
                     "a, 255 ",
                     "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 16777215 , 0 , 0 "})},
         {{"--to", "alr"}, "t.plt", track, "t.alr", almapFile({{127.25, 37.5}, {-70.25, -33.5}})},
-        {{"--to", "alr", "--from", "nmea"},
-         "log.txt",
-         crlfLines({gga, rmc, gga}),
-         "log.alr",
-         almapFile({{11 + 31.0 / 60, 48 + 7.0381 / 60}, {11 + 31.0 / 60, 48 + 7.0381 / 60}})},
         {{"--to", "plt", "--line-width", "1", "--track-type", "polygon", "--color", "#0000ff",
           "--time-zone", "-12"},
          "log.nmea",
@@ -257,31 +228,6 @@ TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
 }
 #endif
 
-// On a terminal, one line of stderr is redrawn in place within the width
-// and ends as the summary; -q shows none.
-TEST(Morlindo, RedrawsOneProgressLineOnATerminal) {
-    TempDir dir;
-    const InFolder in(dir.path());
-    const std::string name(60, 'n');
-    writeFile(name + ".alr", almapFile(std::vector<std::pair<double, double>>(36000, {1, 2})));
-    writeFile("w.alr", almapFile({{127.0, 37.5}}));
-    std::vector<std::string> arguments{"--to=plt", "--now=2004-11-08T15:30:00", name + ".alr",
-                                       "w.alr"};
-    const CliRun run = morlindo(arguments, Terminal{true, 40});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              name + ".alr -> " + name + ".plt (36000 points)\nw.alr -> w.plt (1 point)\n");
-    EXPECT_EQ(run.err.find("\r0/2 done  ...nnnn"), 0u) << run.err;
-    EXPECT_NE(run.err.find("/1.1 MiB\r"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find(" \r2 converted, 0 skipped, 0 failed, 36001 points written in "),
-              std::string::npos);
-    std::istringstream drawn(run.err.substr(0, run.err.find("2 converted")));
-    for (std::string line; std::getline(drawn, line, '\r');) EXPECT_LE(line.size(), 39u) << line;
-    EXPECT_TRUE(readFile(dir / "w.plt").ends_with(",08-Nov-04,15:30:00\r\n"));
-    arguments.insert(arguments.begin(), "-q");
-    EXPECT_EQ(morlindo(arguments, Terminal{true, 40}).err, "");
-}
-
 #ifdef __linux__
 // The real program on a pseudo-terminal: each result line is printed on a
 // cleared progress line, and the next file's progress follows it.
@@ -338,15 +284,11 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "rte", (dir / "t.nmea").string()},
          "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
          "to alr or plt"},
-        {{"--to", "plt", "--bogus", track}, "unknown option --bogus"},
         {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
-        {{"--to", "wpt", "--prefix", "ABCDEFGH", track}, "at most 7 characters"},
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
         {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
-        {{"--to", "plt", "--line-width", "3", track}, "--line-width takes 1 or 2"},
         {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
-        {{"--to", "plt", "--track-type"}, "--track-type needs a value"},
         {{"--to", "plt", track, (dir / "t.2004.alr").string()},
          track + " and " + (dir / "t.2004.alr").string() + " would both be written to " +
              (dir / "t.plt").string()},
@@ -392,22 +334,6 @@ TEST(Morlindo, InfoTellsWhatEachFileHolds) {
         << json.out;
     EXPECT_EQ(json.err, "morlindo: " + (dir / "gone.plt").string() +
                             ": cannot open it: No such file or directory\n");
-}
-
-TEST(ParseColor, TakesHexAndNames) {
-    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-        {"#FF0000", 255},
-        {"#0000ff", 16711680},
-        {"blue", 16711680},
-        {"White", 16777215},
-        {"black", 0},
-        {"#102030", 0x302010},
-        {"yellow", 65535},
-        {"#GG0000", std::nullopt},
-        {"FF0000", std::nullopt},
-        {"purple", std::nullopt},
-    };
-    for (const auto& [text, value] : cases) EXPECT_EQ(parseColor(text), value) << text;
 }
 
 }  // namespace

@@ -120,16 +120,6 @@ TEST(BadInput, OziTracksOfGarbageBinaryAndOverLongLines) {
     for (const auto& c : cases) {
         expectOutcome(ConversionKind::OziTrackToAlmap, c.name, c.bytes, c.outcome);
     }
-    // Random bytes: some error at some line, never a crash or an output.
-    for (unsigned seed = 1; seed <= 20; ++seed) {
-        TempDir dir;
-        writeFile(dir / "in.plt", randomBytes(4096, seed));
-        EXPECT_THROW(convertFile(ConversionKind::OziTrackToAlmap, dir / "in.plt",
-                                 ConversionOptions{}, test::fixedContext()),
-                     Error)
-            << seed;
-        EXPECT_EQ(dir.entries().size(), 1u) << seed;
-    }
 }
 
 // Nothing in a log is an error: what is not a sentence is passed over.
@@ -137,14 +127,10 @@ TEST(BadInput, NmeaLogsOfGarbageBinaryAndOverLongLines) {
     const std::string pair = crlfLines({kGga, kRmc});
     const Case cases[] = {
         {"0 bytes", "", converts(0)},
-        {"random bytes", randomBytes(100000, 7), converts(0)},
-        {"NUL bytes", std::string(100000, '\0'), converts(0)},
         {"binary between the sentences",
          kGga + "\r\n" + randomBytes(5000, 8) + "\r\n" + kRmc + "\r\n", converts(1)},
         {"a NUL in the latitude", withNul(kGga, kGga.find(",N,")) + "\r\n" + kRmc, converts(0)},
-        {"a NUL in the identifier", withNul(kGga, 3) + "\r\n" + kRmc, converts(0)},
         {"a byte-order mark before the first sentence", kByteOrderMark + pair, converts(1)},
-        {"megabytes without a line end", kMegabytes, converts(0)},
         {"megabytes without a line end after a pair", pair + kMegabytes, converts(1)},
         {"megabytes, then a pair", kMegabytes + "\r\n" + pair, converts(1)},
     };

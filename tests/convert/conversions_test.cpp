@@ -123,7 +123,6 @@ TEST(Conversions, AlmapCoordinatesInEveryOutput) {
     };
     const Case cases[] = {
         {"empty", "", {}},
-        {"signature only", test::kAlmapSignature, {}},
         {"trailing piece, negative coordinates",
          almapFile({{-70.25, -33.5}}) + std::string(31, '\x01'),
          {{"-33.5 ", "-70.25 "}}},

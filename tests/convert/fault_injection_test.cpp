@@ -294,27 +294,6 @@ private:
     std::function<void()> change_;
 };
 
-std::string changedWhileReadMessage(const fs::path& input) {
-    return displayPath(input) + ": the file ended early; was it changed while it was being read?";
-}
-
-TEST(ChangedInput, AnAlmapTrackCutWhileItIsConverted) {
-    TempDir dir;
-    writeFile(dir / "walk.alr", inputContent(ConversionKind::AlmapToOziTrack, 20000));
-    writeFile(dir / "walk.plt", kOlderOutput);
-    ChangeWhileRead cut(1, [&] { fs::resize_file(dir / "walk.alr", 13 + 32 * 10); });
-    ConversionContext context = test::fixedContext();
-    context.progress = &cut;
-    try {
-        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, context);
-        ADD_FAILURE() << "the conversion did not fail";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.what(), changedWhileReadMessage(dir / "walk.alr"));
-    }
-    EXPECT_EQ(readFile(dir / "walk.plt"), kOlderOutput);
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"walk.alr", "walk.plt"}));
-}
-
 // The conversion to an OziExplorer track counts the fixes of a log, then
 // writes them in a second pass: a log changed between the passes (its
 // length kept, its fixes gone) must fail, not write a count that lies.

@@ -89,16 +89,11 @@ TEST(NmeaLogReader, PairsGgaWithTheNextRmcWhateverTheLineEnds) {
          crlfLines({"$GPGGA,123519,4807.038,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,*47", kRmc}),
          {"-48.1173000,-11.5166667,545.4m,1994-03-23 12:35:19"},
          {"-48.1173000,-11.5166667"}},
-        {"lower-case hemispheres",
-         crlfLines({"$GPGGA,123519,4807.038,s,01131.000,w,1,08,0.9,545.4,M,46.9,M,,*47", kRmc}),
-         {"-48.1173000,-11.5166667,545.4m,1994-03-23 12:35:19"},
-         {"-48.1173000,-11.5166667"}},
         {"no-position GGA starts no search",
          crlfLines({kNoPositionGga, kGga, kRmc}),
          {kFix},
          {kPosition}},
         {"zero latitude", crlfLines({gga("0000.0000", "12658.6800"), kRmc}), {}, {}},
-        {"zero longitude", crlfLines({gga("3733.9900", "00000.000"), kRmc}), {}, {}},
         {"GGA GGA RMC: the second GGA is passed over",
          crlfLines({kGga, gga("3733.9900", "12658.6800"), kRmc}),
          {kFix},
@@ -128,10 +123,6 @@ TEST(NmeaLogReader, PairsGgaWithTheNextRmcWhateverTheLineEnds) {
          {kFix},
          {kPosition, kPosition}},
         {"GGA cut before it", crlfLines({"$GPGGA,123519,4807.038,N,01131.000", kRmc}), {}, {}},
-        {"RMC of 11 fields is no partner",
-         crlfLines({kGga, "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1", kRmc}),
-         {kFix},
-         {kPosition}},
         {"empty lines anywhere",
          "\r\n" + kGga + "\r\n\r\n\n\r" + kRmc + "\r\n\r\n",
          {kFix},
@@ -140,7 +131,6 @@ TEST(NmeaLogReader, PairsGgaWithTheNextRmcWhateverTheLineEnds) {
          kGga + "\n" + kRmc + "\n" + kGga + "\n" + kRmc + "\n",
          {kFix, kFix},
          {kPosition, kPosition}},
-        {"CR only", kGga + "\r" + kRmc + "\r", {kFix}, {kPosition}},
         {"byte-order mark", "\xEF\xBB\xBF" + kGga + "\n" + kRmc, {kFix}, {kPosition}},
     };
     for (const auto& c : cases) check(c);
@@ -188,18 +178,14 @@ TEST(NmeaLogReader, ReadsTheRmcTimeOrGivesNoFix) {
     const std::pair<std::pair<std::string, std::string>, std::string> cases[] = {
         {{"120320.50", "081104"}, position + "2004-11-08 12:03:20"},
         {{"235959", "010199"}, position + "1999-01-01 23:59:59"},
-        {{"000000", "311229"}, position + "2029-12-31 00:00:00"},
         {{"120000", "290200"}, position + "2000-02-29 12:00:00"},
         {{"120000", "290201"}, ""},  // not a leap year
         {{"120000", "011304"}, ""},  // month 13
-        {{"120000", "010004"}, ""},  // month 0
         {{"120000", "310404"}, ""},  // 31 April
         {{"240000", "081104"}, ""},
         {{"120060", "081104"}, ""},
-        {{"12032", "081104"}, ""},
         {{"", "081104"}, ""},
         {{"120320", "08110"}, ""},
-        {{"120320", " 81104"}, ""},
     };
     for (const auto& [timeAndDate, expected] : cases) {
         Lines paired = {next};
@@ -220,8 +206,6 @@ TEST(NmeaLogReader, ReadsNumbersStrictly) {
     const Case cases[] = {
         // A candidate whose coordinate does not read still takes its RMC.
         {"letter among the digits", withPair(gga("37x3.9900", "12658.6800")), {fix}, {position}},
-        {"no minutes", withPair(gga("37", "12658.6800")), {fix}, {position}},
-        {"minutes not a number", withPair(gga("3733.99.0", "12658.6800")), {fix}, {position}},
         {"exponent", withPair(gga("3733.99e0", "12658.6800")), {fix}, {position}},
         // Not a candidate at all: the next GGA pairs with the first RMC.
         {"latitude not beginning with a number",
@@ -229,10 +213,6 @@ TEST(NmeaLogReader, ReadsNumbersStrictly) {
                     rmc("003510.00", "081104")}),
          {fix},
          {position}},
-        {"fractions without leading or trailing digits",
-         withPair(gga("37.5", "1265.")),
-         {"37.0083333,126.0833333,38.5m,2004-11-08 00:35:10", fix},
-         {"37.0083333,126.0833333", position}},
         {"empty altitude keeps the fix",
          crlfLines({gga("3733.9900", "12658.6800", ""), rmc("003510.00", "081104")}),
          {"37.5665000,126.9780000,no altitude,2004-11-08 00:35:10"},
@@ -240,10 +220,6 @@ TEST(NmeaLogReader, ReadsNumbersStrictly) {
         {"altitude not a number keeps the fix",
          crlfLines({gga("3733.9900", "12658.6800", "1O0"), rmc("003510.00", "081104")}),
          {"37.5665000,126.9780000,no altitude,2004-11-08 00:35:10"},
-         {position}},
-        {"blanks and sign around the altitude",
-         crlfLines({gga("3733.9900", "12658.6800", " -1.5 "), rmc("003510.00", "081104")}),
-         {"37.5665000,126.9780000,-1.5m,2004-11-08 00:35:10"},
          {position}},
     };
     for (const auto& c : cases) check(c);

@@ -73,20 +73,5 @@ TEST(LineReader, CutsLinesAboveTheLimitAndGoesOn) {
               (std::vector<std::string>{"abcd<cut>", "xy", "zzzz<cut>", "end"}));
 }
 
-TEST(LineReader, RewindReadsTheSameLinesAgainWithTheirNumbers) {
-    test::TempDir dir;
-    test::writeFile(dir / "f.txt", "one\r\ntwo\nthree");
-    InputFile file(dir / "f.txt");
-    LineReader reader(file);
-    std::string_view line;
-    for (int pass = 0; pass < 2; ++pass) {
-        std::vector<std::string> lines;
-        while (reader.next(line))
-            lines.push_back(std::string(line) + std::to_string(reader.lineNumber()));
-        EXPECT_EQ(lines, (std::vector<std::string>{"one1", "two2", "three3"}));
-        reader.rewind();
-    }
-}
-
 }  // namespace
 }  // namespace morlindo

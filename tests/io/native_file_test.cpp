@@ -35,28 +35,5 @@ TEST(OpenNativeFile, CreatesOnlyNewFiles) {
     EXPECT_EQ(readFile(dir / "new.plt"), "a\r\nb\n");  // binary: no line end is translated
 }
 
-// Names outside ASCII (and outside any 8-bit code page) open and list under
-// the same name on every system.
-TEST(OpenNativeFile, HandlesNamesInAnyScript) {
-    TempDir dir;
-    for (const char* name : {"산책.alr", "Wanderung über den Paß.plt", "прогулка.nmea"}) {
-        const auto path = dir.path() / pathFromUtf8(name);
-        std::FILE* created = openNativeFile(path, NativeMode::CreateExclusive);
-        ASSERT_NE(created, nullptr) << name;
-        std::fputs("x\r\n", created);
-        std::fclose(created);
-        InputFile input(path);
-        EXPECT_EQ(input.size(), 3u) << name;
-        EXPECT_EQ(displayPath(path.filename()), name);
-    }
-    std::vector<std::string> listed;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        listed.push_back(displayPath(entry.path().filename()));
-    }
-    std::sort(listed.begin(), listed.end());
-    EXPECT_EQ(listed, (std::vector<std::string>{"Wanderung über den Paß.plt", "прогулка.nmea",
-                                                "산책.alr"}));
-}
-
 }  // namespace
 }  // namespace morlindo

@@ -1,4 +1,3 @@
-#include <QLineEdit>
 #include <QTest>
 
 #include "ui/color_swatch.h"
@@ -6,18 +5,6 @@
 
 namespace morlindo::test {
 namespace {
-
-TEST(ColorValues, RedSitsInTheLowestByte) {
-    const std::pair<std::int32_t, QColor> cases[] = {{255, QColor(255, 0, 0)},
-                                                     {16777215, QColor(255, 255, 255)},
-                                                     {0, QColor(0, 0, 0)},
-                                                     {16711680, QColor(0, 0, 255)},
-                                                     {0x123456, QColor(0x56, 0x34, 0x12)}};
-    for (const auto& [value, color] : cases) {
-        EXPECT_EQ(ui::qColorOf(value), color) << value;
-        EXPECT_EQ(ui::colorValueOf(color), value) << value;
-    }
-}
 
 std::string trackLine(const std::filesystem::path& plt) {
     const std::string content = readFile(plt);
@@ -78,22 +65,6 @@ TEST_F(WindowTest, EverySwatchKeepsItsOwnColour) {
         }
     }
     EXPECT_EQ(pairs[0].second->palette().color(QPalette::Window), ui::qColorOf(1000));
-}
-
-TEST_F(WindowTest, AWaypointBatchWritesThePrefixAndTheBackgroundIntoTheFile) {
-    writeFile(dir / "walk.alr", almapFile({{127.25, 37.5}}));
-    startWindow(true);
-    fileDialog.answers = {{dir / "walk.alr"}};
-    tabs().setCurrentIndex(2);
-    child<QLineEdit>(QStringLiteral("txtWptNamePrefix")).setText(QStringLiteral("TRK"));
-    colors.answers = {65280};
-    child<QAbstractButton>(QStringLiteral("cmdColorSelectWptB")).click();
-    clickConvert("cmdTarvexWayPoint");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "변환완료");
-    EXPECT_NE(readFile(dir / "walk.wpt")
-                  .find(" 1 ,TRK001, 37.5 , 127.25 ,,, 1 ,, 255 , 65280 ,,,,,-777 \r\n"),
-              std::string::npos);
 }
 
 }  // namespace

@@ -46,13 +46,5 @@ TEST(QtOpenFileDialog, AnswersWithTheFullPathsOfTheChosenFiles) {
     EXPECT_EQ(chooseInDialog(folder, QString()), Paths{});
 }
 
-TEST(QtNameFilters, PutThePatternsWhereQtReadsThem) {
-    EXPECT_EQ(qtNameFilters({{"Almap Track File(*.alr)", "*.alr"}}).toStdString(),
-              "Almap Track File(*.alr)");
-    EXPECT_EQ(
-        qtNameFilters({{"Tracks", "*.alr *.plt"}, {"Nmea File(*.nmea)", "*.nmea"}}).toStdString(),
-        "Tracks (*.alr *.plt);;Nmea File(*.nmea)");
-}
-
 }  // namespace
 }  // namespace morlindo::ui

@@ -22,8 +22,6 @@ TEST(SettingsFile, ReadsTheFirstLineOrFallsBackOnTheExecutablesFolder) {
         {"no file", std::nullopt, "exe"},
         {"one line", std::string("D:\\gps\r\n"), "D:\\gps"},
         {"several lines", std::string("first\r\nsecond\r\n"), "first"},
-        {"no line end", std::string("first"), "first"},
-        {"LF only", std::string("first\nsecond\n"), "first"},
         {"an empty first line", std::string("\r\nsecond\r\n"), ""},
         {"an empty file", std::string(), "exe"},
         {"code page bytes", std::string("\xB0\xA1\r\n"), "\xB0\xA1"},

@@ -37,30 +37,6 @@ TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
     EXPECT_EQ(window->fileSelection().startFolder(), "remembered");
     EXPECT_TRUE(messages.shown.empty());
 
-    // Without a settings file the dialog starts in the executable's folder.
-    std::filesystem::remove(settingsPath());
-    fileDialog.onOpen = nullptr;
-    startWindow();
-    EXPECT_EQ(fileDialog.requests.back().startFolder, executableFolder());
-}
-
-TEST_F(WindowTest, ListsTheChosenFilesInTheGrid) {
-    const auto gps = dir / "gps";
-    fileDialog.answers = {{gps / "a.alr", gps / "b.alr", gps / "c.alr"}, {gps / "z.alr"}};
-    startWindow();
-    EXPECT_EQ(window->fileSelection().startFolder(), gps);
-    ASSERT_EQ(listModel().rowCount(), 3);
-    EXPECT_EQ(cell(2, 0), "3");
-    EXPECT_EQ(cell(2, 1), gps.string());
-    EXPECT_EQ(cell(2, 2), "c.alr");
-    EXPECT_EQ(cell(2, 3), "");
-    EXPECT_EQ(text(listModel().headerData(2, Qt::Horizontal).toString()), "File Names");
-
-    child<QAbstractButton>(QStringLiteral("cmdOpenFile0")).click();
-    ASSERT_EQ(listModel().rowCount(), 1);
-    EXPECT_EQ(cell(0, 2), "z.alr");
-    EXPECT_EQ(window->fileSelection().startFolder(), gps / "");
-    EXPECT_EQ(fileDialog.requests.back().startFolder, gps);
 }
 
 TEST_F(WindowTest, ChangingTabByClickOrMenuEmptiesTheListAndAsksAgain) {
@@ -210,14 +186,11 @@ TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
 
 TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
     startWindow();
-    const char* buttons[] = {"cmdTarvexTrack",    "cmdTarvexRoute",     "cmdTarvexWayPoint",
-                             "cmdOzi2AlTrack",    "cmdNmea2AlmapTrack", "cmdNmea2OziTrack",
-                             "cmdGpx2AlmapTrack", "cmdGpx2OziTrack",    "cmdTrack2Gpx"};
     for (int tab = 0; tab < 9; ++tab) {
         fileDialog.answers = {{"d/f"}};
         if (tab == 0) action("mnuFileOpen").trigger();  // tab 0 is already current
         tabs().setCurrentIndex(tab);
-        clickConvert(buttons[tab]);
+        clickConvert(conversion(static_cast<ConversionKind>(tab)).convertButton.data());
         EXPECT_EQ(converter.calls.back().kind, static_cast<ConversionKind>(tab));
     }
     const ConversionOptions defaults;
