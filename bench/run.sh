@@ -75,6 +75,8 @@ rows=(
     "gpx-plt|GPX -> Ozi track|gpx/track.gpx|--to plt"
     "almap-gpx|AlMap -> GPX|alr/track.alr|--to gpx"
     "nmea-gpx|NMEA -> GPX|nmea/log.nmea|--to gpx"
+    "info-almap|info of an AlMap track|alr/track.alr|info"
+    "info-gpx|info of a GPX file|gpx/track.gpx|info"
 )
 # GPSBabel reads the same files; it has no AlMap format, so it converts the
 # track, the log and the GPX file into OziExplorer tracks.
@@ -92,10 +94,11 @@ load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 for row in "${rows[@]}"; do
     IFS='|' read -r id name input options <<<"$row"
     echo "Timing $name ($runs runs after one that reads the input into the cache) ..."
-    # shellcheck disable=SC2086  # the options are words
-    run_once "$work/times/warm-up" "$morlindo" -q $options "$work/$input"
-    # shellcheck disable=SC2086
-    measure "$id" "$runs" "$morlindo" -q $options "$work/$input"
+    # shellcheck disable=SC2206  # the options are words
+    command=("$morlindo" $options "$work/$input")
+    [ "$options" = info ] || command=("$morlindo" -q $options "$work/$input")
+    run_once "$work/times/warm-up" "${command[@]}"
+    measure "$id" "$runs" "${command[@]}"
     if [ "$has_peer" = 1 ] && [ -n "${peer[$id]:-}" ]; then
         echo "Timing GPSBabel on the same file ($peer_runs runs) ..."
         # shellcheck disable=SC2086
@@ -140,7 +143,7 @@ for row in "${rows[@]}"; do
         [ -n "$ratio" ] && check "$name: ${ratio%x} times faster than GPSBabel, at least 4" \
             "$peer_seconds / $seconds >= 4"
         ;;
-    almap-* | plt-almap) check "$name: $seconds s, at most 0.5" "$seconds < 0.5" ;;
+    almap-* | plt-almap | info-almap) check "$name: $seconds s, at most 0.5" "$seconds < 0.5" ;;
     nmea-plt)
         [ -n "$ratio" ] && check "$name: ${ratio%x} times faster than GPSBabel, at least 30" \
             "$peer_seconds / $seconds >= 30"

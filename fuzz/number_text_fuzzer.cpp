@@ -70,6 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (static_cast<int>(whole) < mask.minIntegerDigits) fuzz::fuzzFailure("mask padding");
         if (*back == 0 && text[0] == '-') fuzz::fuzzFailure("negative zero text");
     }
+    // Whole numbers take a path of their own through the masks.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        std::string whole;
+        appendMaskedNumber(whole, static_cast<std::int64_t>(value), kMaskFourDigits);
+        if (whole != maskedNumber(value, kMaskFourDigits)) fuzz::fuzzFailure("whole number mask");
+    }
     checkReadsBack(maskedNumber(value, kMaskSixDecimals), roundToSixDecimals(value),
                    "roundToSixDecimals and the six-decimal mask disagree");
     std::string onePass;

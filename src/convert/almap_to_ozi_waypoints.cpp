@@ -37,7 +37,7 @@ ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPa
         appendPrintStyleNumber(line, static_cast<std::int64_t>(number));
         line += ',';
         line += prefix;
-        appendMaskedNumber(line, static_cast<double>(number), kMaskThreeDigits);
+        appendMaskedNumber(line, static_cast<std::int64_t>(number), kMaskThreeDigits);
         line += ',';
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;

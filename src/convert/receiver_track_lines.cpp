@@ -46,7 +46,7 @@ const std::string& ReceiverPointLines::line(double latitude, double longitude,
     line_ += ',';
     appendMaskedNumber(line_, longitude, kMaskSevenDecimals);
     line_ += ", 0 ,";
-    appendMaskedNumber(line_, altitudeFeet(altitudeMeters), kMaskFourDigits);
+    appendMaskedNumber(line_, std::int64_t{altitudeFeet(altitudeMeters)}, kMaskFourDigits);
     line_ += ',';
     line_ += timeFields_;
     return line_;

@@ -246,6 +246,23 @@ void appendMaskedNumber(std::string& out, double value, DigitMask mask) {
     appendFixed(out, decimal, mask.minIntegerDigits, mask.minDecimals);
 }
 
+void appendMaskedNumber(std::string& out, std::int64_t value, DigitMask mask) {
+    if (value < 0) out += '-';
+    const std::uint64_t magnitude =
+        value < 0 ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::array<char, 20> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
+    const auto count = static_cast<int>(end - digits.data());
+    if (count < mask.minIntegerDigits) {
+        out.append(static_cast<std::size_t>(mask.minIntegerDigits - count), '0');
+    }
+    out.append(digits.data(), end);
+    if (mask.minDecimals > 0) {
+        out += '.';
+        out.append(static_cast<std::size_t>(mask.minDecimals), '0');
+    }
+}
+
 std::string maskedNumber(double value, DigitMask mask) {
     std::string text;
     appendMaskedNumber(text, value, mask);

@@ -44,6 +44,8 @@ inline constexpr DigitMask kMaskThreeDigits{3, 0, 0};    // "0##"
 // A value that rounds to zero carries no "-". The value must be finite.
 std::string maskedNumber(double value, DigitMask mask);
 void appendMaskedNumber(std::string& out, double value, DigitMask mask);
+// The same text for a whole number, without the detour through a decimal.
+void appendMaskedNumber(std::string& out, std::int64_t value, DigitMask mask);
 
 // The value as the mask "0.#####0" writes it, read back as a number; an
 // infinity for the few values next to the largest double whose rounded
