@@ -76,10 +76,13 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     // option rows need; the list takes whatever height the window gives.
     tabs_.setFixedHeight(std::max(twips(kTabHeight), tabs_.minimumSizeHint().height()));
     centralLayout_.addWidget(&tabs_);
+    // The preview goes below the list, so that the list keeps its columns'
+    // widths; the list takes the height the window grows by.
+    listAndPreview_.setOrientation(Qt::Vertical);
     listAndPreview_.addWidget(&fileView_);
     listAndPreview_.addWidget(&preview_);
-    listAndPreview_.setStretchFactor(0, 3);
-    listAndPreview_.setStretchFactor(1, 2);
+    listAndPreview_.setStretchFactor(0, 1);
+    listAndPreview_.setStretchFactor(1, 0);
     listAndPreview_.setChildrenCollapsible(false);
     centralLayout_.addWidget(&listAndPreview_, 1);
     setCentralWidget(&central_);
@@ -179,10 +182,12 @@ void FrmTarvex::connectHandlers() {
     connect(&batch_, &BatchThread::finished, this, [this] { batchEnded(); });
     // Every emptying or refilling of the list applies the column widths anew
     // and ends what the status line said of the list before.
+    // A new list shows its first file in the preview.
     connect(&fileListModel_, &QAbstractItemModel::modelReset, this, [this] {
         applyColumnWidths();
         progress_.statusLine().clear();
         preview_.clear();
+        if (!fileList_.empty()) fileView_.selectRow(0);
     });
     connect(fileView_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { previewRow(current.row()); });

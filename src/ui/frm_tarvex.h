@@ -8,7 +8,7 @@
 // the status bar shows its progress and a Cancel button (Escape does the
 // same), while changing the tab, opening files and starting another batch
 // wait for it to end. Files dropped on the window join the list; Ctrl+Tab,
-// Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab. Beside the list,
+// Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab. Below the list,
 // a preview shows the file of the selected row.
 #pragma once
 

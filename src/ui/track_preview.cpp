@@ -104,7 +104,7 @@ QString statisticsText(const TrackStatistics& s) {
 }
 
 TrackMapView::TrackMapView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 120);
+    setMinimumSize(160, 140);
     setAccessibleName(TrackPreview::tr("Track map"));
 }
 
@@ -159,7 +159,7 @@ void TrackMapView::paintEvent(QPaintEvent*) {
 }
 
 ElevationProfileView::ElevationProfileView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 80);
+    setMinimumSize(160, 140);
     setAccessibleName(TrackPreview::tr("Elevation profile"));
 }
 
@@ -198,14 +198,15 @@ void ElevationProfileView::paintEvent(QPaintEvent*) {
 TrackPreview::TrackPreview(QWidget* parent) : QWidget(parent) {
     summary_.setObjectName(QStringLiteral("lblPreviewSummary"));
     summary_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_.setWordWrap(true);
+    summary_.setWordWrap(false);
     summary_.setAlignment(Qt::AlignTop | Qt::AlignLeft);
     map_.setObjectName(QStringLiteral("previewMap"));
     profile_.setObjectName(QStringLiteral("previewProfile"));
     profile_.hide();
+    // Side by side below the list: the figures, the track, its profile.
     layout_.setContentsMargins(0, 0, 0, 0);
     layout_.addWidget(&summary_);
-    layout_.addWidget(&map_, 3);
+    layout_.addWidget(&map_, 1);
     layout_.addWidget(&profile_, 1);
     connect(&watcher_, &QFutureWatcher<Reading>::finished, this, [this] { showReading(); });
 }
@@ -220,6 +221,8 @@ void TrackPreview::showFile(const std::filesystem::path& file, std::optional<Fil
     stopReading();
     stop_ = std::make_shared<std::atomic<bool>>(false);
     summary_.setText(tr("Reading %1 ...").arg(qStringOf(file.filename())));
+    map_.setTrack({});
+    profile_.setProfile({});
     watcher_.setFuture(QtConcurrent::run([file, kind, stop = stop_]() -> Reading {
         StopWhenAsked progress(stop);
         try {

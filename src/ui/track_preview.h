@@ -7,7 +7,7 @@
 
 #include <QFutureWatcher>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 #include <atomic>
 #include <exception>
@@ -77,7 +77,7 @@ private:
     void showStatistics(const TrackStatistics& statistics);
     void stopReading();
 
-    QVBoxLayout layout_{this};
+    QHBoxLayout layout_{this};
     QLabel summary_;
     TrackMapView map_;
     ElevationProfileView profile_;
