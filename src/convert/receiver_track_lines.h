@@ -6,10 +6,17 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
+#include "convert/conversion_context.h"
+#include "convert/conversion_result.h"
+#include "convert/output_path.h"
+#include "formats/ozi_track.h"
 #include "io/civil_time.h"
+#include "io/error.h"
+#include "io/output_file.h"
 
 namespace morlindo {
 
@@ -34,5 +41,44 @@ private:
     std::string timeFields_;
     std::string line_;
 };
+
+// A point of a receiver's recording on its way into the track.
+struct ReceiverPoint {
+    double latitude = 0;
+    double longitude = 0;
+    std::optional<double> altitudeMeters;
+    DateTime local;
+};
+
+// Writes the OziExplorer track of a receiver's recording. Line 6 gives the
+// number of points before the first of them, so the recording is read twice:
+// readPass(onPoint) reads it from its start and hands each point to onPoint,
+// once to count and once to write. A recording that gives another number of
+// points the second time (it changed in between) fails with `changed`, so
+// that line 6 never lies.
+template <typename ReadPass>
+ConversionResult writeReceiverTrack(const std::filesystem::path& inputPath,
+                                    const OziTrackOptions& options,
+                                    const ConversionContext& context, ReasonPattern changed,
+                                    ReadPass&& readPass) {
+    const auto outputPath = outputPathFor(inputPath, ".plt", context.outputFolder);
+    ensureOutputIsNotInput(inputPath, outputPath);
+    std::uint64_t count = 0;
+    readPass([&count](const ReceiverPoint&) { ++count; });
+
+    OutputFile output(outputPath);
+    writeOziTrackHeader(output, "reserved 3", options,
+                        context.encoding.fromPath(baseNameOf(inputPath)), std::to_string(count));
+    std::uint64_t written = 0;
+    ReceiverPointLines lines;
+    readPass([&](const ReceiverPoint& point) {
+        output.writeLine(
+            lines.line(point.latitude, point.longitude, point.altitudeMeters, point.local));
+        ++written;
+    });
+    if (written != count) throw Error(inputPath, changed);
+    output.commit();
+    return {outputPath, count};
+}
 
 }  // namespace morlindo

@@ -13,7 +13,6 @@
 namespace morlindo {
 namespace {
 
-
 std::string numberText(double value) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
