@@ -18,9 +18,11 @@ require_packages() {
 # What building the command-line tool and the tests needs; expat reads GPX.
 CORE_PACKAGES=(cmake make g++ libgtest-dev libexpat1-dev)
 
-# The outside tools the tests hold the GPX files to: xmllint validates them
-# against the GPX 1.1 schema and GPSBabel reads them back.
-TEST_PACKAGES=(libxml2-utils gpsbabel)
+# The outside tools the tests hold the written files to: xmllint validates
+# GPX against the GPX 1.1 schema and checks that KML is well-formed, GPSBabel
+# reads both back, and nlohmann's JSON parser (header-only, found by CMake)
+# reads the GeoJSON files.
+TEST_PACKAGES=(libxml2-utils gpsbabel nlohmann-json3-dev)
 
 # What the micro-benchmarks (bench/) need: Google Benchmark; and what
 # bench/run.sh measures with: GNU time for the peak memory.

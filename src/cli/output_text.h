@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "formats/json_text.h"
+
 namespace morlindo::cli {
 
-// text as a JSON string: quotes, backslashes and control characters
-// escaped, and each byte that is not part of valid UTF-8 as U+FFFD, so that
-// every JSON reader takes it.
-std::string jsonString(std::string_view text);
+// text as a JSON string, as the GeoJSON files write it.
+using morlindo::jsonString;
 
 // The columns text takes on a terminal: two for each wide character of East
 // Asian scripts (Hangul among them) and for emoji, one for any other

@@ -59,4 +59,16 @@ std::string formatTimeOfDay(const DateTime& value) {
     return text;
 }
 
+void appendUtcDateTime(std::string& out, const DateTime& utc) {
+    std::string text = "0000-00-00T00:00:00Z";
+    putTwoDigits(&text[0], utc.year / 100);
+    putTwoDigits(&text[2], utc.year);
+    putTwoDigits(&text[5], utc.month);
+    putTwoDigits(&text[8], utc.day);
+    putTwoDigits(&text[11], utc.hour);
+    putTwoDigits(&text[14], utc.minute);
+    putTwoDigits(&text[17], utc.second);
+    out += text;
+}
+
 }  // namespace morlindo

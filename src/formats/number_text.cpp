@@ -282,6 +282,14 @@ void appendPrintStyleSixDecimals(std::string& out, double value) {
     appendPrintStyle(out, decimal);
 }
 
+void appendShortestDecimal(std::string& out, double value) {
+    if (value == 0) value = 0;
+    std::array<char, 400> text{};  // the longest double in plain decimal has 309 digits
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    out.append(text.data(), result.ptr);
+}
+
 std::optional<double> parseNumber(std::string_view text) { return parseFrom(text, true); }
 
 std::optional<double> parseLeadingNumber(std::string_view text) { return parseFrom(text, false); }

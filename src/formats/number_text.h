@@ -60,6 +60,12 @@ double roundToSixDecimals(double value);
 // prints as that decimal again.
 void appendPrintStyleSixDecimals(std::string& out, double value);
 
+// Appends the shortest plain decimal that reads back as the same double,
+// never with an exponent: the coordinates of GPX, KML and GeoJSON. Negative
+// zero is written as "0" (the same number, and the form every reader takes
+// alike). The value must be finite.
+void appendShortestDecimal(std::string& out, double value);
+
 // Reads a number strictly: after blanks (spaces, tabs) at either end are
 // stripped, an optional sign, then digits with an optional fraction (".5" and
 // "5." count). Nothing else: no exponent, no other text, not an empty text.
