@@ -66,6 +66,10 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "record %1: the coordinates are not finite numbers; "
                       "this is not an AlMap track file"),
+    // KML and GeoJSON
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "point %1 at latitude %2, longitude %3 lies outside what %4 holds (latitude "
+                      "-90 to 90, longitude -180 to 180)"),
 };
 
 }  // namespace morlindo::ui

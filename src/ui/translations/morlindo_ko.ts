@@ -155,6 +155,10 @@
         <translation>위도 %2, 경도 %3의 %1번째 점은 GPX가 담을 수 있는 범위(위도 -90~90, 경도 -180~180)를 벗어납니다</translation>
     </message>
     <message>
+        <source>point %1 at latitude %2, longitude %3 lies outside what %4 holds (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>위도 %2, 경도 %3의 %1번째 점은 %4 형식이 담을 수 있는 범위(위도 -90~90, 경도 -180~180)를 벗어납니다</translation>
+    </message>
+    <message>
         <source>the file is write-protected</source>
         <translation>쓰기 금지된 파일입니다</translation>
     </message>
