@@ -4,7 +4,7 @@
 // the log's content.
 #include <cstring>
 
-#include "convert/nmea_to_almap.h"
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "io/error.h"
 #include "nmea_fixes.h"
@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     try {
-        const auto result = convertNmeaToAlmap(input, fuzz::fuzzContext());
+        const auto result =
+            convertFile(ConversionKind::NmeaToAlmap, input, {}, fuzz::fuzzContext());
         if (result.points != fixes.size()) fuzz::fuzzFailure("record count of the conversion");
         AlmapTrackReader track(result.output);
         if (track.recordCount() != fixes.size()) fuzz::fuzzFailure("length of the AlMap track");

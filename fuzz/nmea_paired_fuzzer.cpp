@@ -4,7 +4,7 @@
 // point line per fix and never fails on the log's content.
 #include <algorithm>
 
-#include "convert/nmea_to_ozi_track.h"
+#include "convert/conversions.h"
 #include "io/error.h"
 #include "nmea_fixes.h"
 
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         const auto result =
-            convertNmeaToOziTrack(input, NmeaOziTrackOptions{}, fuzz::fuzzContext());
+            convertFile(ConversionKind::NmeaToOziTrack, input, {}, fuzz::fuzzContext());
         if (result.points != fixes.size()) fuzz::fuzzFailure("point count of the conversion");
         const std::string text = fuzz::readWholeFile(result.output);
         const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

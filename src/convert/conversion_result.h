@@ -1,15 +1,19 @@
-// What a conversion reports back: the file it wrote and how many points
-// (records, route or track points, waypoints) went into it.
+// What a conversion reports back: the file it wrote, how many points
+// (records, route or track points, waypoints) went into it, and what of the
+// source the target could not hold.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+
+#include "formats/item_stream.h"
 
 namespace morlindo {
 
 struct ConversionResult {
     std::filesystem::path output;
     std::uint64_t points = 0;
+    Dropped dropped;
 };
 
 }  // namespace morlindo

@@ -4,10 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "formats/almap_track.h"
-#include "formats/gpx_reader.h"
-#include "formats/nmea_log.h"
-#include "formats/ozi_track.h"
+#include "formats/nmea_items.h"
 #include "io/error.h"
 
 namespace morlindo {
@@ -35,54 +32,11 @@ void widen(std::optional<GeoBounds>& bounds, double latitude, double longitude) 
     bounds->east = std::max(bounds->east, longitude);
 }
 
-void readAlmapTrack(const std::filesystem::path& file, ReadProgress* progress,
-                    TrackStatisticsBuilder& builder) {
-    AlmapTrackReader reader(file, progress);
-    while (const auto point = reader.next()) {
-        if (!std::isfinite(point->latitude) || !std::isfinite(point->longitude)) {
-            throw Error(file,
-                        "record %1: the coordinates are not finite numbers; "
-                        "this is not an AlMap track file",
-                        {std::to_string(reader.recordsRead())});
-        }
-        builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
-    }
-}
-
-void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
-                  TrackStatisticsBuilder& builder) {
-    OziTrackReader reader(file, progress);
-    while (const auto point = reader.next()) {
-        const OziTrackPointDetails details = readOziTrackPointDetails(reader.otherFields());
-        std::optional<double> altitude;
-        if (details.altitudeFeet) altitude = *details.altitudeFeet * kMetresPerFoot;
-        builder.add({point->latitude, point->longitude, altitude, details.localTime});
-    }
-}
-
-void readNmeaLog(const std::filesystem::path& file, ReadProgress* progress,
-                 TrackStatisticsBuilder& builder) {
-    NmeaLogReader reader(file, progress);
-    std::uint64_t fixes = 0;
-    while (const auto fix = reader.nextPairedFix()) {
-        builder.add({fix->latitude, fix->longitude, fix->altitudeMeters, fix->utcTime});
-        ++fixes;
-    }
-    // Each point of the paired reading takes a GGA and an RMC sentence.
-    builder.setLogLines(reader.linesRead(), reader.nonEmptyLinesRead() - 2 * fixes);
-}
-
-void readGpx(const std::filesystem::path& file, ReadProgress* progress,
-             TrackStatisticsBuilder& builder) {
-    GpxReader reader(file, progress);
-    while (const auto point = reader.next()) {
-        builder.add({point->latitude, point->longitude, point->elevationMeters, point->utcTime});
-    }
-}
-
 }  // namespace
 
 std::optional<std::int64_t> TrackStatistics::durationSeconds() const {
+    // The earliest and the latest time: a time that goes backwards starts
+    // nothing new, and the span is never negative.
     if (!firstTime || !lastTime) return std::nullopt;
     return secondsSinceDayZero(*lastTime) - secondsSinceDayZero(*firstTime);
 }
@@ -102,7 +56,37 @@ TrackStatisticsBuilder::TrackStatisticsBuilder(FileKind kind) {
     statistics_.timesAreLocal = kind == FileKind::OziTrack;
 }
 
-void TrackStatisticsBuilder::add(const TrackSample& sample) {
+void TrackStatisticsBuilder::add(const Item& item) {
+    TrackStatistics& s = statistics_;
+    switch (item.kind) {
+        case ItemKind::TrackStart:
+            ++s.tracks;
+            return;
+        case ItemKind::RouteStart:
+            ++s.routes;
+            [[fallthrough]];
+        case ItemKind::SegmentStart:
+            // Length and ascent are summed within a segment, never across
+            // the break.
+            ++s.segments;
+            last_.reset();
+            lastAltitude_.reset();
+            segmentBegins_ = true;
+            return;
+        case ItemKind::Waypoint:
+            ++s.waypoints;
+            widen(s.bounds, item.latitude, item.longitude);
+            return;
+        case ItemKind::Point:
+        case ItemKind::RoutePoint:
+            addPoint(
+                {item.latitude, item.longitude, item.altitudeMeters, item.utcTime, segmentBegins_});
+            segmentBegins_ = false;
+            return;
+    }
+}
+
+void TrackStatisticsBuilder::addPoint(const TrackSample& sample) {
     TrackStatistics& s = statistics_;
     if (last_) {
         s.lengthKm +=
@@ -110,8 +94,10 @@ void TrackStatisticsBuilder::add(const TrackSample& sample) {
     }
     widen(s.bounds, sample.latitude, sample.longitude);
     if (sample.time) {
-        if (!s.firstTime) s.firstTime = sample.time;
-        s.lastTime = sample.time;
+        if (lastTime_ && *sample.time < *lastTime_) s.timesInOrder = false;
+        lastTime_ = sample.time;
+        if (!s.firstTime || *sample.time < *s.firstTime) s.firstTime = sample.time;
+        if (!s.lastTime || *sample.time > *s.lastTime) s.lastTime = sample.time;
     }
     if (sample.altitudeMeters) {
         const double altitude = *sample.altitudeMeters;
@@ -166,22 +152,20 @@ TrackStatistics TrackStatisticsBuilder::finish() {
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::optional<FileKind> kind,
                                   ReadProgress* progress) {
     if (!kind) kind = fileKindOf(file);
-    TrackStatisticsBuilder builder(kind.value_or(FileKind::AlmapTrack));
-    switch (kind.value_or(FileKind::OziRoute)) {
-        case FileKind::AlmapTrack:
-            readAlmapTrack(file, progress, builder);
-            break;
-        case FileKind::OziTrack:
-            readOziTrack(file, progress, builder);
-            break;
-        case FileKind::NmeaLog:
-            readNmeaLog(file, progress, builder);
-            break;
-        case FileKind::Gpx:
-            readGpx(file, progress, builder);
-            break;
-        default:
-            throw Error(file, "cannot tell what kind of file it is from its extension");
+    if (!kind || fileKindInfo(*kind).makeReader == nullptr) {
+        throw Error(file, "cannot tell what kind of file it is from its extension");
+    }
+    TrackStatisticsBuilder builder(*kind);
+    ReaderSetup setup;
+    setup.progress = progress;
+    setup.timeZoneHours = 0;  // an OziExplorer track's times stay local
+    const auto reader = fileKindInfo(*kind).makeReader(file, setup);
+    Item item;
+    while (reader->next(item)) builder.add(item);
+    if (const auto* log = dynamic_cast<const NmeaItemReader*>(reader.get())) {
+        // Each point of the paired reading takes a GGA and an RMC sentence.
+        const std::uint64_t fixes = builder.pointsSoFar();
+        builder.setLogLines(log->log().linesRead(), log->log().nonEmptyLinesRead() - 2 * fixes);
     }
     return builder.finish();
 }

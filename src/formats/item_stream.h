@@ -76,12 +76,24 @@ struct ItemCounts {
 
     void add(ItemKind kind) noexcept {
         switch (kind) {
-        case ItemKind::TrackStart: ++tracks; break;
-        case ItemKind::SegmentStart: ++segments; break;
-        case ItemKind::Point: ++points; break;
-        case ItemKind::Waypoint: ++waypoints; break;
-        case ItemKind::RouteStart: ++routes; break;
-        case ItemKind::RoutePoint: ++routePoints; break;
+            case ItemKind::TrackStart:
+                ++tracks;
+                break;
+            case ItemKind::SegmentStart:
+                ++segments;
+                break;
+            case ItemKind::Point:
+                ++points;
+                break;
+            case ItemKind::Waypoint:
+                ++waypoints;
+                break;
+            case ItemKind::RouteStart:
+                ++routes;
+                break;
+            case ItemKind::RoutePoint:
+                ++routePoints;
+                break;
         }
     }
 };
@@ -89,11 +101,12 @@ struct ItemCounts {
 // What a writer had to leave out because its format cannot hold it.
 struct Dropped {
     bool breaksJoined = false;  // tracks or segments joined into one line
+    std::uint64_t tracks = 0;   // whole tracks left out
     std::uint64_t waypoints = 0;
     std::uint64_t routes = 0;
     bool names = false;  // track, route or point names or descriptions
 
-    bool any() const noexcept { return breaksJoined || waypoints || routes || names; }
+    bool any() const noexcept { return breaksJoined || tracks || waypoints || routes || names; }
 };
 
 class ItemReader {

@@ -66,6 +66,19 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "record %1: the coordinates are not finite numbers; "
                       "this is not an AlMap track file"),
+    // the stream of items: OziExplorer datums, waypoint and route files, targets
+    QT_TRANSLATE_NOOP("CoreReason", "datum %1 is not WGS 84; convert the file to WGS 84 first"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file ends before line 4, the last line of its header; it is not an "
+                      "OziExplorer waypoint or route file"),
+    QT_TRANSLATE_NOOP("CoreReason", "the line is too long for a waypoint or route file"),
+    QT_TRANSLATE_NOOP("CoreReason", "the %1 %2 is not a number of degrees from -%3 to %3"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the line is neither a route line (R) nor a route point line (W)"),
+    QT_TRANSLATE_NOOP("CoreReason", "a route point line (W) comes before any route line (R)"),
+    QT_TRANSLATE_NOOP("CoreReason", "no track points (the file holds %1: convert it to %2)"),
+    QT_TRANSLATE_NOOP("CoreReason", "no waypoints (the file holds %1: convert it to %2)"),
+    QT_TRANSLATE_NOOP("CoreReason", "no route points (the file holds %1: convert it to %2)"),
     // KML and GeoJSON
     QT_TRANSLATE_NOOP("CoreReason",
                       "point %1 at latitude %2, longitude %3 lies outside what %4 holds (latitude "

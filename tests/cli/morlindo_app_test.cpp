@@ -142,9 +142,9 @@ TEST(Morlindo, NamesTheLineOfAMalformedTrackAndGoesOn) {
     TempDir dir;
     const auto bad = (dir / "bad.plt").string();
     const auto good = (dir / "good.plt").string();
-    writeFile(bad, test::crlfLines({"1", "2", "3", "4", "5", "0", "1,2", "3,4", "abc,127"}));
+    writeFile(bad, test::crlfLines({"1", "WGS 84", "3", "4", "5", "0", "1,2", "3,4", "abc,127"}));
     writeFile(dir / "bad.alr", "older");
-    writeFile(good, test::crlfLines({"1", "2", "3", "4", "5", "1", "37.5,127.25"}));
+    writeFile(good, test::crlfLines({"1", "WGS 84", "3", "4", "5", "1", "37.5,127.25"}));
     const CliRun run = morlindo({"--to", "alr", bad, good});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "morlindo: " + bad + ":9: latitude \"abc\" is not a number\n");
@@ -160,7 +160,7 @@ TEST(Morlindo, NamesTheLineOfAMalformedTrackAndGoesOn) {
 // below -o; -n leaves outputs that exist alone; a file named twice is
 // converted once.
 TEST(Morlindo, TakesTheFilesOfFolders) {
-    const std::string track = test::crlfLines({"1", "2", "3", "4", "5", "1", "37.5,127.25"});
+    const std::string track = test::crlfLines({"1", "WGS 84", "3", "4", "5", "1", "37.5,127.25"});
     const std::string log = test::crlfLines({test::kGga, test::kRmc});
     const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
         {{"--to", "plt", "logs"},
@@ -280,10 +280,10 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
         {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
-        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt, nmea or gpx"},
+        {{"--to", "plt", "--from", "wpt", track}, "cannot convert wpt to plt"},
         {{"--to", "rte", (dir / "t.nmea").string()},
-         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
-         "to alr or plt"},
+         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, rte to gpx, wpt to gpx, nmea to "
+         "alr, plt or gpx, gpx to alr, plt, rte or wpt"},
         {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
@@ -308,9 +308,9 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
     const CliRun help = morlindo({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(
-        help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|nmea|gpx}]"),
-        std::string::npos);
+    EXPECT_NE(help.out.find(
+                  "Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|rte|wpt|nmea|gpx}]"),
+              std::string::npos);
     EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt, gpx\n"),
               std::string::npos)
         << help.out;

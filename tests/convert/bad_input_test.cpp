@@ -115,7 +115,7 @@ TEST(BadInput, OziTracksOfGarbageBinaryAndOverLongLines) {
         {"megabytes without a line end as a point line", trackFile("0", "1,2\r\n" + kMegabytes),
          fails(":8: the line is too long for a track file")},
         {"megabytes in a header line, which is not read",
-         crlfLines({"1", "2", "3", "4", "5"}) + kMegabytes + "\r\n1,2\r\n", converts(1)},
+         crlfLines({"1", "WGS 84", "3", "4", "5"}) + kMegabytes + "\r\n1,2\r\n", converts(1)},
     };
     for (const auto& c : cases) {
         expectOutcome(ConversionKind::OziTrackToAlmap, c.name, c.bytes, c.outcome);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/almap_to_ozi_track.h"
 #include "support/test_files.h"
 
 namespace morlindo {
@@ -173,7 +172,7 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
     TempDir dir;
     writeFile(dir / "t.alr", almapFile({{1, 2}, {3, 4}, {5, 6}}));
     const Ticking ticking;
-    convertAlmapToOziTrack(dir / "t.alr", OziTrackOptions{}, fixedContext(ticking));
+    convertFile(ConversionKind::AlmapToOziTrack, dir / "t.alr", {}, fixedContext(ticking));
     EXPECT_EQ(readFile(dir / "t.plt"),
               almapPltHeader("t", " 3 ") +
                   crlfLines({" 2 , 1 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
@@ -209,9 +208,9 @@ TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
     TempDir dir;
     for (const auto& c : cases) {
         writeFile(dir / "t.nmea", crlfLines({gga(c.time, c.altitude), rmc(c.time, c.date)}));
-        NmeaOziTrackOptions options;
-        options.timeZoneHours = c.timeZoneHours;
-        convertNmeaToOziTrack(dir / "t.nmea", options, fixedContext());
+        ConversionOptions options;
+        options.nmeaTrack.timeZoneHours = c.timeZoneHours;
+        convertFile(ConversionKind::NmeaToOziTrack, dir / "t.nmea", options, fixedContext());
         EXPECT_EQ(readFile(dir / "t.plt"),
                   oziTrackHeader("t", "1") + crlfLines({position + c.point}))
             << c.altitude;
@@ -233,7 +232,7 @@ TEST(Conversions, NmeaToOziTrackCountsExactlyThePointsItWrites) {
     for (const auto& [log, points] : cases) {
         writeFile(dir / "t.nmea", log);
         const auto result =
-            convertNmeaToOziTrack(dir / "t.nmea", NmeaOziTrackOptions{}, fixedContext());
+            convertFile(ConversionKind::NmeaToOziTrack, dir / "t.nmea", {}, fixedContext());
         EXPECT_EQ(result.points, points.size()) << log;
         EXPECT_EQ(readFile(dir / "t.plt"),
                   oziTrackHeader("t", std::to_string(points.size())) + crlfLines(points))

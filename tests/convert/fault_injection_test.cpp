@@ -11,9 +11,7 @@
 #include <utility>
 
 #include "cli/morlindo_app.h"
-#include "convert/almap_to_ozi_track.h"
 #include "convert/conversions.h"
-#include "convert/nmea_to_ozi_track.h"
 #include "io/error.h"
 #include "support/test_files.h"
 
@@ -306,7 +304,7 @@ TEST(ChangedInput, ALogWithFewerFixesInItsSecondPass) {
     ConversionContext context = test::fixedContext();
     context.progress = &blank;
     try {
-        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{}, context);
+        convertFile(ConversionKind::NmeaToOziTrack, dir / "log.nmea", {}, context);
         ADD_FAILURE() << "the conversion did not fail";
     } catch (const Error& error) {
         EXPECT_EQ(error.reason(), "the log changed while it was being converted; convert it again");

@@ -22,13 +22,15 @@ bool succeeds(const std::string& command) {
 std::string pointLines(const std::filesystem::path& gpx) {
     std::string lines;
     GpxReader reader(gpx);
-    while (const auto p = reader.next()) {
-        const DateTime t = p->utcTime.value_or(DateTime{1970, 1, 1});  // GPSBabel's "none"
+    Item p;
+    while (reader.next(p)) {
+        if (p.kind != ItemKind::Point) continue;
+        const DateTime t = p.utcTime.value_or(DateTime{1970, 1, 1});  // GPSBabel's "none"
         char text[160], elevation[40] = "";
-        if (p->elevationMeters) std::snprintf(elevation, 40, "%.17g", *p->elevationMeters);
+        if (p.altitudeMeters) std::snprintf(elevation, 40, "%.17g", *p.altitudeMeters);
         std::snprintf(text, sizeof text, "%.17g,%.17g,%s,%04d-%02d-%02dT%02d:%02d:%02dZ\n",
-                      p->latitude, p->longitude, elevation, t.year, t.month, t.day, t.hour,
-                      t.minute, t.second);
+                      p.latitude, p.longitude, elevation, t.year, t.month, t.day, t.hour, t.minute,
+                      t.second);
         lines += text;
     }
     return lines;

@@ -9,22 +9,22 @@
 #include <cstdio>
 #include <random>
 
-#include "convert/almap_to_ozi_track.h"
-#include "convert/gpx_to_almap.h"
-#include "convert/nmea_to_almap.h"
-#include "convert/nmea_to_ozi_track.h"
-#include "convert/ozi_track_to_almap.h"
-#include "convert/receiver_track_lines.h"
-#include "convert/track_to_gpx.h"
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "formats/gpx_reader.h"
 #include "formats/number_text.h"
+#include "formats/ozi_track.h"
 #include "support/test_files.h"
 
 namespace morlindo {
 namespace {
 
 using test::TempDir;
+
+void convert(ConversionKind kind, const std::filesystem::path& input,
+             const ConversionOptions& options = {}) {
+    convertFile(kind, input, options, test::fixedContext());
+}
 using test::writeFile;
 using Points = std::vector<std::pair<double, double>>;  // longitude, latitude
 
@@ -76,8 +76,8 @@ TEST(RoundTrip, AlmapThroughOziTrackKeepsSixDecimals) {
         const Points track = generatedTrack(seed, 3000);
         TempDir dir;
         writeFile(dir / "walk.alr", test::almapFile(track));
-        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, test::fixedContext());
-        convertOziTrackToAlmap(dir / "walk.plt", test::fixedContext());  // replaces walk.alr
+        convert(ConversionKind::AlmapToOziTrack, dir / "walk.alr");
+        convert(ConversionKind::OziTrackToAlmap, dir / "walk.plt");  // replaces walk.alr
         const Points back = readAlmapTrack(dir / "walk.alr");
         ASSERT_EQ(back.size(), track.size()) << seed;
         // Half a step of the sixth decimal, and the binary error of a number up to 180.
@@ -96,8 +96,8 @@ TEST(RoundTrip, AlmapThroughGpxKeepsEveryCoordinate) {
     const Points track = generatedTrack(4, 3000);
     TempDir dir;
     writeFile(dir / "walk.alr", test::almapFile(track));
-    convertAlmapToGpx(dir / "walk.alr", test::fixedContext());
-    convertGpxToAlmap(dir / "walk.gpx", test::fixedContext());  // replaces walk.alr
+    convert(ConversionKind::TrackToGpx, dir / "walk.alr");
+    convert(ConversionKind::GpxToAlmap, dir / "walk.gpx");  // replaces walk.alr
     EXPECT_EQ(readAlmapTrack(dir / "walk.alr"), track);
 }
 
@@ -167,8 +167,8 @@ TEST(RoundTrip, BothNmeaConversionsAgreeOnTheFixesTheyShare) {
         const GeneratedLog log = generatedLog(seed, 4000);
         TempDir dir;
         writeFile(dir / "log.nmea", log.text);
-        convertNmeaToAlmap(dir / "log.nmea", test::fixedContext());
-        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{}, test::fixedContext());
+        convert(ConversionKind::NmeaToAlmap, dir / "log.nmea");
+        convert(ConversionKind::NmeaToOziTrack, dir / "log.nmea");
         const Points every = readAlmapTrack(dir / "log.alr");
         const Points paired = readOziTrack(dir / "log.plt");
         ASSERT_EQ(every.size(), log.positions) << seed;
@@ -188,24 +188,30 @@ TEST(RoundTrip, NmeaToGpxHoldsTheFixesAndTimesOfNmeaToOziTrack) {
     const GeneratedLog log = generatedLog(4, 4000);
     TempDir dir;
     writeFile(dir / "log.nmea", log.text);
-    convertNmeaToGpx(dir / "log.nmea", test::fixedContext());
-    NmeaOziTrackOptions options;
-    options.timeZoneHours = -5;
-    convertNmeaToOziTrack(dir / "log.nmea", options, test::fixedContext());
+    convert(ConversionKind::TrackToGpx, dir / "log.nmea");
+    ConversionOptions options;
+    options.nmeaTrack.timeZoneHours = -5;
+    convert(ConversionKind::NmeaToOziTrack, dir / "log.nmea", options);
     GpxReader gpx(dir / "log.gpx");
     OziTrackReader plt(dir / "log.plt");
     std::size_t count = 0;
     constexpr double kSevenDecimals = 0.5e-7 + 1e-12;
+    Item fix;
+    const auto nextPoint = [&] {
+        while (gpx.next(fix)) {
+            if (fix.kind == ItemKind::Point) return true;
+        }
+        return false;
+    };
     for (std::optional<OziTrackPoint> point; (point = plt.next()); ++count) {
-        const auto fix = gpx.next();
-        ASSERT_TRUE(fix && fix->utcTime) << count;
+        ASSERT_TRUE(nextPoint() && fix.utcTime) << count;
         const OziTrackPointDetails details = readOziTrackPointDetails(plt.otherFields());
-        EXPECT_NEAR(point->latitude, fix->latitude, kSevenDecimals) << count;
-        EXPECT_NEAR(point->longitude, fix->longitude, kSevenDecimals) << count;
-        EXPECT_EQ(details.localTime, addHours(*fix->utcTime, -5)) << count;
-        EXPECT_EQ(details.altitudeFeet, altitudeFeet(fix->elevationMeters)) << count;
+        EXPECT_NEAR(point->latitude, fix.latitude, kSevenDecimals) << count;
+        EXPECT_NEAR(point->longitude, fix.longitude, kSevenDecimals) << count;
+        EXPECT_EQ(details.localTime, addHours(*fix.utcTime, -5)) << count;
+        EXPECT_EQ(details.altitudeFeet, altitudeFeet(fix.altitudeMeters)) << count;
     }
-    EXPECT_FALSE(gpx.next());
+    EXPECT_FALSE(nextPoint());
     EXPECT_EQ(count, log.paired.size());
 }
 

@@ -166,6 +166,42 @@
         <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
         <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
+    <message>
+        <source>datum %1 is not WGS 84; convert the file to WGS 84 first</source>
+        <translation>측지계 %1은(는) WGS 84가 아닙니다. 먼저 파일을 WGS 84로 변환하십시오</translation>
+    </message>
+    <message>
+        <source>the file ends before line 4, the last line of its header; it is not an OziExplorer waypoint or route file</source>
+        <translation>헤더의 마지막 줄인 4번째 줄 전에 파일이 끝납니다. OziExplorer 웨이포인트 또는 경로 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the line is too long for a waypoint or route file</source>
+        <translation>웨이포인트 또는 경로 파일의 줄로는 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number of degrees from -%3 to %3</source>
+        <translation>%1 %2은(는) -%3도부터 %3도 사이의 수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the line is neither a route line (R) nor a route point line (W)</source>
+        <translation>경로 줄(R)도 경로 지점 줄(W)도 아닙니다</translation>
+    </message>
+    <message>
+        <source>a route point line (W) comes before any route line (R)</source>
+        <translation>경로 줄(R)보다 경로 지점 줄(W)이 먼저 나옵니다</translation>
+    </message>
+    <message>
+        <source>no track points (the file holds %1: convert it to %2)</source>
+        <translation>트랙 지점이 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
+    </message>
+    <message>
+        <source>no waypoints (the file holds %1: convert it to %2)</source>
+        <translation>웨이포인트가 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
+    </message>
+    <message>
+        <source>no route points (the file holds %1: convert it to %2)</source>
+        <translation>경로 지점이 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
+    </message>
 </context>
 <context>
     <name>FailureMessage</name>
