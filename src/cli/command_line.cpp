@@ -82,14 +82,14 @@ std::string whatConvertsToWhat() {
     return text;
 }
 
-// One line of the help's list of kinds: "  alr   AlMap track   -> plt, rte, wpt".
+// One line of the help's list of kinds: "  alr     AlMap track   -> plt, rte, wpt".
 std::string kindLine(const FileKindInfo& info) {
     std::string line = "  " + std::string(info.shortName);
-    line.resize(8, ' ');
+    line.resize(10, ' ');
     line += info.description;
     const auto targets = targetsOf(info.kind);
     if (!targets.empty()) {
-        line.resize(32, ' ');
+        line.resize(34, ' ');
         line += "-> " + joinedWords(targets, ", ");
     }
     return line + "\n";

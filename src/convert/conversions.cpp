@@ -6,8 +6,10 @@
 
 #include "convert/output_path.h"
 #include "formats/almap_items.h"
+#include "formats/geojson_writer.h"
 #include "formats/gpx_reader.h"
 #include "formats/gpx_writer.h"
+#include "formats/kml_writer.h"
 #include "formats/ozi_track_items.h"
 #include "io/error.h"
 
@@ -80,7 +82,15 @@ std::unique_ptr<ItemWriter> writeGpx(const WriterSetup& setup) {
     return std::make_unique<GpxItemWriter>(setup.target);
 }
 
-const std::array<FileKindInfo, 6> kFileKinds{{
+std::unique_ptr<ItemWriter> writeKml(const WriterSetup& setup) {
+    return std::make_unique<KmlWriter>(setup.target);
+}
+
+std::unique_ptr<ItemWriter> writeGeoJson(const WriterSetup& setup) {
+    return std::make_unique<GeoJsonWriter>(setup.target);
+}
+
+const std::array<FileKindInfo, 8> kFileKinds{{
     {FileKind::AlmapTrack, "alr", ".alr", "AlMap track", "Almap Track File(*.alr)", "*.alr",
      readAlmap, writeAlmap, false, Holds::TrackLine},
     {FileKind::OziTrack, "plt", ".plt", "OziExplorer track", "Ozi Track File(*.plt)", "*.plt",
@@ -93,6 +103,10 @@ const std::array<FileKindInfo, 6> kFileKinds{{
      nullptr, false, Holds::Everything},
     {FileKind::Gpx, "gpx", ".gpx", "GPS Exchange (GPX)", "Gpx File(*.gpx)", "*.gpx", readGpx,
      writeGpx, false, Holds::Everything},
+    {FileKind::Kml, "kml", ".kml", "KML (Google Earth)", "Kml File(*.kml)", "*.kml", nullptr,
+     writeKml, false, Holds::Everything},
+    {FileKind::GeoJson, "geojson", ".geojson", "GeoJSON", "GeoJson File(*.geojson)", "*.geojson",
+     nullptr, writeGeoJson, false, Holds::Everything},
 }};
 
 bool sameLetters(std::string_view a, std::string_view b) {
@@ -101,6 +115,11 @@ bool sameLetters(std::string_view a, std::string_view b) {
                std::tolower(static_cast<unsigned char>(y));
     });
 }
+
+// Every kind with a reader, for the targets that hold everything.
+const std::vector<FileKind> kEveryReadKind{FileKind::AlmapTrack, FileKind::OziTrack,
+                                           FileKind::OziRoute,   FileKind::OziWaypoints,
+                                           FileKind::NmeaLog,    FileKind::Gpx};
 
 const std::vector<Conversion>& conversionRows() {
     static const std::vector<Conversion> rows{
@@ -172,11 +191,16 @@ const std::vector<Conversion>& conversionRows() {
          "Track -> GPX",
          "cmdTrack2Gpx",
          OptionsKind::TrackGpx},
+        // KML and GeoJSON share one tab, which offers them as its targets.
+        {ConversionKind::TrackToKml, kEveryReadKind, FileKind::Kml, "Track -> Other Format",
+         "Track -> Other Format", "cmdTrack2Other", OptionsKind::TrackGpx},
+        {ConversionKind::TrackToGeoJson, kEveryReadKind, FileKind::GeoJson, "Track -> Other Format",
+         "", "cmdTrack2Other", OptionsKind::TrackGpx},
     };
     return rows;
 }
 
-constexpr std::array<std::optional<ConversionKind>, 10> kConvertMenu{{
+constexpr std::array<std::optional<ConversionKind>, 11> kConvertMenu{{
     ConversionKind::AlmapToOziTrack,
     ConversionKind::AlmapToOziWaypoints,
     ConversionKind::AlmapToOziRoute,
@@ -187,6 +211,7 @@ constexpr std::array<std::optional<ConversionKind>, 10> kConvertMenu{{
     ConversionKind::GpxToAlmap,
     ConversionKind::GpxToOziTrack,
     ConversionKind::TrackToGpx,
+    ConversionKind::TrackToKml,
 }};
 
 FileKind sourceKindOf(const Conversion& row, const std::filesystem::path& input) {

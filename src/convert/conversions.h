@@ -23,7 +23,7 @@
 
 namespace morlindo {
 
-enum class FileKind { AlmapTrack, OziTrack, OziRoute, OziWaypoints, NmeaLog, Gpx };
+enum class FileKind { AlmapTrack, OziTrack, OziRoute, OziWaypoints, NmeaLog, Gpx, Kml, GeoJson };
 
 struct FileKindInfo {
     FileKind kind;
@@ -56,6 +56,8 @@ enum class ConversionKind {
     GpxToAlmap = 6,
     GpxToOziTrack = 7,
     TrackToGpx = 8,
+    TrackToKml = 9,
+    TrackToGeoJson = 10,
 };
 
 // Which options record a conversion reads, and so which panel of option

@@ -41,6 +41,7 @@ QString tabsReading(const std::filesystem::path& file) {
             tabs << QLatin1Char('"') + captionOf(row.kind) + QLatin1Char('"');
         }
     }
+    tabs.removeDuplicates();  // a tab of several targets has a row for each
     return tabs.join(QStringLiteral(", "));
 }
 
@@ -107,9 +108,14 @@ int FrmTarvex::twips(int value) const { return twipsToPixels(value, logicalDpiX(
 void FrmTarvex::buildTabs() {
     tabs_.setObjectName(QStringLiteral("SSTab1"));
     for (const Conversion& row : conversions()) {
+        // Rows one after another with the same caption share their tab.
+        if (!pages_.empty() && pages_.back()->caption() == row.tabCaption) {
+            pages_.back()->addTarget(row);
+            continue;
+        }
         auto& page =
-            *pages_.emplace_back(std::make_unique<TabPage>(makeOptionsPanel(row, colors_)));
-        const int tab = static_cast<int>(row.kind);
+            *pages_.emplace_back(std::make_unique<TabPage>(row, makeOptionsPanel(row, colors_)));
+        const int tab = static_cast<int>(pages_.size()) - 1;
         page.openButton().setObjectName(QStringLiteral("cmdOpenFile%1").arg(tab));
         page.convertButton().setObjectName(fromUtf8(row.convertButton));
         tabs_.addTab(page, fromUtf8(row.tabCaption));
@@ -138,7 +144,7 @@ void FrmTarvex::buildMenus() {
         } else {
             action.setText(fromUtf8(conversion(*item).menuCaption));
             connect(&action, &QAction::triggered, this,
-                    [this, tab = static_cast<int>(*item)] { tabs_.setCurrentIndex(tab); });
+                    [this, tab = tabOf(*item)] { tabs_.setCurrentIndex(tab); });
         }
         convertMenu_.addAction(&action);
     }
@@ -174,7 +180,7 @@ void FrmTarvex::connectHandlers() {
         connect(&pages_[tab]->openButton(), &QPushButton::clicked, this,
                 [this] { mnuFileOpen_Click(); });
         connect(&pages_[tab]->convertButton(), &QPushButton::clicked, this,
-                [this, tab] { convert(static_cast<ConversionKind>(tab)); });
+                [this, tab] { convert(pages_[tab]->chosenConversion()); });
     }
     connect(&batch_, &BatchThread::rowChanged, this,
             [this](int row, int event) { showRowEvent(row, static_cast<RowEvent>(event)); });
@@ -235,7 +241,7 @@ void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& f
     // The tab is shown without the change of tab that would open the dialog.
     {
         const QSignalBlocker quiet(tabs_);
-        tabs_.setCurrentIndex(static_cast<int>(*opening.tab));
+        tabs_.setCurrentIndex(tabOf(*opening.tab));
     }
     selection_.openFiles(*opening.tab, opening.listed);
 }
@@ -247,9 +253,7 @@ void FrmTarvex::applyColumnWidths() {
     }
 }
 
-void FrmTarvex::SSTab1_Click(int) {
-    selection_.tabChanged(static_cast<ConversionKind>(tabs_.currentIndex()));
-}
+void FrmTarvex::SSTab1_Click(int) { selection_.tabChanged(currentConversion()); }
 
 void FrmTarvex::mnuFileOpen_Click() {
     if (!batch_.running()) selection_.selectFiles();
@@ -262,14 +266,25 @@ void FrmTarvex::previewRow(int row) {
         preview_.clear();
         return;
     }
-    const Conversion& tab = conversion(static_cast<ConversionKind>(tabs_.currentIndex()));
+    const Conversion& tab = conversion(currentConversion());
     const auto kind = tab.sources.size() == 1 ? std::optional(tab.sources.front()) : std::nullopt;
     preview_.showFile(fileList_[static_cast<std::size_t>(row)].input, kind);
 }
 
+int FrmTarvex::tabOf(ConversionKind kind) const {
+    const auto page = std::find_if(pages_.begin(), pages_.end(),
+                                   [kind](const auto& page) { return page->offers(kind); });
+    return static_cast<int>(page - pages_.begin());
+}
+
+ConversionKind FrmTarvex::currentConversion() const {
+    return pages_.at(static_cast<std::size_t>(tabs_.currentIndex()))->chosenConversion();
+}
+
 ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
     ConversionOptions options;
-    if (const OptionsPanel* panel = pages_.at(static_cast<std::size_t>(kind))->optionsPanel()) {
+    if (const OptionsPanel* panel =
+            pages_.at(static_cast<std::size_t>(tabOf(kind)))->optionsPanel()) {
         panel->fill(options);
     }
     return options;

@@ -94,6 +94,10 @@ private:
     void orderFocusChain();
     void applyColumnWidths();
     int twips(int value) const;
+    // The tab that offers a conversion, and the conversion the current tab
+    // runs (its chosen target's).
+    int tabOf(ConversionKind kind) const;
+    ConversionKind currentConversion() const;
     ConversionOptions optionsOf(ConversionKind kind) const;
     void showRowEvent(int row, RowEvent event);
     void previewRow(int row);

@@ -93,12 +93,14 @@ private:
     std::unique_ptr<QComboBox> timeZone_;
 };
 
-// The time zone of an OziExplorer track's local times, for a GPX file of
-// UTC times.
+// The time zone of an OziExplorer track's local times, for a file of UTC
+// times (GPX, KML, GeoJSON).
 class TimeZonePanel final : public OptionsPanel {
 public:
-    TimeZonePanel() {
-        timeZone_.setObjectName(QStringLiteral("cmbGpxTimeZone"));
+    explicit TimeZonePanel(ConversionKind kind) {
+        timeZone_.setObjectName(kind == ConversionKind::TrackToGpx
+                                    ? QStringLiteral("cmbGpxTimeZone")
+                                    : QStringLiteral("cmbOtherTimeZone"));
         addRow(QStringLiteral("Time Zone :"), timeZone_);
     }
 
@@ -231,7 +233,7 @@ std::unique_ptr<OptionsPanel> makeOptionsPanel(const Conversion& conversion, Col
         case OptionsKind::OziWaypoints:
             return std::make_unique<WaypointPanel>(colors);
         case OptionsKind::TrackGpx:
-            return std::make_unique<TimeZonePanel>();
+            return std::make_unique<TimeZonePanel>(conversion.kind);
         case OptionsKind::None:
             break;
     }

@@ -26,10 +26,11 @@ public:
     // Puts the controls' values into the panel's record of options.
     virtual void fill(ConversionOptions& options) const = 0;
 
-protected:
     // Adds a row: the caption, the control and, for a swatch, its button
     // right beside it.
     void addRow(const QString& caption, QWidget& control, QPushButton* button = nullptr);
+
+protected:
     // A swatch and its "..." button, which opens the shared colour dialog.
     void addColorRow(const QString& caption, ColorSwatch& swatch, QPushButton& button,
                      ColorDialog& colors);

@@ -277,13 +277,14 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{track}, "say what to convert to with --to"},
         {{"--to", "plt"}, "name at least one file"},
-        {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
+        {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt, gpx, kml or geojson"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
         {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
         {{"--to", "plt", "--from", "wpt", track}, "cannot convert wpt to plt"},
         {{"--to", "rte", (dir / "t.nmea").string()},
-         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, rte to gpx, wpt to gpx, nmea to "
-         "alr, plt or gpx, gpx to alr, plt, rte or wpt"},
+         "alr converts to plt, rte, wpt, gpx, kml or geojson, plt to alr, gpx, kml or geojson, rte "
+         "to gpx, kml or geojson, wpt to gpx, kml or geojson, nmea to alr, plt, gpx, kml or "
+         "geojson, gpx to alr, plt, rte, wpt, kml or geojson"},
         {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
@@ -308,11 +309,13 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
     const CliRun help = morlindo({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find(
-                  "Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|rte|wpt|nmea|gpx}]"),
+    EXPECT_NE(help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx|kml|geojson} "
+                            "[--from {alr|plt|rte|wpt|nmea|gpx}]"),
               std::string::npos);
-    EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt, gpx\n"),
-              std::string::npos)
+    EXPECT_NE(
+        help.out.find("  alr     AlMap track             -> plt, rte, wpt, gpx, kml, geojson\n"
+                      "  plt     OziExplorer track       -> alr, gpx, kml, geojson\n"),
+        std::string::npos)
         << help.out;
 }
 

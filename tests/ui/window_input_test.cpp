@@ -46,16 +46,16 @@ TEST_F(WindowTest, TheKeyboardReachesEveryControlLeavesTheListAndChangesTabs) {
         {Qt::ControlModifier | Qt::Key_PageDown, 2},
         {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab, 1},
         {Qt::ControlModifier | Qt::Key_PageUp, 0},
-        {Qt::ControlModifier | Qt::Key_PageUp, 8}};
+        {Qt::ControlModifier | Qt::Key_PageUp, 9}};
     for (const auto& [key, tab] : keys) {
         QTest::keyClick(chain[6], key.key(), key.keyboardModifiers());
         EXPECT_EQ(tabs().currentIndex(), tab) << tab;
     }
     EXPECT_EQ(fileDialog.requests.size(), 7u);
-    tabs().tab(8).setFocus();
+    tabs().tab(9).setFocus();
     QTest::keyClick(focused(), Qt::Key_Left);
-    EXPECT_EQ(tabs().currentIndex(), 7);
-    EXPECT_EQ(focused(), &tabs().tab(7));
+    EXPECT_EQ(tabs().currentIndex(), 8);
+    EXPECT_EQ(focused(), &tabs().tab(8));
 }
 
 void drop(QWidget& target, const Paths& files) {
@@ -101,7 +101,8 @@ TEST_F(WindowTest, DroppedFilesJoinTheListWhenTheTabReadsThem) {
     EXPECT_EQ(messages.shown[0].text,
               "\"AlMap Track -> Ozi Route\" 탭은 다음 파일을 읽지 않습니다:\n"
               "readme.txt: 이 종류의 파일을 읽는 탭이 없습니다\n"
-              "walk.plt, run.plt: \"Ozi Track -> AlMap Track\", \"Track -> GPX\" 탭에서 읽습니다");
+              "walk.plt, run.plt: \"Ozi Track -> AlMap Track\", \"Track -> GPX\", \"Track -> Other "
+              "Format\" 탭에서 읽습니다");
 }
 
 class LanguageTest : public WindowTest {

@@ -64,8 +64,8 @@ TEST_F(WindowTest, ChangingTabByClickOrMenuEmptiesTheListAndAsksAgain) {
     EXPECT_EQ(fileDialog.requests.size(), 3u);
     EXPECT_EQ(listModel().rowCount(), 1);
 
-    const int tabOf[] = {0, 2, 1, -1, 3, 4, -1, 6, 7, 8};
-    for (int i = 0; i < 10; ++i) {
+    const int tabOf[] = {0, 2, 1, -1, 3, 4, -1, 6, 7, 8, 9};
+    for (int i = 0; i < 11; ++i) {
         QAction& item = action(("mnuConvertItem" + std::to_string(i)).c_str());
         EXPECT_EQ(item.isSeparator(), tabOf[i] < 0) << i;
         if (tabOf[i] < 0) continue;
@@ -213,6 +213,19 @@ TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
     child<QComboBox>(QStringLiteral("cmbGpxTimeZone")).setCurrentIndex(12);
     clickConvert("cmdTrack2Gpx");
     EXPECT_EQ(converter.calls.back().options.gpx.timeZoneHours, 0);
+
+    // KML and GeoJSON share a tab; its list of targets chooses the conversion.
+    fileDialog.answers = {{"d/f.gpx"}};
+    tabs().setCurrentIndex(9);
+    auto& targets = child<QComboBox>(QStringLiteral("cmbTargetFormat"));
+    EXPECT_EQ(text(targets.itemText(1)), "GeoJSON (.geojson)");
+    child<QComboBox>(QStringLiteral("cmbOtherTimeZone")).setCurrentIndex(11);
+    for (const auto kind : {ConversionKind::TrackToKml, ConversionKind::TrackToGeoJson}) {
+        targets.setCurrentIndex(kind == ConversionKind::TrackToKml ? 0 : 1);
+        clickConvert("cmdTrack2Other");
+        EXPECT_EQ(converter.calls.back().kind, kind);
+        EXPECT_EQ(converter.calls.back().options.gpx.timeZoneHours, -1);
+    }
 
     // Chosen options reach their converter; the route name keeps 8 characters.
     fileDialog.answers = {{"d/f.nmea"}};

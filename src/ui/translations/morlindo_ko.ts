@@ -414,6 +414,10 @@
         <source>Convert</source>
         <translation>변  환</translation>
     </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>변환 형식:</translation>
+    </message>
 </context>
 <context>
     <name>WaypointNamingGroup</name>
