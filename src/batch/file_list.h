@@ -9,7 +9,8 @@
 
 namespace morlindo {
 
-enum class EntryState { Waiting, Converted, Failed };
+// ConvertedWithDrops: the output could not hold all that the input held.
+enum class EntryState { Waiting, Converted, ConvertedWithDrops, Failed };
 
 struct BatchEntry {
     std::filesystem::path input;

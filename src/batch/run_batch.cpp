@@ -24,8 +24,9 @@ BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::pa
     BatchOutcome outcome;
     for (std::size_t row = 0; row < inputs.size(); ++row) {
         tell(row, RowEvent::Started);
+        bool dropped = false;
         try {
-            convert(kind, inputs[row], readOptions(), progress);
+            dropped = convert(kind, inputs[row], readOptions(), progress).dropped.any();
         } catch (const ConversionCancelled&) {
             outcome.cancelled = true;
             tell(row, RowEvent::Cancelled);
@@ -37,7 +38,7 @@ BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::pa
             return outcome;
         }
         ++outcome.converted;
-        tell(row, RowEvent::Converted);
+        tell(row, dropped ? RowEvent::ConvertedWithDrops : RowEvent::Converted);
     }
     return outcome;
 }

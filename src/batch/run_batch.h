@@ -27,7 +27,9 @@ using Converter =
 // The options of the tab, as its controls stand.
 using OptionsReader = std::function<ConversionOptions()>;
 
-enum class RowEvent { Started, Converted, Failed, Cancelled };
+// ConvertedWithDrops: converted, but the output could not hold everything
+// the input held (segments joined, waypoints left out, ...).
+enum class RowEvent { Started, Converted, ConvertedWithDrops, Failed, Cancelled };
 using RowHook = std::function<void(std::size_t row, RowEvent event)>;
 
 // The conversions of the table, with the system's clock and code page.

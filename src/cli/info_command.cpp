@@ -72,6 +72,9 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
     };
     out << displayPath(file) << "\n";
     line("kind:", std::string(fileKindInfo(s.kind).description));
+    line("holds:", std::to_string(s.tracks) + " tracks, " + std::to_string(s.segments) +
+                       " segments, " + std::to_string(s.waypoints) + " waypoints, " +
+                       std::to_string(s.routes) + " routes");
     line("points:", std::to_string(s.points));
     line("length:", number(s.lengthKm, 3) + " km");
     if (s.firstTime && s.lastTime) {
@@ -79,7 +82,8 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
                            (s.timesAreLocal ? " (local time)" : ""));
         line("end:", timeText(*s.lastTime, s.timesAreLocal, ' ') +
                          (s.timesAreLocal ? " (local time)" : ""));
-        line("duration:", durationText(*s.durationSeconds()));
+        line("duration:", durationText(*s.durationSeconds()) +
+                              (s.timesInOrder ? "" : " (the times are not in order)"));
     }
     if (s.bounds) {
         line("latitude:", number(s.bounds->south, 6) + " to " + number(s.bounds->north, 6));
@@ -118,7 +122,9 @@ void printJson(std::ostream& out, const std::filesystem::path& file, const Track
     if (s.linesRead && s.sentencesPassedOver) {
         out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver;
     }
-    out << "}\n";
+    out << ",\"tracks\":" << s.tracks << ",\"segments\":" << s.segments
+        << ",\"waypoints\":" << s.waypoints << ",\"routes\":" << s.routes
+        << ",\"timesInOrder\":" << (s.timesInOrder ? "true" : "false") << "}\n";
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
         context.progress = &report;
         const auto result =
             convertFile(file.conversion, file.input, request.options, context, request.source);
-        report.converted(file.input, result.output, result.points);
+        report.converted(file.input, result.output, result.points, result.dropped);
     } catch (const Error& error) {
         report.failed(file.input, file.output, error.what());
     } catch (const std::exception& error) {

@@ -67,15 +67,22 @@ void Report::advanced(std::uint64_t bytesRead, std::uint64_t totalBytes) {
 }
 
 void Report::converted(const std::filesystem::path& input, const std::filesystem::path& output,
-                       std::uint64_t points) {
+                       std::uint64_t points, const Dropped& dropped) {
     ++converted_;
     points_ += points;
+    const std::string left = droppedText(dropped);
     if (!style_.quiet && !style_.json) {
         clear();
         out_ << displayPath(input) << " -> " << displayPath(output) << " (" << pointsText(points)
              << ")\n";
+        if (!left.empty()) {
+            out_.flush();
+            err_ << "morlindo: " << displayPath(input) << ": " << displayPath(output.filename())
+                 << " cannot hold everything; dropped: " << left << "\n";
+            err_.flush();
+        }
     }
-    finished(input, output, points, "converted", nullptr);
+    finished(input, output, points, "converted", nullptr, left);
 }
 
 void Report::skipped(const std::filesystem::path& input, const std::filesystem::path& output) {
@@ -100,13 +107,15 @@ void Report::failed(const std::filesystem::path& input, const std::filesystem::p
 }
 
 void Report::finished(const std::filesystem::path& input, const std::filesystem::path& output,
-                      std::uint64_t points, const char* status, const std::string* error) {
+                      std::uint64_t points, const char* status, const std::string* error,
+                      const std::string& dropped) {
     ++done_;
     if (style_.json) {
         clear();
         out_ << "{\"input\":" << jsonPath(input) << ",\"output\":" << jsonPath(output)
              << ",\"points\":" << points << ",\"status\":\"" << status
-             << "\",\"error\":" << (error ? jsonString(*error) : "null") << "}\n";
+             << "\",\"error\":" << (error ? jsonString(*error) : "null")
+             << ",\"dropped\":" << (dropped.empty() ? "null" : jsonString(dropped)) << "}\n";
     }
     out_.flush();
 }

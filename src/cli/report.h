@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string>
 
+#include "convert/conversion_result.h"
 #include "io/read_progress.h"
 
 namespace morlindo::cli {
@@ -29,8 +30,10 @@ public:
     Report(std::ostream& out, std::ostream& err, ReportStyle style, std::size_t fileCount);
 
     void starting(const std::filesystem::path& input);
+    // dropped: what the output could not hold, told once (a line on the
+    // error stream, or the JSON field "dropped").
     void converted(const std::filesystem::path& input, const std::filesystem::path& output,
-                   std::uint64_t points);
+                   std::uint64_t points, const Dropped& dropped = {});
     void skipped(const std::filesystem::path& input, const std::filesystem::path& output);
     // message names the file ("PATH: reason"); output is empty when none
     // was planned.
@@ -45,7 +48,8 @@ public:
 
 private:
     void finished(const std::filesystem::path& input, const std::filesystem::path& output,
-                  std::uint64_t points, const char* status, const std::string* error);
+                  std::uint64_t points, const char* status, const std::string* error,
+                  const std::string& dropped = {});
     void draw(const std::string& text);
     void clear();
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "formats/item_stream.h"
 
@@ -15,5 +16,9 @@ struct ConversionResult {
     std::uint64_t points = 0;
     Dropped dropped;
 };
+
+// What was dropped, for the user: "tracks joined, 9 waypoints, 2 routes,
+// names"; empty when nothing was.
+std::string droppedText(const Dropped& dropped);
 
 }  // namespace morlindo

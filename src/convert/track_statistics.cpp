@@ -21,6 +21,15 @@ void thinOut(std::vector<T>& items) {
     items.resize(kept);
 }
 
+// thinOut for the outline: a segment's break on a sample left out goes to
+// the sample after it.
+void thinOutline(std::vector<TrackSample>& outline) {
+    for (std::size_t i = 1; i + 1 < outline.size(); i += 2) {
+        if (outline[i].startsSegment) outline[i + 1].startsSegment = true;
+    }
+    thinOut(outline);
+}
+
 void widen(std::optional<GeoBounds>& bounds, double latitude, double longitude) {
     if (!bounds) {
         bounds = GeoBounds{latitude, longitude, latitude, longitude};
@@ -118,10 +127,14 @@ void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t 
 }
 
 void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {
+    // A break passed over by the thinning goes to the next sample kept.
+    breakPassedOver_ = breakPassedOver_ || sample.startsSegment;
     if (statistics_.points % outlineStride_ != 0) return;
     statistics_.outline.push_back(sample);
+    statistics_.outline.back().startsSegment = breakPassedOver_;
+    breakPassedOver_ = false;
     if (statistics_.outline.size() == 2 * kOutlinePoints) {
-        thinOut(statistics_.outline);
+        thinOutline(statistics_.outline);
         outlineStride_ *= 2;
     }
 }

@@ -97,6 +97,7 @@ private:
     std::optional<double> lastAltitude_;
     std::optional<DateTime> lastTime_;
     bool segmentBegins_ = true;
+    bool breakPassedOver_ = false;
     std::uint64_t outlineStride_ = 1;
     std::uint64_t profileStride_ = 1;
     std::uint64_t altitudes_ = 0;

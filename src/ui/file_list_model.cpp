@@ -48,6 +48,8 @@ QString FileListModel::stateText(EntryState state) {
     switch (state) {
         case EntryState::Converted:
             return QStringLiteral("Converted");
+        case EntryState::ConvertedWithDrops:
+            return QStringLiteral("Converted (") + tr("not all kept") + QStringLiteral(")");
         case EntryState::Failed:
             return tr("Failed");
         case EntryState::Waiting:

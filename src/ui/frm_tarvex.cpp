@@ -331,6 +331,8 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
         progress_.fileStarted(row, qStringOf(fileList_[index].input.filename()));
     } else if (event == RowEvent::Converted) {
         fileList_.setState(index, EntryState::Converted);
+    } else if (event == RowEvent::ConvertedWithDrops) {
+        fileList_.setState(index, EntryState::ConvertedWithDrops);
     } else if (event == RowEvent::Failed) {
         fileList_.setState(index, EntryState::Failed);
     }

@@ -76,6 +76,11 @@ QString statisticsText(const TrackStatistics& s) {
     QStringList lines;
     lines << TrackPreview::tr("Points: %1").arg(locale.toString(static_cast<qulonglong>(s.points)));
     lines << TrackPreview::tr("Length: %1 km").arg(locale.toString(s.lengthKm, 'f', 2));
+    lines << TrackPreview::tr("Tracks: %1, segments: %2, waypoints: %3, routes: %4")
+                 .arg(locale.toString(static_cast<qulonglong>(s.tracks)),
+                      locale.toString(static_cast<qulonglong>(s.segments)),
+                      locale.toString(static_cast<qulonglong>(s.waypoints)),
+                      locale.toString(static_cast<qulonglong>(s.routes)));
     if (s.firstTime && s.lastTime) {
         lines << TrackPreview::tr("Start: %1").arg(timeText(*s.firstTime, s.timesAreLocal));
         lines << TrackPreview::tr("End: %1").arg(timeText(*s.lastTime, s.timesAreLocal));
@@ -135,7 +140,8 @@ void TrackMapView::paintEvent(QPaintEvent*) {
     QPainterPath path;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const QPointF at = origin + points[i] * scale;
-        i == 0 ? path.moveTo(at) : path.lineTo(at);
+        // A new segment begins without a line from the one before.
+        i == 0 || outline_[i].startsSegment ? path.moveTo(at) : path.lineTo(at);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().highlight(), 2));

@@ -219,14 +219,34 @@ TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
         morlindo({"--json", "-n", "--to", "plt", "q\"산\\\t\xff.alr", "old.alr", "gone.alr"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, R"({"input":"q\"산\\\u0009\ufffd.alr","output":"q\"산\\\u0009\ufffd.plt",)"
-                       R"("points":1,"status":"converted","error":null}
-{"input":"old.alr","output":"old.plt","points":0,"status":"skipped","error":null}
+    EXPECT_EQ(run.out,
+              R"({"input":"q\"산\\\u0009\ufffd.alr","output":"q\"산\\\u0009\ufffd.plt",)"
+              R"("points":1,"status":"converted","error":null,"dropped":null}
+{"input":"old.alr","output":"old.plt","points":0,"status":"skipped","error":null,"dropped":null}
 {"input":"gone.alr","output":"gone.plt","points":0,"status":"failed",)"
-                       R"("error":"gone.alr: cannot open it: No such file or directory"}
+              R"("error":"gone.alr: cannot open it: No such file or directory","dropped":null}
 )");
 }
 #endif
+
+// What the output cannot hold is said once per file: a line on the error
+// stream, or the JSON field.
+TEST(Morlindo, SaysWhatAnOutputDropped) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    writeFile("w.gpx", R"(<gpx><wpt lat="1" lon="2"/><trk><name>A</name><trkseg>)"
+                       R"(<trkpt lat="1" lon="2"/></trkseg><trkseg><trkpt lat="1" lon="3"/>)"
+                       R"(</trkseg></trk></gpx>)");
+    const CliRun run = morlindo({"--to", "alr", "w.gpx"});
+    EXPECT_EQ(run.out, "w.gpx -> w.alr (2 points)\n");
+    EXPECT_EQ(run.err,
+              "morlindo: w.gpx: w.alr cannot hold everything; dropped: tracks joined, "
+              "1 waypoint, names\n");
+    EXPECT_EQ(morlindo({"-q", "--to", "alr", "w.gpx"}).err, "");
+    EXPECT_NE(morlindo({"--json", "--to", "alr", "w.gpx"})
+                  .out.find(R"("dropped":"tracks joined, 1 waypoint, names"})"),
+              std::string::npos);
+}
 
 #ifdef __linux__
 // The real program on a pseudo-terminal: each result line is printed on a

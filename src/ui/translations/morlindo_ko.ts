@@ -226,6 +226,10 @@
         <source>Not converted</source>
         <translation>변환 전</translation>
     </message>
+    <message>
+        <source>not all kept</source>
+        <translation>일부 제외</translation>
+    </message>
 </context>
 <context>
     <name>FrmTarvex</name>
@@ -463,6 +467,10 @@
     <message>
         <source>Length: %1 km</source>
         <translation>길이: %1 km</translation>
+    </message>
+    <message>
+        <source>Tracks: %1, segments: %2, waypoints: %3, routes: %4</source>
+        <translation>트랙: %1, 구간: %2, 웨이포인트: %3, 경로: %4</translation>
     </message>
     <message>
         <source>Start: %1</source>
