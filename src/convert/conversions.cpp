@@ -41,13 +41,17 @@ std::unique_ptr<ItemWriter> writeOziTrack(const WriterSetup& setup) {
     writing.options = fromAlmap ? setup.options.track : setup.options.nmeaTrack;
     writing.style = fromAlmap ? OziTrackStyle::Stamped : OziTrackStyle::Receiver;
     writing.timeZoneHours = setup.options.nmeaTrack.timeZoneHours;
-    writing.pointCount = setup.facts.counts.points;
     // The first track's name, else the file's.
     const TextEncoding& encoding = setup.context.encoding;
-    writing.trackName = setup.facts.firstTrackName.empty()
-                            ? encoding.fromPath(baseNameOf(setup.target.source))
-                            : encoding.fromUtf8(setup.facts.firstTrackName);
-    return std::make_unique<OziTrackItemWriter>(setup.target.output, writing, setup.context.clock);
+    writing.trackName = encoding.fromPath(baseNameOf(setup.target.source));
+    if (setup.facts) {
+        writing.pointCount = setup.facts->counts.points;
+        if (!setup.facts->firstTrackName.empty()) {
+            writing.trackName = encoding.fromUtf8(setup.facts->firstTrackName);
+        }
+    }
+    return std::make_unique<OziTrackItemWriter>(setup.target.output, writing, setup.context.clock,
+                                                encoding);
 }
 
 std::unique_ptr<ItemReader> readOziRoute(const std::filesystem::path& path,
@@ -92,21 +96,21 @@ std::unique_ptr<ItemWriter> writeGeoJson(const WriterSetup& setup) {
 
 const std::array<FileKindInfo, 8> kFileKinds{{
     {FileKind::AlmapTrack, "alr", ".alr", "AlMap track", "Almap Track File(*.alr)", "*.alr",
-     readAlmap, writeAlmap, false, Holds::TrackLine},
+     readAlmap, writeAlmap, false, false, Holds::TrackLine},
     {FileKind::OziTrack, "plt", ".plt", "OziExplorer track", "Ozi Track File(*.plt)", "*.plt",
-     readOziTrack, writeOziTrack, true, Holds::TrackLine},
+     readOziTrack, writeOziTrack, true, false, Holds::TrackLine},
     {FileKind::OziRoute, "rte", ".rte", "OziExplorer route", "Ozi Route File(*.rte)", "*.rte",
-     readOziRoute, writeOziRoute, false, Holds::Routes},
+     readOziRoute, writeOziRoute, false, false, Holds::Routes},
     {FileKind::OziWaypoints, "wpt", ".wpt", "OziExplorer waypoints", "Ozi WayPoint File(*.wpt)",
-     "*.wpt", readOziWaypoints, writeOziWaypoints, false, Holds::Waypoints},
+     "*.wpt", readOziWaypoints, writeOziWaypoints, false, false, Holds::Waypoints},
     {FileKind::NmeaLog, "nmea", ".nmea", "NMEA 0183 log", "Nmea File(*.nmea)", "*.nmea", readNmea,
-     nullptr, false, Holds::Everything},
+     nullptr, false, false, Holds::Everything},
     {FileKind::Gpx, "gpx", ".gpx", "GPS Exchange (GPX)", "Gpx File(*.gpx)", "*.gpx", readGpx,
-     writeGpx, false, Holds::Everything},
+     writeGpx, false, true, Holds::Everything},
     {FileKind::Kml, "kml", ".kml", "KML (Google Earth)", "Kml File(*.kml)", "*.kml", nullptr,
-     writeKml, false, Holds::Everything},
+     writeKml, false, false, Holds::Everything},
     {FileKind::GeoJson, "geojson", ".geojson", "GeoJSON", "GeoJson File(*.geojson)", "*.geojson",
-     nullptr, writeGeoJson, false, Holds::Everything},
+     nullptr, writeGeoJson, false, false, Holds::Everything},
 }};
 
 bool sameLetters(std::string_view a, std::string_view b) {
@@ -278,7 +282,7 @@ ConversionResult convertFile(ConversionKind kind, const std::filesystem::path& i
                                  writing.extension,
                                  reading.makeReader,
                                  writing.makeWriter,
-                                 writing.writerNeedsFacts,
+                                 writing.writerNeedsFacts && !reading.readOnce,
                                  writing.holds,
                                  from == FileKind::AlmapTrack ? row.fit : Fit::AsIs,
                                  row.nmeaReading,

@@ -35,7 +35,11 @@ struct FileKindInfo {
     MakeReader makeReader;           // nullptr: the kind is not read
     MakeWriter makeWriter;           // nullptr: the kind is not written
     bool writerNeedsFacts;           // its header tells the counts and the name
-    Holds holds;                     // what its writer keeps
+    // Reading it costs more than keeping a scratch copy of the lines written:
+    // a writer that needs facts first writes its header last instead of
+    // reading the file twice.
+    bool readOnce;
+    Holds holds;  // what its writer keeps
 };
 
 std::span<const FileKindInfo> fileKinds();

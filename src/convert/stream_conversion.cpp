@@ -46,7 +46,10 @@ private:
     bool fitted(Item& item) {
         const bool firstTrack = item.kind == ItemKind::TrackStart && tracksSeen_++ == 0;
         if (routesAsTrack_ && item.kind == ItemKind::RouteStart) {
+            // The track is named after the file, as such a line always was.
             item.kind = ItemKind::TrackStart;
+            item.name.clear();
+            item.description.clear();
             segmentPending_ = true;
         } else if (routesAsTrack_ && item.kind == ItemKind::RoutePoint) {
             item.kind = ItemKind::Point;
@@ -212,9 +215,9 @@ ConversionResult runStreamConversion(const StreamConversion& conversion,
     for (;;) {
         items.takeRoutesAsTrack(routesAsLine);
         OutputFile output(outputPath);
-        const auto writer =
-            conversion.makeWriter(WriterSetup{WriteTarget{output, input, utf8Of(baseNameOf(input))},
-                                              conversion.source, options, context, facts});
+        const auto writer = conversion.makeWriter(
+            WriterSetup{WriteTarget{output, input, utf8Of(baseNameOf(input))}, conversion.source,
+                        options, context, conversion.writerNeedsFacts ? &facts : nullptr});
         ItemCounts written;
         Item item;
         while (items.next(item)) {

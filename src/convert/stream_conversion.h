@@ -42,7 +42,9 @@ struct WriterSetup {
     FileKind source;
     const ConversionOptions& options;
     const ConversionContext& context;
-    const StreamFacts& facts;  // only for a kind whose writer needs them
+    // For a kind whose writer needs them, when they are learnt first;
+    // nullptr otherwise.
+    const StreamFacts* facts;
 };
 using MakeWriter = std::unique_ptr<ItemWriter> (*)(const WriterSetup& setup);
 
@@ -64,7 +66,7 @@ struct StreamConversion {
     std::string_view targetExtension;  // ".plt"
     MakeReader makeReader;
     MakeWriter makeWriter;
-    bool writerNeedsFacts;  // the writer's header tells what follows
+    bool writerNeedsFacts;  // the writer's header tells what follows, learnt first
     Holds holds;
     Fit fit;
     NmeaReading nmeaReading;

@@ -70,13 +70,33 @@ void OziTrackItemReader::rewind() {
 }
 
 OziTrackItemWriter::OziTrackItemWriter(OutputFile& output, const OziTrackWriting& writing,
-                                       const Clock& clock)
-    : output_(output), style_(writing.style), timeZoneHours_(writing.timeZoneHours), clock_(clock) {
+                                       const Clock& clock, const TextEncoding& encoding)
+    : output_(output),
+      options_(writing.options),
+      trackName_(writing.trackName),
+      encoding_(encoding),
+      style_(writing.style),
+      timeZoneHours_(writing.timeZoneHours),
+      clock_(clock) {
+    if (writing.pointCount) {
+        writeHeader(*writing.pointCount);
+    } else {
+        scratch_.emplace(output_.target());
+    }
+}
+
+void OziTrackItemWriter::writeHeader(std::uint64_t pointCount) {
     const bool stamped = style_ == OziTrackStyle::Stamped;
-    const auto count = static_cast<std::int64_t>(writing.pointCount);
-    writeOziTrackHeader(output_, stamped ? " reserved 3" : "reserved 3", writing.options,
-                        writing.trackName,
+    const auto count = static_cast<std::int64_t>(pointCount);
+    writeOziTrackHeader(output_, stamped ? " reserved 3" : "reserved 3", options_, trackName_,
                         stamped ? printStyleNumber(count) : std::to_string(count));
+}
+
+void OziTrackItemWriter::finish() {
+    if (!scratch_) return;
+    writeHeader(points_);
+    scratch_->appendTo(output_);
+    scratch_.reset();
 }
 
 void OziTrackItemWriter::write(const Item& item) {
@@ -85,6 +105,9 @@ void OziTrackItemWriter::write(const Item& item) {
             if (tracks_++ > 0 && (!item.name.empty() || !item.description.empty())) {
                 dropped_.names = true;
             }
+            if (tracks_ == 1 && scratch_ && !item.name.empty()) {
+                trackName_ = encoding_.fromUtf8(item.name);
+            }
             break;
         case ItemKind::SegmentStart:
             breakPending_ = segments_++ > 0;
@@ -92,8 +115,10 @@ void OziTrackItemWriter::write(const Item& item) {
         case ItemKind::Point: {
             const bool startsSegment = breakPending_;
             breakPending_ = false;
-            output_.writeLine(style_ == OziTrackStyle::Stamped ? stampedLine(item, startsSegment)
-                                                               : receiverLine(item, startsSegment));
+            ++points_;
+            (scratch_ ? *scratch_ : output_)
+                .writeLine(style_ == OziTrackStyle::Stamped ? stampedLine(item, startsSegment)
+                                                            : receiverLine(item, startsSegment));
             break;
         }
         case ItemKind::Waypoint:

@@ -17,6 +17,7 @@
 #include "formats/item_stream.h"
 #include "formats/ozi_track.h"
 #include "io/clock.h"
+#include "io/text_encoding.h"
 
 namespace morlindo {
 
@@ -62,18 +63,26 @@ enum class OziTrackStyle : std::uint8_t { Stamped, Receiver };
 struct OziTrackWriting {
     OziTrackOptions options;
     OziTrackStyle style = OziTrackStyle::Receiver;
-    int timeZoneHours = 9;         // added to every UTC time
-    std::uint64_t pointCount = 0;  // line 6: the points to come
-    std::string trackName;         // line 5, in the file's code page
+    int timeZoneHours = 9;  // added to every UTC time
+    // Line 6, the points to come, when known before the first: the header is
+    // written at once. Without it, the point lines go to a scratch copy of
+    // the output and the header is written last, with the points counted and
+    // the first track's name; the lines follow it.
+    std::optional<std::uint64_t> pointCount;
+    // Line 5, in the file's code page; a first track's name written last
+    // takes its place.
+    std::string trackName;
 };
 
 class OziTrackItemWriter final : public ItemWriter {
 public:
     // Writes the six header lines.
-    OziTrackItemWriter(OutputFile& output, const OziTrackWriting& writing, const Clock& clock);
+    OziTrackItemWriter(OutputFile& output, const OziTrackWriting& writing, const Clock& clock,
+                       const TextEncoding& encoding);
 
     void write(const Item& item) override;
-    void finish() override {}
+    // Writes the header and the lines, when the header comes last.
+    void finish() override;
     Dropped dropped() const override { return dropped_; }
 
 private:
@@ -82,7 +91,14 @@ private:
     // Fields 5 to 7 for the local time, kept while it stays the same.
     const std::string& timeFields(const DateTime& local);
 
+    void writeHeader(std::uint64_t pointCount);
+
     OutputFile& output_;
+    std::optional<OutputFile> scratch_;  // the point lines, when the header comes last
+    OziTrackOptions options_;
+    std::string trackName_;
+    const TextEncoding& encoding_;
+    std::uint64_t points_ = 0;
     OziTrackStyle style_;
     int timeZoneHours_;
     const Clock& clock_;
