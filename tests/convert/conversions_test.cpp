@@ -100,10 +100,14 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
          almapFile({{180, -90}, {-0.0, 0.1}, {126.97800000000001, 37.5665}}), "R&D.gpx", 3,
          readFile(gpx / "almap.gpx")},
     };
+    // UTF-8 text, whatever the system's code page (the name of tracks.gpx).
+    const auto utf8 = TextEncoding::named("UTF-8");
+    const FixedClock clock(test::kStamp);
+    const ConversionContext context(clock, *utf8);
     for (const auto& c : cases) {
         TempDir dir;
         writeFile(dir / c.input, c.bytes);
-        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), fixedContext());
+        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), context);
         EXPECT_EQ(result.output, dir / c.output);
         EXPECT_EQ(result.points, c.points) << c.output;
         EXPECT_EQ(readFile(dir / c.output), c.expected) << c.output;
