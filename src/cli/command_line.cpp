@@ -336,8 +336,8 @@ std::string helpText() {
     text += "       morlindo info [--json] [--from KIND] FILE...\n";
     text += R"(
 Converts GPS track files. Each output is written beside its input (or into the
-folder of --output-dir), under the input's name up to its first "." with the
-new extension.
+folder of --output-dir), under the input's name less its last extension with
+the new extension.
 
 )";
     for (const FileKindInfo& info : fileKinds()) text += kindLine(info);

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <map>
 
+#include "batch/output_clash.h"
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
 #include "ui/reason_text.h"
@@ -277,6 +278,18 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
 
 void FrmTarvex::convert(ConversionKind kind) {
     if (batch_.running()) return;
+    // Two files that would write one output: the second would replace what
+    // the first wrote, so nothing is converted until one leaves the list.
+    if (const auto clash = findOutputClash(kind, fileList_.inputs())) {
+        messages_.show({tr("%1 and %2 would both be written to %3, the second replacing the "
+                           "first; nothing was converted. Rename one of them and choose the "
+                           "files again.")
+                            .arg(qStringOf(clash->first), qStringOf(clash->second),
+                                 qStringOf(clash->output))
+                            .toStdString(),
+                        tr("Conversion error").toStdString(), MessageIcon::Critical});
+        return;
+    }
     focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));

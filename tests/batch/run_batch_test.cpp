@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "batch/output_clash.h"
+
 #include "io/error.h"
 #include "support/fake_front_end.h"
 #include "support/test_files.h"
@@ -105,6 +107,35 @@ TEST(RunBatch, ACancelledConversionStopsTheBatch) {
         []() -> ConversionOptions { throw ConversionCancelled(); }, recording.converter());
     EXPECT_TRUE(early.cancelled);
     EXPECT_EQ(recording.calls.size(), 2u);
+}
+
+}  // namespace
+}  // namespace morlindo
+
+namespace morlindo {
+namespace {
+
+TEST(FindOutputClash, NamesTheFirstTwoInputsThatWouldWriteOneOutput) {
+    struct Case {
+        ConversionKind kind;
+        Paths inputs;
+        std::optional<OutputClash> clash;
+    };
+    const Case cases[] = {
+        {ConversionKind::AlmapToOziTrack, {"d/2023.05.01 a.alr", "d/2023.06.01 a.alr"}, {}},
+        {ConversionKind::AlmapToOziTrack, {"d/a.alr", "e/a.alr", "d/a.alr"}, {}},  // a repeat
+        {ConversionKind::TrackToGpx,
+         {"d/x.nmea", "d/a.alr", "d/a.plt", "d/x.alr"},
+         OutputClash{"d/a.alr", "d/a.plt", "d/a.gpx"}},
+    };
+    for (const auto& c : cases) {
+        const auto clash = findOutputClash(c.kind, c.inputs);
+        ASSERT_EQ(clash.has_value(), c.clash.has_value());
+        if (!clash) continue;
+        EXPECT_EQ(clash->first, c.clash->first);
+        EXPECT_EQ(clash->second, c.clash->second);
+        EXPECT_EQ(clash->output, c.clash->output);
+    }
 }
 
 }  // namespace

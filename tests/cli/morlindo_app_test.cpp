@@ -289,9 +289,9 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
         {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
         {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
-        {{"--to", "plt", track, (dir / "t.2004.alr").string()},
-         track + " and " + (dir / "t.2004.alr").string() + " would both be written to " +
-             (dir / "t.plt").string()},
+        {{"--to", "gpx", track, (dir / "t.plt").string()},
+         track + " and " + (dir / "t.plt").string() + " would both be written to " +
+             (dir / "t.gpx").string()},
         {{"--to", "plt", "-o", (dir / "out").string(), track, (dir / "b" / "t.alr").string()},
          "t.alr would both be written to " + (dir / "out" / "t.plt").string()},
     };

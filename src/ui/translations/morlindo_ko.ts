@@ -210,6 +210,10 @@
         <translation>변환 오류</translation>
     </message>
     <message>
+        <source>%1 and %2 would both be written to %3, the second replacing the first; nothing was converted. Rename one of them and choose the files again.</source>
+        <translation>%1 파일과 %2 파일이 모두 %3 파일로 저장되어 두 번째 파일이 첫 번째 파일을 덮어쓰게 됩니다. 아무것도 변환하지 않았습니다. 둘 중 하나의 이름을 바꾼 뒤 파일을 다시 선택하십시오.</translation>
+    </message>
+    <message>
         <source>The tab &quot;%1&quot; does not read these files:</source>
         <translation>&quot;%1&quot; 탭은 다음 파일을 읽지 않습니다:</translation>
     </message>
