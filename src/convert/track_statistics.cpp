@@ -39,12 +39,6 @@ void readAlmapTrack(const std::filesystem::path& file, ReadProgress* progress,
                     TrackStatisticsBuilder& builder) {
     AlmapTrackReader reader(file, progress);
     while (const auto point = reader.next()) {
-        if (!std::isfinite(point->latitude) || !std::isfinite(point->longitude)) {
-            throw Error(file,
-                        "record %1: the coordinates are not finite numbers; "
-                        "this is not an AlMap track file",
-                        {std::to_string(reader.recordsRead())});
-        }
         builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
     }
 }

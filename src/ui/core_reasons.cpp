@@ -34,14 +34,17 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "a point line needs a latitude and a longitude separated by \",\""),
     QT_TRANSLATE_NOOP("CoreReason", "latitude %1 is not a number"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "this is not an AlMap track file: it does not begin with the AlMap "
+                      "track signature"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the file ends %1 bytes into record %2; it was cut short or is not an AlMap "
+                      "track file"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "record %1: the %2 %3 is not a number of degrees from -%4 to %4; "
+                      "this is not an AlMap track file"),
     QT_TRANSLATE_NOOP("CoreReason", "longitude %1 is not a number"),
     // convert
-    QT_TRANSLATE_NOOP("CoreReason",
-                      "record %1: the longitude is not a finite number; "
-                      "this is not an AlMap track file"),
-    QT_TRANSLATE_NOOP("CoreReason",
-                      "record %1: the latitude is not a finite number; "
-                      "this is not an AlMap track file"),
     QT_TRANSLATE_NOOP("CoreReason",
                       "the log changed while it was being converted; convert it again"),
     QT_TRANSLATE_NOOP("CoreReason", "cannot tell what kind of file it is from its extension"),
@@ -63,9 +66,6 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "point %1 at latitude %2, longitude %3 lies outside what GPX holds (latitude "
                       "-90 to 90, longitude -180 to 180)"),
-    QT_TRANSLATE_NOOP("CoreReason",
-                      "record %1: the coordinates are not finite numbers; "
-                      "this is not an AlMap track file"),
 };
 
 }  // namespace morlindo::ui

@@ -52,9 +52,9 @@ TEST(RunBatch, ConvertsEveryFileReadingTheOptionsJustBeforeIt) {
         [&](std::size_t row, RowEvent event) { events.emplace_back(row, event); }, &progress);
     EXPECT_EQ(outcome.converted, 3u);
     EXPECT_FALSE(outcome.failure || outcome.cancelled);
-    // Each file is read to its end.
-    const std::pair<std::uint64_t, std::uint64_t> whole{45, 45};
-    EXPECT_EQ(progress.heard, (std::vector{whole, whole, whole}));
+    // Each file is read to its end: its signature, then its record.
+    const std::pair<std::uint64_t, std::uint64_t> signature{13, 45}, whole{45, 45};
+    EXPECT_EQ(progress.heard, (std::vector{signature, whole, signature, whole, signature, whole}));
     EXPECT_EQ(events, (Events{{0, RowEvent::Started},
                               {0, RowEvent::Converted},
                               {1, RowEvent::Started},

@@ -122,10 +122,8 @@ TEST(Conversions, AlmapCoordinatesInEveryOutput) {
         Texts points;
     };
     const Case cases[] = {
-        {"empty", "", {}},
-        {"trailing piece, negative coordinates",
-         almapFile({{-70.25, -33.5}}) + std::string(31, '\x01'),
-         {{"-33.5 ", "-70.25 "}}},
+        {"the signature alone", almapFile({}), {}},
+        {"negative coordinates", almapFile({{-70.25, -33.5}}), {{"-33.5 ", "-70.25 "}}},
         {"ties round on the 15-digit decimal",
          almapFile({{126.9780005, 37.1234565}}),
          {{" 37.123457 ", " 126.978001 "}}},

@@ -95,16 +95,20 @@
         <translation>위도 %1은(는) 숫자가 아닙니다</translation>
     </message>
     <message>
+        <source>this is not an AlMap track file: it does not begin with the AlMap track signature</source>
+        <translation>AlMap 트랙 파일이 아닙니다: AlMap 트랙 파일의 서명으로 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>the file ends %1 bytes into record %2; it was cut short or is not an AlMap track file</source>
+        <translation>파일이 %2번째 레코드의 %1바이트에서 끝납니다. 잘렸거나 AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>record %1: the %2 %3 is not a number of degrees from -%4 to %4; this is not an AlMap track file</source>
+        <translation>%1번째 레코드: %2 %3은(는) -%4도에서 %4도 사이의 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
         <source>longitude %1 is not a number</source>
         <translation>경도 %1은(는) 숫자가 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the longitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 경도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the latitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 위도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
     <message>
         <source>the log changed while it was being converted; convert it again</source>
@@ -157,10 +161,6 @@
     <message>
         <source>the file is write-protected</source>
         <translation>쓰기 금지된 파일입니다</translation>
-    </message>
-    <message>
-        <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
 </context>
 <context>
