@@ -96,7 +96,7 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
 }
 
 void printJson(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {
-    out << "{\"file\":" << jsonString(displayPath(file))
+    out << "{\"file\":" << jsonPathString(file)
         << ",\"kind\":" << jsonString(fileKindInfo(s.kind).shortName) << ",\"points\":" << s.points
         << ",\"lengthKm\":" << number(s.lengthKm, 3);
     if (s.firstTime && s.lastTime) {

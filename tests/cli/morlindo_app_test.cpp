@@ -73,7 +73,7 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          almapFile({{127.25, 37.5}, {-70.25, -33.5}}),
          "w.rte",
          crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
-                    "R, 0 ,Walk,1,up, then down, 16711680 ",
+                    "R, 0 ,Walk1,up then down, 16711680 ",
                     "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 ",
                     "W, 0 , 2 , 2 ,,-33.5 ,-70.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 "})},
         {{"--to", "wpt", "--prefix", "PT", "--waypoint-color", "yellow", "--waypoint-background",
@@ -209,6 +209,31 @@ TEST(Morlindo, TakesTheFilesOfFolders) {
 #ifndef _WIN32
 // Names that are not valid UTF-8 still give valid JSON: each stray byte
 // becomes U+FFFD.
+// A text that loses its commas or control characters is named once; a file
+// whose texts lost characters to the code page, once per file; -q says
+// neither.
+TEST(Morlindo, SaysWhichTextsItChangedAndWhichFilesLostCharacters) {
+    TempDir dir;
+    writeFile(dir / "a.alr", almapFile({{127.25, 37.5}}));
+    writeFile(dir / "b.alr", almapFile({{127.25, 37.5}}));
+    const std::vector<std::string> arguments = {
+        "--to", "rte", "--encoding", "ASCII", "--route-name", "A,B", "--route-description",
+        "산,\n", (dir / "a.alr").string(), (dir / "b.alr").string()};
+    const CliRun run = morlindo(arguments);
+    EXPECT_EQ(run.status, 0);
+    const std::string fits = ": the texts of OziExplorer files hold no commas or control characters";
+    EXPECT_EQ(run.err, "morlindo: --route-name \"A,B\" is written as \"AB\"" + fits +
+                           "\nmorlindo: --route-description \"산,\\n\" is written as \"산 \"" +
+                           fits + "\nmorlindo: " + (dir / "a.rte").string() +
+                           ": characters that ASCII lacks were written as \"?\"\nmorlindo: " +
+                           (dir / "b.rte").string() +
+                           ": characters that ASCII lacks were written as \"?\"\n");
+    EXPECT_NE(readFile(dir / "b.rte").find("\r\nR, 0 ,AB,? , 255 \r\n"), std::string::npos);
+    std::vector<std::string> quiet = arguments;
+    quiet.insert(quiet.begin(), "-q");
+    EXPECT_EQ(morlindo(quiet).err, "");
+}
+
 TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
     TempDir dir;
     const InFolder in(dir.path());
