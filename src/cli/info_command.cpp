@@ -79,7 +79,7 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
                            (s.timesAreLocal ? " (local time)" : ""));
         line("end:", timeText(*s.lastTime, s.timesAreLocal, ' ') +
                          (s.timesAreLocal ? " (local time)" : ""));
-        line("duration:", durationText(*s.durationSeconds()));
+        if (const auto seconds = s.durationSeconds()) line("duration:", durationText(*seconds));
     }
     if (s.bounds) {
         line("latitude:", number(s.bounds->south, 6) + " to " + number(s.bounds->north, 6));
@@ -101,8 +101,8 @@ void printJson(std::ostream& out, const std::filesystem::path& file, const Track
         << ",\"lengthKm\":" << number(s.lengthKm, 3);
     if (s.firstTime && s.lastTime) {
         out << ",\"start\":" << jsonString(timeText(*s.firstTime, s.timesAreLocal, 'T'))
-            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'))
-            << ",\"durationSeconds\":" << *s.durationSeconds();
+            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'));
+        if (const auto seconds = s.durationSeconds()) out << ",\"durationSeconds\":" << *seconds;
     }
     if (s.bounds) {
         out << ",\"south\":" << number(s.bounds->south, 6)

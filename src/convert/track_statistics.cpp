@@ -77,7 +77,7 @@ void readGpx(const std::filesystem::path& file, ReadProgress* progress,
 }  // namespace
 
 std::optional<std::int64_t> TrackStatistics::durationSeconds() const {
-    if (!firstTime || !lastTime) return std::nullopt;
+    if (!firstTime || !lastTime || *lastTime < *firstTime) return std::nullopt;
     return secondsSinceDayZero(*lastTime) - secondsSinceDayZero(*firstTime);
 }
 

@@ -164,6 +164,7 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
         DateTime now() const override {
             return dateTimeFromSecondsSinceDayZero(secondsSinceDayZero(kStamp) + 30 * calls_++);
         }
+        DateTime nowInZone(int) const override { return now(); }
 
     private:
         mutable int calls_ = 0;
