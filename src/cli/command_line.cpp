@@ -317,8 +317,7 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
         source = fileKindOf(file);
         if (!source || !isSource(*source)) {
             throw UsageError("cannot tell what kind of file " + displayPath(file) +
-                             " is; name it " + kindNames(isSource, ".") + ", or say --from " +
-                             kindNames(isSource));
+                             " is: it reads " + readExtensionsText());
         }
     }
     const auto kind = conversionBetween(*source, request.target);

@@ -138,7 +138,13 @@ int runInfo(const std::vector<std::string>& arguments, std::ostream& out, std::o
                 printBlock(out, file, statistics);
             }
         } catch (const Error& error) {
-            err << "morlindo: " << error.what() << "\n";
+            // Scripts get one object per file, the failures among them.
+            if (request->json) {
+                out << "{\"file\":" << jsonPathString(file)
+                    << ",\"error\":" << jsonString(error.what()) << "}\n";
+            } else {
+                err << "morlindo: " << error.what() << "\n";
+            }
             status = 1;
         }
         out.flush();

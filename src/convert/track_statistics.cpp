@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "formats/gpx_reader.h"
 #include "formats/nmea_log.h"
@@ -175,7 +176,8 @@ TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::option
             readGpx(file, progress, builder);
             break;
         default:
-            throw Error(file, "cannot tell what kind of file it is from its extension");
+            throw Error(file, "cannot tell what kind of file it is: it reads %1",
+                        {readExtensionsText()});
     }
     return builder.finish();
 }

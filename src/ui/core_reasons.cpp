@@ -48,6 +48,7 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason",
                       "the log changed while it was being converted; convert it again"),
     QT_TRANSLATE_NOOP("CoreReason", "cannot tell what kind of file it is from its extension"),
+    QT_TRANSLATE_NOOP("CoreReason", "cannot tell what kind of file it is: it reads %1"),
     // GPX
     QT_TRANSLATE_NOOP("CoreReason", "the root element is not gpx; this is not a GPX file"),
     QT_TRANSLATE_NOOP("CoreReason", "the point has no %1 attribute"),

@@ -15,6 +15,7 @@
 
 #include "cli/command_line.h"
 #include "cli/input_files.h"
+#include "cli/output_text.h"
 #include "io/error.h"
 #include "io/system_text.h"
 #include "support/test_files.h"
@@ -304,7 +305,9 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt"}, "name at least one file"},
         {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
-        {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
+        {{"--to", "plt", (dir / "t.txt").string()},
+         "cannot tell what kind of file " + (dir / "t.txt").string() +
+             " is: it reads .alr, .plt, .nmea and .gpx"},
         {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt, nmea or gpx"},
         {{"--to", "rte", (dir / "t.nmea").string()},
          "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
@@ -357,8 +360,18 @@ TEST(Morlindo, InfoTellsWhatEachFileHolds) {
     EXPECT_NE(json.out.find("walk.alr\",\"kind\":\"alr\",\"points\":2,\"lengthKm\":111.195,"),
               std::string::npos)
         << json.out;
-    EXPECT_EQ(json.err, "morlindo: " + (dir / "gone.plt").string() +
-                            ": cannot open it: No such file or directory\n");
+    EXPECT_EQ(json.err, "");
+    EXPECT_NE(json.out.find("}\n{\"file\":" + jsonString((dir / "gone.plt").string()) +
+                            ",\"error\":" +
+                            jsonString((dir / "gone.plt").string() +
+                                       ": cannot open it: No such file or directory") +
+                            "}\n"),
+              std::string::npos)
+        << json.out;
+    const CliRun unknown = morlindo({"info", (dir / "a\nb.txt").string()});
+    EXPECT_EQ(unknown.err, "morlindo: " + (dir / "a\\nb.txt").string() +
+                               ": cannot tell what kind of file it is: it reads .alr, .plt, .nmea "
+                               "and .gpx\n");
 }
 
 }  // namespace

@@ -119,6 +119,10 @@
         <translation>확장자로는 파일의 종류를 알 수 없습니다</translation>
     </message>
     <message>
+        <source>cannot tell what kind of file it is: it reads %1</source>
+        <translation>어떤 종류의 파일인지 알 수 없습니다: 읽을 수 있는 파일은 %1 파일입니다</translation>
+    </message>
+    <message>
         <source>the root element is not gpx; this is not a GPX file</source>
         <translation>최상위 요소가 gpx가 아닙니다. GPX 파일이 아닙니다</translation>
     </message>
