@@ -50,4 +50,10 @@ private:
 #endif
 };
 
+#ifdef _WIN32
+// The number of the Windows code page that people call by this name:
+// "CP949", "windows-949", "949", "EUC-KR", "Shift_JIS", ...
+std::optional<unsigned> windowsCodePageNamed(std::string_view name);
+#endif
+
 }  // namespace morlindo

@@ -57,8 +57,8 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason", "the ele %1 is not a number of metres"),
     QT_TRANSLATE_NOOP("CoreReason", "the time %1 is not a date and time like 2004-11-08T06:30:00Z"),
     QT_TRANSLATE_NOOP("CoreReason",
-                      "the file declares the text encoding %1, which cannot be read; GPX files are "
-                      "read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII"),
+                      "the file declares the text encoding %1, which this system cannot read"),
+    QT_TRANSLATE_NOOP("CoreReason", "not valid UTF-8 (the file declares UTF-8)"),
     QT_TRANSLATE_NOOP("CoreReason", "the file is not well-formed XML: %1"),
     QT_TRANSLATE_NOOP("CoreReason",
                       "a tag, comment or declaration is longer than 1 MiB; this is not a GPX file"),

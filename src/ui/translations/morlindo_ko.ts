@@ -143,8 +143,12 @@
         <translation>time 값 %1은(는) 2004-11-08T06:30:00Z와 같은 날짜와 시간이 아닙니다</translation>
     </message>
     <message>
-        <source>the file declares the text encoding %1, which cannot be read; GPX files are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII</source>
-        <translation>파일이 읽을 수 없는 텍스트 인코딩 %1을(를) 선언합니다. GPX 파일은 UTF-8, UTF-16, ISO-8859-1, US-ASCII로 읽습니다</translation>
+        <source>the file declares the text encoding %1, which this system cannot read</source>
+        <translation>파일이 선언한 문자 인코딩 %1은(는) 이 시스템에서 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8 (the file declares UTF-8)</source>
+        <translation>올바른 UTF-8이 아닙니다 (파일은 UTF-8이라고 선언합니다)</translation>
     </message>
     <message>
         <source>the file is not well-formed XML: %1</source>
