@@ -190,7 +190,8 @@ std::vector<FileToConvert> withoutRepeats(std::vector<FileToConvert> files) {
     std::map<NativeString, std::size_t> byOutput;
     for (auto& file : files) {
         if (!file.failure) {
-            const auto [found, added] = byOutput.try_emplace(pathIdentity(file.output), kept.size());
+            const auto [found, added] =
+                byOutput.try_emplace(pathIdentity(file.output), kept.size());
             if (!added) {
                 const FileToConvert& earlier = kept[found->second];
                 if (pathIdentity(earlier.input) == pathIdentity(file.input)) continue;

@@ -26,9 +26,10 @@ ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
                                         const ConversionContext& context) {
     bool replaced = false;
     const auto writeHeader = [&](OutputFile& output, std::uint64_t count) {
-        writeOziTrackHeader(output, " reserved 3", options,
-                            context.encoding.fromPath(oziFileNameField(baseNameOf(inputPath)), &replaced),
-                            printStyleNumber(static_cast<std::int64_t>(count)));
+        writeOziTrackHeader(
+            output, " reserved 3", options,
+            context.encoding.fromPath(oziFileNameField(baseNameOf(inputPath)), &replaced),
+            printStyleNumber(static_cast<std::int64_t>(count)));
     };
     std::optional<DateTime> stamp;
     std::string tail;

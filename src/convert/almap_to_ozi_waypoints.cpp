@@ -31,7 +31,8 @@ ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPa
     };
     const std::string tail = waypointLineTail(options);
     bool replaced = false;
-    const std::string prefix = context.encoding.fromUtf8(oziTextField(options.namePrefix), &replaced);
+    const std::string prefix =
+        context.encoding.fromUtf8(oziTextField(options.namePrefix), &replaced);
     // The number, the name (prefix and the number of at least three digits,
     // "WPT001"; numbers go on past 32767), latitude, longitude, then the tail.
     const auto appendPointLine = [&](std::string& line, std::uint64_t number, double latitude,

@@ -69,9 +69,10 @@ ConversionResult writeReceiverTrack(const std::filesystem::path& inputPath,
 
     OutputFile output(outputPath);
     bool replaced = false;
-    writeOziTrackHeader(output, "reserved 3", options,
-                        context.encoding.fromPath(oziFileNameField(baseNameOf(inputPath)), &replaced),
-                        std::to_string(count));
+    writeOziTrackHeader(
+        output, "reserved 3", options,
+        context.encoding.fromPath(oziFileNameField(baseNameOf(inputPath)), &replaced),
+        std::to_string(count));
     std::uint64_t written = 0;
     ReceiverPointLines lines;
     readPass([&](const ReceiverPoint& point) {

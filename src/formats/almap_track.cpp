@@ -68,8 +68,9 @@ AlmapTrackReader::AlmapTrackReader(const std::filesystem::path& path, ReadProgre
     std::array<char, kAlmapSignatureSize> signature{};
     if (file_.size() >= kAlmapSignatureSize) file_.readExactly(signature.data(), signature.size());
     if (std::string_view(signature.data(), signature.size()) != kSignature) {
-        throw Error(path, "this is not an AlMap track file: it does not begin with the AlMap "
-                          "track signature");
+        throw Error(path,
+                    "this is not an AlMap track file: it does not begin with the AlMap "
+                    "track signature");
     }
     if (const auto rest = (file_.size() - kAlmapSignatureSize) % kAlmapRecordSize; rest != 0) {
         throw Error(path,

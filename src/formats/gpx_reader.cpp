@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <type_traits>

@@ -93,8 +93,8 @@ struct CodePageDecoder::System {
     int leadLength(unsigned char lead) const {
         for (int length = 2; length <= 4; ++length) {
             for (int trail = 0x30; trail <= 0xFE; ++trail) {
-                const std::string bytes = std::string(1, char(lead)) +
-                                          std::string(std::size_t(length - 1), char(trail));
+                const std::string bytes =
+                    std::string(1, char(lead)) + std::string(std::size_t(length - 1), char(trail));
                 if (decoded(bytes.data(), length) >= 0) return length;
             }
         }
@@ -138,8 +138,8 @@ CodePageDecoder::~CodePageDecoder() = default;
 bool CodePageDecoder::writesMarkupAsAscii() const {
     for (int c = 0; c < 0x80; ++c) {
         const bool markup = c == '\t' || c == '\n' || c == '\r' ||
-                            (c >= 0x20 && c < 0x7F && std::string_view("$@\\^`{}~").find(char(c)) ==
-                                                          std::string_view::npos);
+                            (c >= 0x20 && c < 0x7F &&
+                             std::string_view("$@\\^`{}~").find(char(c)) == std::string_view::npos);
         if (markup && map_[c] != c) return false;
     }
     return true;

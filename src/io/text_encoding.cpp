@@ -84,12 +84,13 @@ std::optional<UINT> codePageNamed(std::string_view name) {
         }
     }
     static constexpr std::pair<std::string_view, UINT> kNamed[] = {
-        {"UTF8", CP_UTF8},   {"UTF7", CP_UTF7},   {"ASCII", 20127},     {"USASCII", 20127},
-        {"UHC", 949},        {"EUCKR", 51949},    {"KSC56011987", 949},    {"JOHAB", 1361},      {"SHIFTJIS", 932},
-        {"SJIS", 932},       {"EUCJP", 20932},    {"GBK", 936},         {"GB2312", 936},
-        {"GB18030", 54936},  {"BIG5", 950},       {"KOI8R", 20866},     {"KOI8U", 21866},
-        {"LATIN1", 28591},   {"ISO88591", 28591}, {"ISO88592", 28592},  {"ISO88595", 28595},
-        {"ISO88597", 28597}, {"ISO88599", 28599}, {"ISO885915", 28605}, {"MACINTOSH", 10000},
+        {"UTF8", CP_UTF8},    {"UTF7", CP_UTF7},   {"ASCII", 20127},     {"USASCII", 20127},
+        {"UHC", 949},         {"EUCKR", 51949},    {"KSC56011987", 949}, {"JOHAB", 1361},
+        {"SHIFTJIS", 932},    {"SJIS", 932},       {"EUCJP", 20932},     {"GBK", 936},
+        {"GB2312", 936},      {"GB18030", 54936},  {"BIG5", 950},        {"KOI8R", 20866},
+        {"KOI8U", 21866},     {"LATIN1", 28591},   {"ISO88591", 28591},  {"ISO88592", 28592},
+        {"ISO88595", 28595},  {"ISO88597", 28597}, {"ISO88599", 28599},  {"ISO885915", 28605},
+        {"MACINTOSH", 10000},
     };
     for (const auto& [known, codePage] : kNamed) {
         if (canonical == known) return codePage;
@@ -173,9 +174,7 @@ std::wstring wideWithQuestionMarks(std::string_view utf8, bool& replaced) {
 
 }  // namespace
 
-std::optional<unsigned> windowsCodePageNamed(std::string_view name) {
-    return codePageNamed(name);
-}
+std::optional<unsigned> windowsCodePageNamed(std::string_view name) { return codePageNamed(name); }
 
 TextEncoding TextEncoding::system() {
     TextEncoding encoding;

@@ -281,13 +281,13 @@ void FrmTarvex::convert(ConversionKind kind) {
     // Two files that would write one output: the second would replace what
     // the first wrote, so nothing is converted until one leaves the list.
     if (const auto clash = findOutputClash(kind, fileList_.inputs())) {
-        messages_.show({tr("%1 and %2 would both be written to %3, the second replacing the "
-                           "first; nothing was converted. Rename one of them and choose the "
-                           "files again.")
-                            .arg(qStringOf(clash->first), qStringOf(clash->second),
-                                 qStringOf(clash->output))
-                            .toStdString(),
-                        tr("Conversion error").toStdString(), MessageIcon::Critical});
+        messages_.show(
+            {tr("%1 and %2 would both be written to %3, the second replacing the "
+                "first; nothing was converted. Rename one of them and choose the "
+                "files again.")
+                 .arg(qStringOf(clash->first), qStringOf(clash->second), qStringOf(clash->output))
+                 .toStdString(),
+             tr("Conversion error").toStdString(), MessageIcon::Critical});
         return;
     }
     focusBeforeBatch_ = QApplication::focusWidget();

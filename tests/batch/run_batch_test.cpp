@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "batch/output_clash.h"
-
 #include "io/error.h"
 #include "support/fake_front_end.h"
 #include "support/test_files.h"

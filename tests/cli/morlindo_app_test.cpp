@@ -217,12 +217,20 @@ TEST(Morlindo, SaysWhichTextsItChangedAndWhichFilesLostCharacters) {
     TempDir dir;
     writeFile(dir / "a.alr", almapFile({{127.25, 37.5}}));
     writeFile(dir / "b.alr", almapFile({{127.25, 37.5}}));
-    const std::vector<std::string> arguments = {
-        "--to", "rte", "--encoding", "ASCII", "--route-name", "A,B", "--route-description",
-        "산,\n", (dir / "a.alr").string(), (dir / "b.alr").string()};
+    const std::vector<std::string> arguments = {"--to",
+                                                "rte",
+                                                "--encoding",
+                                                "ASCII",
+                                                "--route-name",
+                                                "A,B",
+                                                "--route-description",
+                                                "산,\n",
+                                                (dir / "a.alr").string(),
+                                                (dir / "b.alr").string()};
     const CliRun run = morlindo(arguments);
     EXPECT_EQ(run.status, 0);
-    const std::string fits = ": the texts of OziExplorer files hold no commas or control characters";
+    const std::string fits =
+        ": the texts of OziExplorer files hold no commas or control characters";
     EXPECT_EQ(run.err, "morlindo: --route-name \"A,B\" is written as \"AB\"" + fits +
                            "\nmorlindo: --route-description \"산,\\n\" is written as \"산 \"" +
                            fits + "\nmorlindo: " + (dir / "a.rte").string() +
@@ -361,12 +369,12 @@ TEST(Morlindo, InfoTellsWhatEachFileHolds) {
               std::string::npos)
         << json.out;
     EXPECT_EQ(json.err, "");
-    EXPECT_NE(json.out.find("}\n{\"file\":" + jsonString((dir / "gone.plt").string()) +
-                            ",\"error\":" +
-                            jsonString((dir / "gone.plt").string() +
-                                       ": cannot open it: No such file or directory") +
-                            "}\n"),
-              std::string::npos)
+    EXPECT_NE(
+        json.out.find("}\n{\"file\":" + jsonString((dir / "gone.plt").string()) + ",\"error\":" +
+                      jsonString((dir / "gone.plt").string() +
+                                 ": cannot open it: No such file or directory") +
+                      "}\n"),
+        std::string::npos)
         << json.out;
     const CliRun unknown = morlindo({"info", (dir / "a\nb.txt").string()});
     EXPECT_EQ(unknown.err, "morlindo: " + (dir / "a\\nb.txt").string() +

@@ -62,8 +62,8 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
          almapFile({{127.0, 37.5}, {127.1234567, 37.7654321}}), "walk.plt", 2,
          almapPltHeader("walk", " 2 ") +
              crlfLines({" 37.5 , 127 " + kStampTail, " 37.765432 , 127.123457 " + kStampTail})},
-        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}), "trip.2004.rte",
-         1,
+        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}),
+         "trip.2004.rte", 1,
          kRteHeader +
              crlfLines({"R, 0 ,R0,, 255 ",
                         "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 255 , 0 , 0 "})},

@@ -17,10 +17,10 @@ TEST(OziTextField, DropsCommasAndMakesControlCharactersSpaces) {
     };
     for (const auto& [text, field] : cases) {
         EXPECT_EQ(oziTextField(text), field) << text;
-        EXPECT_EQ(oziFileNameField(std::filesystem::path(std::u8string(
-                      reinterpret_cast<const char8_t*>(text.data()), text.size()))),
-                  std::filesystem::path(std::u8string(
-                      reinterpret_cast<const char8_t*>(field.data()), field.size())))
+        EXPECT_EQ(oziFileNameField(std::filesystem::path(
+                      std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()))),
+                  std::filesystem::path(
+                      std::u8string(reinterpret_cast<const char8_t*>(field.data()), field.size())))
             << text;
     }
 }

@@ -36,7 +36,6 @@ TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
     EXPECT_EQ(listModel().rowCount(), 0);
     EXPECT_EQ(window->fileSelection().startFolder(), "remembered");
     EXPECT_TRUE(messages.shown.empty());
-
 }
 
 TEST_F(WindowTest, ChangingTabByClickOrMenuEmptiesTheListAndAsksAgain) {
@@ -131,10 +130,10 @@ TEST_F(WindowTest, TwoInputsWithOneOutputAreNamedBeforeConverting) {
     clickConvert("cmdTarvexTrack");
     EXPECT_TRUE(converter.calls.empty());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.find(displayPath("d/a.alr") + " 파일과 " +
-                                          displayPath("d/a.ALR") + " 파일이 모두 " +
-                                          displayPath("d/a.plt")),
-              0u);
+    EXPECT_EQ(
+        messages.shown[0].text.find(displayPath("d/a.alr") + " 파일과 " + displayPath("d/a.ALR") +
+                                    " 파일이 모두 " + displayPath("d/a.plt")),
+        0u);
     EXPECT_EQ(conversionColumn(), std::vector<std::string>(4, ""));
 }
 
