@@ -53,21 +53,14 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
       colors_(services.colors),
       converter_(std::move(services.converter)),
       settings_(std::move(services.settings)),
-      endProgram_(std::move(services.endProgram)) {
+      endProgram_(std::move(services.endProgram)),
+      openFolder_(std::move(services.openFolder)) {
     setObjectName(QStringLiteral("frmTarvex"));
     buildTabs();
     buildMenus();
     buildShortcuts();
 
-    fileView_.setObjectName(QStringLiteral("flxFileNames"));
-    fileView_.setAccessibleName(tr("File list"));
     fileView_.setModel(&fileListModel_);
-    fileView_.verticalHeader()->hide();
-    fileView_.verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    fileView_.setSelectionBehavior(QAbstractItemView::SelectRows);
-    fileView_.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the list; the arrow keys move within it.
-    fileView_.setTabKeyNavigation(false);
 
     const int margin = twips(kMargin);
     centralLayout_.setContentsMargins(margin, margin, margin, margin);
@@ -121,12 +114,17 @@ void FrmTarvex::buildTabs() {
 
 void FrmTarvex::buildMenus() {
     // Parented to the window, so that they are found among its children.
-    for (QAction* action : {&openAction_, &exitAction_, &helpAction_}) action->setParent(this);
+    for (QAction* action : {&openAction_, &convertAction_, &exitAction_, &helpAction_}) {
+        action->setParent(this);
+    }
     openAction_.setObjectName(QStringLiteral("mnuFileOpen"));
     openAction_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    convertAction_.setObjectName(QStringLiteral("mnuConvertFiles"));
+    convertAction_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     exitAction_.setObjectName(QStringLiteral("mnuExit"));
     exitAction_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     fileMenu_.addAction(&openAction_);
+    fileMenu_.addAction(&convertAction_);
     fileMenu_.addSeparator();
     fileMenu_.addAction(&exitAction_);
 
@@ -164,6 +162,12 @@ void FrmTarvex::connectHandlers() {
     connect(&tabs_, &TabControl::currentChanged, this,
             [this](int, int previous) { SSTab1_Click(previous); });
     connect(&openAction_, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+    connect(&convertAction_, &QAction::triggered, this,
+            [this] { convert(static_cast<ConversionKind>(tabs_.currentIndex())); });
+    connect(&fileView_, &FileListView::removeRequested, this,
+            [this](const std::vector<int>& rows) { removeRows(rows); });
+    connect(&fileView_, &FileListView::openFolderRequested, this,
+            [this](int row) { openFolderOfRow(row); });
     connect(&exitAction_, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(&helpAction_, &QAction::triggered, this, [this] { mnuHelp_Click(); });
     connect(&nextTab_, &QShortcut::activated, this, [this] { tabs_.stepCurrentIndex(1); });
@@ -180,15 +184,15 @@ void FrmTarvex::connectHandlers() {
             [this](int row, int event) { showRowEvent(row, static_cast<RowEvent>(event)); });
     connect(&batch_, &BatchThread::fileRead, &progress_, &BatchProgress::fileRead);
     connect(&batch_, &BatchThread::finished, this, [this] { batchEnded(); });
-    // Every emptying or refilling of the list applies the column widths anew
-    // and ends what the status line said of the list before.
-    // A new list shows its first file in the preview.
+    // Every emptying or refilling of the list ends what the status line said
+    // of the list before. A new list shows its first file in the preview.
     connect(&fileListModel_, &QAbstractItemModel::modelReset, this, [this] {
-        applyColumnWidths();
         progress_.statusLine().clear();
         preview_.clear();
         if (!fileList_.empty()) fileView_.selectRow(0);
+        updateActions();
     });
+    connect(&fileListModel_, &QAbstractItemModel::rowsInserted, this, [this] { updateActions(); });
     connect(fileView_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { previewRow(current.row()); });
 }
@@ -241,13 +245,14 @@ void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& f
 }
 
 void FrmTarvex::applyColumnWidths() {
-    for (std::size_t column = 0; column < kFileListColumns.size(); ++column) {
-        fileView_.setColumnWidth(static_cast<int>(column),
-                                 twips(kFileListColumns[column].widthTwips));
-    }
+    std::vector<int> widths;
+    for (const FileListColumn& column : kFileListColumns) widths.push_back(twips(column.widthTwips));
+    fileView_.setStartingWidths(widths);
 }
 
+// A change of tab lays the columns out anew, as the list started.
 void FrmTarvex::SSTab1_Click(int) {
+    applyColumnWidths();
     selection_.tabChanged(static_cast<ConversionKind>(tabs_.currentIndex()));
 }
 
@@ -276,7 +281,7 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
 }
 
 void FrmTarvex::convert(ConversionKind kind) {
-    if (batch_.running()) return;
+    if (batch_.running() || fileList_.empty()) return;
     focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));
@@ -284,18 +289,55 @@ void FrmTarvex::convert(ConversionKind kind) {
         kind, fileList_.inputs(), [this, kind] { return optionsOf(kind); }, converter_);
 }
 
-// Controls that would change the list or start a batch wait while one runs.
+// Controls that would change the list, the options or start a batch wait
+// while one runs.
 void FrmTarvex::setBusy(bool busy) {
+    busy_ = busy;
     tabs_.setTabsEnabled(!busy);
     for (const auto& page : pages_) {
         page->openButton().setEnabled(!busy);
-        page->convertButton().setEnabled(!busy);
+        if (OptionsPanel* panel = page->optionsPanel()) panel->setEnabled(!busy);
     }
     openAction_.setEnabled(!busy);
     for (const auto& action : convertActions_) action->setEnabled(!busy);
     nextTab_.setEnabled(!busy);
     previousTab_.setEnabled(!busy);
     cancelKey_.setEnabled(busy);
+    fileView_.setRemovingEnabled(!busy);
+    updateActions();
+}
+
+// A batch needs files to convert, and waits for the one that runs.
+void FrmTarvex::updateActions() {
+    const bool canConvert = !busy_ && !fileList_.empty();
+    for (const auto& page : pages_) page->convertButton().setEnabled(canConvert);
+    convertAction_.setEnabled(canConvert);
+}
+
+// The rows left keep what became of them.
+void FrmTarvex::removeRows(const std::vector<int>& rows) {
+    if (busy_) return;
+    std::vector<BatchEntry> kept;
+    for (std::size_t row = 0; row < fileList_.size(); ++row) {
+        if (!std::binary_search(rows.begin(), rows.end(), static_cast<int>(row))) {
+            kept.push_back(fileList_[row]);
+        }
+    }
+    std::vector<std::filesystem::path> inputs;
+    for (const BatchEntry& entry : kept) inputs.push_back(entry.input);
+    fileList_.assign(inputs);
+    for (std::size_t row = 0; row < kept.size(); ++row) {
+        if (kept[row].state != EntryState::Waiting) fileList_.setState(row, kept[row].state);
+    }
+    if (!kept.empty()) {
+        const int next = std::min(rows.front(), static_cast<int>(kept.size()) - 1);
+        fileView_.selectRow(next);
+    }
+}
+
+void FrmTarvex::openFolderOfRow(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= fileList_.size() || !openFolder_) return;
+    openFolder_(fileList_[static_cast<std::size_t>(row)].input.parent_path());
 }
 
 // The busy pointer, an arrow with an hourglass, shows while a file converts.

@@ -10,6 +10,10 @@
 // wait for it to end. Files dropped on the window join the list; Ctrl+Tab,
 // Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab. Below the list,
 // a preview shows the file of the selected row.
+//
+// Converting needs files: while the list is empty the convert buttons and
+// the menu item wait. The option controls and the list's rows stay as they
+// are while a batch runs.
 #pragma once
 
 #include <QAction>
@@ -34,6 +38,7 @@
 #include "ui/batch_thread.h"
 #include "ui/color_swatch.h"
 #include "ui/file_list_model.h"
+#include "ui/file_list_view.h"
 #include "ui/settings_file.h"
 #include "ui/tab_control.h"
 #include "ui/tab_page.h"
@@ -53,6 +58,8 @@ struct WindowServices {
     SettingsFile settings;
     // Ends the program at once.
     std::function<void()> endProgram;
+    // Shows a folder in the system's file manager.
+    std::function<void(const std::filesystem::path&)> openFolder;
 };
 
 class FrmTarvex final : public QMainWindow {
@@ -93,6 +100,9 @@ private:
     void connectHandlers();
     void orderFocusChain();
     void applyColumnWidths();
+    void updateActions();
+    void removeRows(const std::vector<int>& rows);
+    void openFolderOfRow(int row);
     int twips(int value) const;
     ConversionOptions optionsOf(ConversionKind kind) const;
     void showRowEvent(int row, RowEvent event);
@@ -119,7 +129,9 @@ private:
     Converter converter_;
     SettingsFile settings_;
     std::function<void()> endProgram_;
+    std::function<void(const std::filesystem::path&)> openFolder_;
     bool ending_ = false;
+    bool busy_ = false;
     bool exitWhenStopped_ = false;
     bool busyCursor_ = false;
     // Where the focus was when the batch started; it goes back there.
@@ -133,12 +145,13 @@ private:
     std::vector<std::unique_ptr<TabPage>> pages_;
     QSplitter listAndPreview_;
     FileListModel fileListModel_{fileList_};
-    QTableView fileView_;
+    FileListView fileView_;
     TrackPreview preview_;
     BatchProgress progress_;
 
     QMenu fileMenu_{tr("&File")};
     QAction openAction_{tr("&Open Files...")};
+    QAction convertAction_{tr("Con&vert Files")};
     QAction exitAction_{tr("E&xit")};
     QMenu convertMenu_{tr("&Convert")};
     std::vector<std::unique_ptr<QAction>> convertActions_;

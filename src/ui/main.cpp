@@ -5,9 +5,11 @@
 // `--lang ko` or `--lang en` chooses the language of the window; without it
 // the system's language does (Korean, else English).
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "ui/frm_tarvex.h"
 #include "ui/language.h"
@@ -43,7 +45,10 @@ int main(int argc, char* argv[]) {
         settingsFileFor(QApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
                         QString::fromUtf8(MORLINDO_INSTALL_BINDIR)),
-        [] { QApplication::exit(0); }});
+        [] { QApplication::exit(0); },
+        [](const std::filesystem::path& folder) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(qStringOf(folder)));
+        }});
     fileDialog.setParentWindow(&window);
     messages.setParentWindow(&window);
     colors.setParentWindow(&window);

@@ -198,7 +198,6 @@ void ElevationProfileView::paintEvent(QPaintEvent*) {
 TrackPreview::TrackPreview(QWidget* parent) : QWidget(parent) {
     summary_.setObjectName(QStringLiteral("lblPreviewSummary"));
     summary_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_.setWordWrap(false);
     summary_.setAlignment(Qt::AlignTop | Qt::AlignLeft);
     map_.setObjectName(QStringLiteral("previewMap"));
     profile_.setObjectName(QStringLiteral("previewProfile"));

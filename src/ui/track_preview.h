@@ -17,6 +17,7 @@
 #include <string>
 
 #include "convert/track_statistics.h"
+#include "ui/fitting_label.h"
 
 namespace morlindo::ui {
 
@@ -78,7 +79,7 @@ private:
     void stopReading();
 
     QHBoxLayout layout_{this};
-    QLabel summary_;
+    FittingLabel summary_{FittingLabel::Mode::Wrap};
     TrackMapView map_;
     ElevationProfileView profile_;
     QFutureWatcher<Reading> watcher_;

@@ -58,7 +58,8 @@ protected:
         }
         window = std::make_unique<ui::FrmTarvex>(ui::WindowServices{
             fileDialog, messages, colors, std::move(convert),
-            ui::SettingsFile(settingsPath(), executableFolder()), [this] { ++programEnds; }});
+            ui::SettingsFile(settingsPath(), executableFolder()), [this] { ++programEnds; },
+            [this](const std::filesystem::path& folder) { openedFolders.push_back(folder); }});
         return *window;
     }
 
@@ -106,6 +107,7 @@ protected:
     FakeColorDialog colors;
     RecordingConverter converter;
     int programEnds = 0;
+    Paths openedFolders;
     std::unique_ptr<ui::FrmTarvex> window;
 };
 

@@ -190,10 +190,6 @@
 <context>
     <name>FrmTarvex</name>
     <message>
-        <source>File list</source>
-        <translation>파일 목록</translation>
-    </message>
-    <message>
         <source>The conversion was cancelled.</source>
         <translation>변환을 취소했습니다.</translation>
     </message>
@@ -256,6 +252,10 @@
     <message>
         <source>&amp;Help</source>
         <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert Files</source>
+        <translation>변환하기</translation>
     </message>
 </context>
 <context>
@@ -396,6 +396,30 @@
     <message>
         <source>*The GPS model limits the length of the prefix</source>
         <translation>*종류에 따라 머리글의 크기를 제한</translation>
+    </message>
+</context>
+<context>
+    <name>morlindo::ui::FileListView</name>
+    <message>
+        <source>File list</source>
+        <translation>파일 목록</translation>
+    </message>
+    <message>
+        <source>Drop files here or press %1</source>
+        <extracomment>The hint in the empty file list; &quot;Open&quot; is the caption of the open button.</extracomment>
+        <translation>파일을 여기에 끌어다 놓거나 &quot;%1&quot; 단추를 누르십시오</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열  기</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>목록에서 빼기</translation>
+    </message>
+    <message>
+        <source>Open containing &amp;folder</source>
+        <translation>들어 있는 폴더 열기</translation>
     </message>
 </context>
 <context>
