@@ -29,9 +29,13 @@ QSize FittingLabel::sizeHint() const {
     return size;
 }
 
+// A wrapping label may be cut to its first lines: a window that small shows
+// what it can.
 QSize FittingLabel::minimumSizeHint() const {
     QSize size = QLabel::minimumSizeHint();
     size.setWidth(std::min(size.width(), fontMetrics().averageCharWidth() * kNarrowestCharacters));
+    if (mode_ == Mode::Wrap)
+        size.setHeight(std::min(size.height(), fontMetrics().lineSpacing() * 2));
     return size;
 }
 

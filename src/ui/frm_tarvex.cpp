@@ -7,8 +7,10 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QUrl>
 #include <map>
 
@@ -16,6 +18,7 @@
 #include "ui/qt_text.h"
 #include "ui/reason_text.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace morlindo::ui {
 namespace {
@@ -74,8 +77,9 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     listAndPreview_.setOrientation(Qt::Vertical);
     listAndPreview_.addWidget(&fileView_);
     listAndPreview_.addWidget(&preview_);
+    listAndPreview_.setObjectName(QStringLiteral("splListAndPreview"));
     listAndPreview_.setStretchFactor(0, 1);
-    listAndPreview_.setStretchFactor(1, 0);
+    listAndPreview_.setStretchFactor(1, 1);
     listAndPreview_.setChildrenCollapsible(false);
     centralLayout_.addWidget(&listAndPreview_, 1);
     setCentralWidget(&central_);
@@ -212,13 +216,14 @@ void FrmTarvex::orderFocusChain() {
 }
 
 void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineFiles) {
-    resize(twips(kWindowWidth), twips(kWindowHeight));
     setWindowTitle(fromUtf8(mainWindowTitle()));
-    selection_.setStartFolder(settings_.readStartFolder());
-    applyColumnWidths();
+    remembered_ = settings_.read();
+    selection_.setStartFolder(remembered_.startFolder);
     for (const auto& page : pages_) {
         if (OptionsPanel* panel = page->optionsPanel()) panel->fillLists();
     }
+    showOnScreen();
+    applyColumnWidths();
     if (commandLineFiles.empty()) {
         tabs_.setCurrentIndex(0);
     } else {
@@ -244,9 +249,61 @@ void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& f
     selection_.openFiles(*opening.tab, opening.listed);
 }
 
+// Before the first dialog or message, so that they have a window to belong to.
+void FrmTarvex::showOnScreen() {
+    // Before it is first shown, the window's frame is not known: the title
+    // bar is the most of it. Once shown, the window is placed again with
+    // its real frame, should that differ.
+    const QMargins guess(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    placeOnScreen(guess);
+    if (remembered_.maximized) {
+        showMaximized();
+    } else {
+        show();
+        const QRect outer = frameGeometry();
+        const QRect inner = geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (frame != guess && !frame.isNull()) placeOnScreen(frame);
+    }
+    if (remembered_.previewHeight) {
+        layout()->activate();
+        centralLayout_.activate();
+        const int whole = listAndPreview_.height() - listAndPreview_.handleWidth();
+        listAndPreview_.setSizes({whole - *remembered_.previewHeight, *remembered_.previewHeight});
+    }
+}
+
+void FrmTarvex::placeOnScreen(const QMargins& frame) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (remembered_.window) {
+        if (const QScreen* there = QGuiApplication::screenAt(remembered_.window->center())) {
+            screen = there;
+        }
+    }
+    const WindowPlacement placement = placeWindow(
+        remembered_.window, {twips(kWindowWidth), twips(kWindowHeight)}, minimumSizeHint(),
+        screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14), frame);
+    resize(placement.size);
+    move(placement.framePosition);
+}
+
+Settings FrmTarvex::currentSettings() const {
+    Settings settings = remembered_;
+    settings.startFolder = selection_.startFolder();
+    if (isVisible()) {
+        const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+        settings.window = normal;
+        settings.maximized = isMaximized();
+        settings.previewHeight = listAndPreview_.sizes().value(1);
+    }
+    return settings;
+}
+
 void FrmTarvex::applyColumnWidths() {
     std::vector<int> widths;
-    for (const FileListColumn& column : kFileListColumns) widths.push_back(twips(column.widthTwips));
+    for (const FileListColumn& column : kFileListColumns)
+        widths.push_back(twips(column.widthTwips));
     fileView_.setStartingWidths(widths);
 }
 
@@ -472,7 +529,7 @@ void FrmTarvex::mnuExit_Click() {
     }
     ending_ = true;
     // Ending must not depend on the settings being saved.
-    settings_.writeStartFolder(selection_.startFolder());
+    settings_.write(currentSettings());
     if (endProgram_) endProgram_();
 }
 

@@ -71,10 +71,10 @@ public:
     FrmTarvex(const FrmTarvex&) = delete;
     FrmTarvex& operator=(const FrmTarvex&) = delete;
 
-    // Start-up, before the window is first shown: size and title, the
-    // settings file, the option lists, then tab 0, which opens the dialog.
-    // Files given on the command line take the dialog's place: the window
-    // opens on the first tab that reads them and lists them.
+    // Start-up: title, the settings file, the option lists; the window is
+    // shown where it was last time (within the screen), then tab 0 opens
+    // the dialog. Files given on the command line take the dialog's place:
+    // the window opens on the first tab that reads them and lists them.
     void Form_Load(const std::vector<std::filesystem::path>& commandLineFiles = {});
     // Closing the window saves the settings and ends, as the exit item does.
     void Form_QueryUnload();
@@ -100,6 +100,9 @@ private:
     void connectHandlers();
     void orderFocusChain();
     void applyColumnWidths();
+    void showOnScreen();
+    void placeOnScreen(const QMargins& frame);
+    Settings currentSettings() const;
     void updateActions();
     void removeRows(const std::vector<int>& rows);
     void openFolderOfRow(int row);
@@ -128,6 +131,8 @@ private:
     ColorDialog& colors_;
     Converter converter_;
     SettingsFile settings_;
+    // As read at start-up; what the window does not change is written back.
+    Settings remembered_;
     std::function<void()> endProgram_;
     std::function<void(const std::filesystem::path&)> openFolder_;
     bool ending_ = false;

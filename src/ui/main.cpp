@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
         fileDialog, messages, colors, tableConverter(),
         settingsFileFor(QApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                        QString::fromUtf8(MORLINDO_INSTALL_BINDIR)),
+                        QString::fromUtf8(MORLINDO_INSTALL_BINDIR), documentsFolder()),
         [] { QApplication::exit(0); },
         [](const std::filesystem::path& folder) {
             QDesktopServices::openUrl(QUrl::fromLocalFile(qStringOf(folder)));
@@ -53,6 +53,5 @@ int main(int argc, char* argv[]) {
     messages.setParentWindow(&window);
     colors.setParentWindow(&window);
     window.Form_Load(commandLineFiles());
-    window.show();
     return QApplication::exec();
 }

@@ -104,7 +104,7 @@ QString statisticsText(const TrackStatistics& s) {
 }
 
 TrackMapView::TrackMapView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 140);
+    setMinimumSize(120, 60);
     setAccessibleName(TrackPreview::tr("Track map"));
 }
 
@@ -159,7 +159,7 @@ void TrackMapView::paintEvent(QPaintEvent*) {
 }
 
 ElevationProfileView::ElevationProfileView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 140);
+    setMinimumSize(120, 60);
     setAccessibleName(TrackPreview::tr("Elevation profile"));
 }
 

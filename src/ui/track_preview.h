@@ -6,8 +6,8 @@
 #pragma once
 
 #include <QFutureWatcher>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QWidget>
 #include <atomic>
 #include <exception>

@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 
 #include "ui/file_list_view.h"
 #include "window_fixture.h"
@@ -93,7 +95,8 @@ TEST_F(WindowTest, TheColumnsFitTheWindowAtAnyWidth) {
 // message and the preview, leaves the window's width as it was.
 TEST_F(WindowTest, ALongTextNeverWidensTheWindow) {
     std::filesystem::path deep = "d";
-    for (int level = 0; level < 30; ++level) deep /= "folder_with_a_long_name_" + std::to_string(level);
+    for (int level = 0; level < 30; ++level)
+        deep /= "folder_with_a_long_name_" + std::to_string(level);
     fileDialog.answers = {{deep / "walk.alr"}};
     startWindow(true);
     activateWindow();
@@ -105,6 +108,37 @@ TEST_F(WindowTest, ALongTextNeverWidensTheWindow) {
     QApplication::processEvents();
     EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
     EXPECT_EQ(window->width(), width);
+}
+
+// The window opens where it was, but never larger than the screen's
+// available area nor partly off it; the preview keeps its height.
+TEST_F(WindowTest, TheWindowOpensWithinTheScreenWhereItWas) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* name;
+        std::string line;
+        std::optional<QRect> expected;  // nothing: anywhere within the screen
+    };
+    const Case cases[] = {
+        {"no place yet", "", std::nullopt},
+        {"a place that fits", "window=10,40,700,560\r\npreview=150\r\n", QRect(10, 40, 700, 560)},
+        {"off the screen and too large", "window=5000,-900,4000,3000\r\n", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        writeFile(settingsPath(), "start\r\n" + c.line);
+        startWindow();
+        const QRect frame = window->frameGeometry();
+        EXPECT_TRUE(screen.contains(frame.topLeft()) && frame.right() <= screen.right() &&
+                    window->geometry().bottom() <= screen.bottom())
+            << c.name << " min " << window->minimumSizeHint().height() << " " << frame.x() << ","
+            << frame.y() << " " << frame.width() << "x" << frame.height();
+        if (c.expected) {
+            EXPECT_EQ(QRect(window->pos(), window->size()), *c.expected) << c.name;
+            EXPECT_EQ(child<QSplitter>(QStringLiteral("splListAndPreview")).sizes().value(1), 150);
+        }
+        action("mnuExit").trigger();
+        EXPECT_NE(readFile(settingsPath()).find("window="), std::string::npos);
+    }
 }
 
 }  // namespace
