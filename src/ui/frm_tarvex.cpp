@@ -58,6 +58,7 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
       settings_(std::move(services.settings)),
       endProgram_(std::move(services.endProgram)),
       openFolder_(std::move(services.openFolder)) {
+    output_.setFolderDialog(services.folderDialog);
     setObjectName(QStringLiteral("frmTarvex"));
     buildTabs();
     buildMenus();
@@ -72,6 +73,7 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     // option rows need; the list takes whatever height the window gives.
     tabs_.setFixedHeight(std::max(twips(kTabHeight), tabs_.minimumSizeHint().height()));
     centralLayout_.addWidget(&tabs_);
+    centralLayout_.addWidget(&output_);
     // The preview goes below the list, so that the list keeps its columns'
     // widths; the list takes the height the window grows by.
     listAndPreview_.setOrientation(Qt::Vertical);
@@ -202,7 +204,8 @@ void FrmTarvex::connectHandlers() {
 }
 
 // Tab visits the tabs, then the current page's controls as they are laid
-// out, its open and convert buttons, the list and the Cancel button.
+// out, its open and convert buttons, the output choices, the list and the
+// Cancel button.
 void FrmTarvex::orderFocusChain() {
     QList<QWidget*> chain;
     for (int tab = 0; tab < tabs_.count(); ++tab) chain << &tabs_.tab(tab);
@@ -210,6 +213,9 @@ void FrmTarvex::orderFocusChain() {
         for (auto* widget : page->findChildren<QWidget*>()) {
             if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
         }
+    }
+    for (auto* widget : output_.findChildren<QWidget*>()) {
+        if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
     }
     chain << &fileView_ << &preview_.summary() << &progress_.cancelButton();
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
@@ -219,6 +225,7 @@ void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineF
     setWindowTitle(fromUtf8(mainWindowTitle()));
     remembered_ = settings_.read();
     selection_.setStartFolder(remembered_.startFolder);
+    output_.setChoice({remembered_.outputFolder, remembered_.skipExisting});
     for (const auto& page : pages_) {
         if (OptionsPanel* panel = page->optionsPanel()) panel->fillLists();
     }
@@ -291,6 +298,8 @@ void FrmTarvex::placeOnScreen(const QMargins& frame) {
 Settings FrmTarvex::currentSettings() const {
     Settings settings = remembered_;
     settings.startFolder = selection_.startFolder();
+    settings.outputFolder = output_.choice().folder;
+    settings.skipExisting = output_.choice().skipExisting;
     if (isVisible()) {
         const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
         settings.window = normal;
@@ -342,8 +351,10 @@ void FrmTarvex::convert(ConversionKind kind) {
     focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));
+    batchInputs_ = fileList_.inputs();
+    batchOutput_ = output_.choice();
     batch_.start(
-        kind, fileList_.inputs(), [this, kind] { return optionsOf(kind); }, converter_);
+        kind, batchInputs_, batchOutput_, [this, kind] { return optionsOf(kind); }, converter_);
 }
 
 // Controls that would change the list, the options or start a batch wait
@@ -355,6 +366,7 @@ void FrmTarvex::setBusy(bool busy) {
         page->openButton().setEnabled(!busy);
         if (OptionsPanel* panel = page->optionsPanel()) panel->setEnabled(!busy);
     }
+    output_.setEnabled(!busy);
     openAction_.setEnabled(!busy);
     for (const auto& action : convertActions_) action->setEnabled(!busy);
     nextTab_.setEnabled(!busy);
@@ -417,6 +429,10 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
         fileList_.setState(index, EntryState::Converted);
     } else if (event == RowEvent::Failed) {
         fileList_.setState(index, EntryState::Failed);
+    } else if (event == RowEvent::Cancelled) {
+        fileList_.setState(index, EntryState::Cancelled);
+    } else if (event == RowEvent::Skipped) {
+        fileList_.setState(index, EntryState::Skipped);
     }
 }
 
@@ -435,16 +451,48 @@ void FrmTarvex::batchEnded() {
     if (outcome.cancelled) return;
     progress_.stop(QString());
     if (!outcome.failure) {
-        messages_.show({tr("The conversion completed successfully.").toStdString(),
-                        tr("Conversion complete").toStdString(), MessageIcon::Information});
+        reportCompletion(outcome);
         return;
     }
-    // The failing row is the one after those converted.
-    const int row = static_cast<int>(outcome.converted);
+    // The failing row is the one after those converted and skipped.
+    const int row = static_cast<int>(outcome.converted + outcome.skipped);
     fileView_.selectRow(row);
     fileView_.scrollTo(fileListModel_.index(row, 0));
     messages_.show({failureText(*outcome.failedInput, outcome.failure).toStdString(),
                     tr("Conversion error").toStdString(), MessageIcon::Critical});
+}
+
+// The message counts the files and names the folder the outputs went to,
+// which it offers to open.
+void FrmTarvex::reportCompletion(const BatchOutcome& outcome) {
+    QStringList lines{tr("The conversion completed successfully."), QString()};
+    lines << tr("Files converted: %1").arg(outcome.converted);
+    if (outcome.skipped > 0) {
+        lines << tr("Files skipped because their output exists: %1").arg(outcome.skipped);
+    }
+    const std::filesystem::path folder = batchOutputFolder();
+    lines << (folder.empty()
+                  ? tr("Output folder: beside each input file")
+                  : tr("Output folder: %1").arg(QDir::toNativeSeparators(qStringOf(folder))));
+    const Message message{lines.join(QLatin1Char('\n')).toStdString(),
+                          tr("Conversion complete").toStdString(), MessageIcon::Information};
+    if (folder.empty() || !openFolder_) {
+        messages_.show(message);
+    } else if (messages_.offer(message, tr("Open folder").toStdString())) {
+        openFolder_(folder);
+    }
+}
+
+// The chosen folder, or the one folder of all inputs; none when the inputs
+// lie in several folders.
+std::filesystem::path FrmTarvex::batchOutputFolder() const {
+    if (!batchOutput_.folder.empty()) return batchOutput_.folder;
+    if (batchInputs_.empty()) return {};
+    const std::filesystem::path first = batchInputs_.front().parent_path();
+    for (const auto& input : batchInputs_) {
+        if (input.parent_path() != first) return {};
+    }
+    return first;
 }
 
 bool FrmTarvex::takesDrop(const QMimeData* data) const {

@@ -39,6 +39,7 @@
 #include "ui/color_swatch.h"
 #include "ui/file_list_model.h"
 #include "ui/file_list_view.h"
+#include "ui/output_choice_bar.h"
 #include "ui/settings_file.h"
 #include "ui/tab_control.h"
 #include "ui/tab_page.h"
@@ -60,6 +61,8 @@ struct WindowServices {
     std::function<void()> endProgram;
     // Shows a folder in the system's file manager.
     std::function<void(const std::filesystem::path&)> openFolder;
+    // Chooses the folder outputs go to; without one, they stay beside.
+    FolderDialog* folderDialog = nullptr;
 };
 
 class FrmTarvex final : public QMainWindow {
@@ -111,6 +114,8 @@ private:
     void showRowEvent(int row, RowEvent event);
     void previewRow(int row);
     void batchEnded();
+    void reportCompletion(const BatchOutcome& outcome);
+    std::filesystem::path batchOutputFolder() const;
     void setBusy(bool busy);
     void setBusyCursor(bool busy);
 
@@ -139,6 +144,9 @@ private:
     bool busy_ = false;
     bool exitWhenStopped_ = false;
     bool busyCursor_ = false;
+    // The inputs and output choice of the batch that runs or ran last.
+    std::vector<std::filesystem::path> batchInputs_;
+    OutputChoice batchOutput_;
     // Where the focus was when the batch started; it goes back there.
     QPointer<QWidget> focusBeforeBatch_;
 
@@ -148,6 +156,7 @@ private:
     QVBoxLayout centralLayout_{&central_};
     TabControl tabs_{3};
     std::vector<std::unique_ptr<TabPage>> pages_;
+    OutputChoiceBar output_;
     QSplitter listAndPreview_;
     FileListModel fileListModel_{fileList_};
     FileListView fileView_;

@@ -40,6 +40,7 @@ int main(int argc, char* argv[]) {
     QtOpenFileDialog fileDialog;
     QtMessageDialog messages;
     QtColorDialog colors;
+    QtFolderDialog folders;
     FrmTarvex window(WindowServices{
         fileDialog, messages, colors, tableConverter(),
         settingsFileFor(QApplication::applicationDirPath(),
@@ -48,10 +49,12 @@ int main(int argc, char* argv[]) {
         [] { QApplication::exit(0); },
         [](const std::filesystem::path& folder) {
             QDesktopServices::openUrl(QUrl::fromLocalFile(qStringOf(folder)));
-        }});
+        },
+        &folders});
     fileDialog.setParentWindow(&window);
     messages.setParentWindow(&window);
     colors.setParentWindow(&window);
+    folders.setParentWindow(&window);
     window.Form_Load(commandLineFiles());
     return QApplication::exec();
 }

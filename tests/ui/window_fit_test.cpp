@@ -2,6 +2,7 @@
 // window at any width, rows taken off the list, and texts that never widen
 // the window.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
@@ -108,6 +109,51 @@ TEST_F(WindowTest, ALongTextNeverWidensTheWindow) {
     QApplication::processEvents();
     EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
     EXPECT_EQ(window->width(), width);
+}
+
+class FakeFolderDialog final : public ui::FolderDialog {
+public:
+    std::optional<std::filesystem::path> answer;
+    std::optional<std::filesystem::path> chooseFolder(const std::filesystem::path&) override {
+        return answer;
+    }
+};
+
+// Outputs go to a chosen folder, an output that exists there is skipped;
+// the message counts both and opens the folder. Both choices are kept.
+TEST_F(WindowTest, OutputsGoWhereChosenAndExistingOnesAreSkipped) {
+    for (const char* name : {"a.alr", "b.alr"}) writeFile(dir / name, almapFile({{127.0, 37.5}}));
+    const auto out = dir / "out";
+    std::filesystem::create_directory(out);
+    writeFile(out / "b.plt", "older");
+    FakeFolderDialog folders;
+    folders.answer = out;
+    fileDialog.answers = {{dir / "a.alr", dir / "b.alr"}};
+    folderDialog = &folders;
+    startWindow(true);
+    auto& folder = child<QComboBox>(QStringLiteral("cmbOutputFolder"));
+    Q_EMIT folder.activated(folder.count() - 1);
+    EXPECT_EQ(text(folder.currentText()), displayPath(out));
+    child<QComboBox>(QStringLiteral("cmbExistingOutputs")).setCurrentIndex(1);
+    messages.takesOffer = true;
+    clickConvert("cmdTarvexTrack");
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"Converted", "건너뜀"}));
+    EXPECT_EQ(readFile(out / "b.plt"), "older");
+    EXPECT_TRUE(std::filesystem::exists(out / "a.plt"));
+    EXPECT_EQ(messages.shown.back().text,
+              "정상적으로 변환이 완료되었습니다\n\n변환한 파일: 1개\n"
+              "변환한 파일이 이미 있어 건너뛴 파일: 1개\n저장한 곳: " +
+                  displayPath(out));
+    EXPECT_EQ(openedFolders, Paths{out});
+
+    action("mnuExit").trigger();
+    fileDialog.answers = {{dir / "a.alr", dir / "b.alr"}};
+    std::filesystem::remove(out / "a.plt");
+    startWindow();
+    clickConvert("cmdTarvexTrack");
+    ASSERT_EQ(converter.calls.size(), 1u);
+    EXPECT_EQ(converter.calls[0].outputFolder, out);
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"Converted", "건너뜀"}));
 }
 
 // The window opens where it was, but never larger than the screen's

@@ -86,7 +86,11 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     clickConvert("cmdTarvexTrack");
     EXPECT_EQ(conversionColumn(), (std::vector<std::string>(2, "Converted")));
     EXPECT_EQ(cell(1, 2), "산책 漢字.alr");
-    EXPECT_EQ(messages.shown, std::vector<Message>{kCompletion});
+    EXPECT_EQ(messages.shown,
+              (std::vector<Message>{
+                  {kCompletion.text + "\n\n변환한 파일: 2개\n저장한 곳: " + displayPath(dir.path()),
+                   kCompletion.title, kCompletion.icon}}));
+    EXPECT_EQ(messages.offered, std::vector<std::string>{"폴더 열기"});
     const auto output = dir.path() / ui::filePathOf(QStringLiteral("산책 漢字.plt"));
     EXPECT_EQ(readFile(output).substr(0, 40), "OziExplorer Track Point File Version 2.1");
 
@@ -151,7 +155,7 @@ TEST_F(WindowTest, CancelStopsABatchWhileItShowsItsProgress) {
     EXPECT_EQ(text(child<QLabel>(QStringLiteral("lblStatus")).text()), "변환을 취소했습니다.");
     EXPECT_EQ(readFile(dir / "big.plt"), "older");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"big.alr", "big.plt", "next.alr"}));
-    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"취소됨", ""}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(bar.isVisibleTo(window.get()));
     EXPECT_TRUE(tabs().tab(1).isEnabled());

@@ -186,6 +186,14 @@
         <source>Not converted</source>
         <translation>변환 전</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>건너뜀</translation>
+    </message>
 </context>
 <context>
     <name>FrmTarvex</name>
@@ -257,6 +265,26 @@
         <source>Con&amp;vert Files</source>
         <translation>변환하기</translation>
     </message>
+    <message>
+        <source>Files converted: %1</source>
+        <translation>변환한 파일: %1개</translation>
+    </message>
+    <message>
+        <source>Files skipped because their output exists: %1</source>
+        <translation>변환한 파일이 이미 있어 건너뛴 파일: %1개</translation>
+    </message>
+    <message>
+        <source>Output folder: beside each input file</source>
+        <translation>저장한 곳: 각 입력 파일과 같은 폴더</translation>
+    </message>
+    <message>
+        <source>Output folder: %1</source>
+        <translation>저장한 곳: %1</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>폴더 열기</translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
@@ -299,6 +327,33 @@
     <message>
         <source>Background color</source>
         <translation>배경 색상</translation>
+    </message>
+</context>
+<context>
+    <name>OutputChoiceBar</name>
+    <message>
+        <source>Beside each input file</source>
+        <translation>입력 파일과 같은 폴더</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>폴더 선택...</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>덮어쓰기</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>저장할 곳:</translation>
+    </message>
+    <message>
+        <source>Existing files:</source>
+        <translation>같은 이름의 파일:</translation>
     </message>
 </context>
 <context>
