@@ -1,7 +1,6 @@
 // The preview of the file selected in the list: its statistics as text, the
-// track drawn to scale (Web Mercator, north up) with its start and end
-// marked and a scale bar, and, where the file has altitudes, the elevation
-// profile. The file is read off the user-interface thread; a newer request
+// track drawn to scale (TrackMapView), and, where the file has altitudes,
+// the elevation profile. The file is read off the user-interface thread; a newer request
 // stops an older reading. A file that cannot be read shows its error instead.
 #pragma once
 
@@ -18,23 +17,12 @@
 
 #include "convert/track_statistics.h"
 #include "ui/fitting_label.h"
+#include "ui/track_map_view.h"
 
 namespace morlindo::ui {
 
-// The track, fitted into the widget.
-class TrackMapView final : public QWidget {
-public:
-    explicit TrackMapView(QWidget* parent = nullptr);
-    void setTrack(std::vector<TrackSample> outline);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::vector<TrackSample> outline_;
-};
-
-// Altitude against distance along the track.
+// Altitude against distance along the track, with the altitudes at its
+// lowest and highest points and a distance axis in round lengths.
 class ElevationProfileView final : public QWidget {
 public:
     explicit ElevationProfileView(QWidget* parent = nullptr);
@@ -45,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawDistanceAxis(QPainter& painter, const QRectF& area, double distanceKm) const;
+
     std::vector<ProfilePoint> profile_;
 };
 
@@ -61,6 +51,7 @@ public:
 
     // The statistics, or the error, as text that a screen reader reads.
     QLabel& summary() { return summary_; }
+    TrackMapView& map() { return map_; }
 
 Q_SIGNALS:
     // The preview of the last file asked for is on screen.

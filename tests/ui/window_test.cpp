@@ -7,6 +7,7 @@
 
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
+#include "ui/track_map_view.h"
 #include "window_fixture.h"
 
 namespace morlindo::test {
@@ -184,7 +185,27 @@ TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
         return QTest::qWaitFor([&] { return summary.text().contains(text); }, 5000);
     };
     view.selectRow(0);
-    EXPECT_TRUE(shows(QStringLiteral("점: 2개\n길이: 111.20 km"))) << summary.text().toStdString();
+    EXPECT_TRUE(shows(QStringLiteral("점: 2개\n길이: 111.195 km"))) << summary.text().toStdString();
+
+    // The map zooms about a point, pans, fits the track again, and reads
+    // out the point nearest the pointer.
+    auto& map = child<ui::TrackMapView>(QStringLiteral("previewMap"));
+    map.resize(300, 300);
+    map.fitWholeTrack();
+    const auto end = [&] {
+        map.hoverAt({150, 12});  // the end, north, at the top
+        return map.readOut();
+    };
+    map.hoverAt({150, 150});
+    EXPECT_TRUE(map.readOut().isEmpty());
+    EXPECT_EQ(text(end()), "출발점에서 111.195 km");
+    map.zoomAbout({150, 150}, 8);
+    map.hoverAt({150, 150});
+    EXPECT_TRUE(map.readOut().isEmpty());
+    map.panBy({0, -1000});
+    EXPECT_EQ(text(end()), "");
+    map.fitWholeTrack();
+    EXPECT_EQ(text(end()), "출발점에서 111.195 km");
     view.selectRow(1);
     EXPECT_TRUE(shows(QStringLiteral("gone.alr: 열 수 없습니다"))) << summary.text().toStdString();
 }
@@ -267,7 +288,7 @@ TEST_F(WindowTest, TheHelpMenuShowsTheAboutBox) {
     action("mnuHelp").trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string ten(10, ' ');
-    EXPECT_EQ(messages.shown[0], (Message{ten + "MorlindoConverter Version 1.1" + ten + "\r\n" +
+    EXPECT_EQ(messages.shown[0], (Message{ten + "MorlindoConverter Version 1.1.1" + ten + "\r\n" +
                                               ten + std::string(ui::kAuthorCredit) + ten,
                                           "About", MessageIcon::None}));
 }

@@ -357,6 +357,21 @@
     </message>
 </context>
 <context>
+    <name>PreviewText</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 (local time)</source>
+        <translation>%1 (현지 시각)</translation>
+    </message>
+</context>
+<context>
     <name>SystemReason</name>
     <message>
         <source>No such file or directory</source>
@@ -431,6 +446,17 @@
     </message>
 </context>
 <context>
+    <name>TrackMapView</name>
+    <message>
+        <source>%1 from the start</source>
+        <translation>출발점에서 %1</translation>
+    </message>
+    <message>
+        <source>Track map</source>
+        <translation>트랙 지도</translation>
+    </message>
+</context>
+<context>
     <name>WaypointNamingGroup</name>
     <message>
         <source>(e.g.) </source>
@@ -480,24 +506,8 @@
 <context>
     <name>morlindo::ui::TrackPreview</name>
     <message>
-        <source>%1 km</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 m</source>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>%1 (local time)</source>
-        <translation>%1 (현지 시각)</translation>
-    </message>
-    <message>
         <source>Points: %1</source>
         <translation>점: %1개</translation>
-    </message>
-    <message>
-        <source>Length: %1 km</source>
-        <translation>길이: %1 km</translation>
     </message>
     <message>
         <source>Start: %1</source>
@@ -520,16 +530,8 @@
         <translation>경도: %1 ~ %2</translation>
     </message>
     <message>
-        <source>Altitude: %1 m to %2 m, ascent %3 m</source>
-        <translation>고도: %1 m ~ %2 m, 오른 높이 %3 m</translation>
-    </message>
-    <message>
         <source>Lines: %1, passed over: %2</source>
         <translation>줄: %1, 건너뛴 줄: %2</translation>
-    </message>
-    <message>
-        <source>Track map</source>
-        <translation>트랙 지도</translation>
     </message>
     <message>
         <source>Elevation profile</source>
@@ -538,6 +540,14 @@
     <message>
         <source>Reading %1 ...</source>
         <translation>%1 읽는 중...</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>길이: %1</translation>
+    </message>
+    <message>
+        <source>Altitude: %1 to %2, ascent %3</source>
+        <translation>고도: %1 ~ %2, 오른 높이 %3</translation>
     </message>
 </context>
 </TS>
