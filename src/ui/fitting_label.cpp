@@ -23,9 +23,11 @@ int FittingLabel::widestWanted() const {
     return fontMetrics().averageCharWidth() * kWidestCharacters;
 }
 
+// A wrapping label asks for its widest width at once, so that its lines
+// break only where the window is narrow.
 QSize FittingLabel::sizeHint() const {
     QSize size = QLabel::sizeHint();
-    size.setWidth(std::min(size.width(), widestWanted()));
+    size.setWidth(mode_ == Mode::Wrap ? widestWanted() : std::min(size.width(), widestWanted()));
     return size;
 }
 

@@ -30,6 +30,9 @@ constexpr int kMargin = 60;
 constexpr int kTabHeight = 2955;
 constexpr int kListTop = 3060;
 
+// The share of the height below the tabs the preview starts with.
+constexpr int kPreviewPercent = 45;
+
 // A message about refused files names at most this many of each group.
 constexpr qsizetype kNamesShown = 10;
 
@@ -214,8 +217,9 @@ void FrmTarvex::orderFocusChain() {
             if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
         }
     }
+    // Not the lists' pop-ups, which are windows of their own.
     for (auto* widget : output_.findChildren<QWidget*>()) {
-        if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->window() == this) chain << widget;
     }
     chain << &fileView_ << &preview_.summary() << &progress_.cancelButton();
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
@@ -238,13 +242,18 @@ void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineF
     }
 }
 
+// The files are listed first, so that a message about those left out is
+// seen beside the list; with none listed, the message comes before the
+// dialog of the first tab.
 void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& files) {
     const FilesToOpen opening = filesToOpen(files);
-    if (!opening.refused.empty()) {
+    const auto tellRefused = [&] {
+        if (opening.refused.empty()) return;
         messages_.show(
             refusedMessage(opening.tab.value_or(ConversionKind::AlmapToOziTrack), opening.refused));
-    }
+    };
     if (!opening.tab) {
+        tellRefused();
         tabs_.setCurrentIndex(0);
         return;
     }
@@ -254,6 +263,7 @@ void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& f
         tabs_.setCurrentIndex(static_cast<int>(*opening.tab));
     }
     selection_.openFiles(*opening.tab, opening.listed);
+    tellRefused();
 }
 
 // Before the first dialog or message, so that they have a window to belong to.
@@ -273,12 +283,12 @@ void FrmTarvex::showOnScreen() {
                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
         if (frame != guess && !frame.isNull()) placeOnScreen(frame);
     }
-    if (remembered_.previewHeight) {
-        layout()->activate();
-        centralLayout_.activate();
-        const int whole = listAndPreview_.height() - listAndPreview_.handleWidth();
-        listAndPreview_.setSizes({whole - *remembered_.previewHeight, *remembered_.previewHeight});
-    }
+    // The preview starts with a good part of the height below the tabs.
+    layout()->activate();
+    centralLayout_.activate();
+    const int whole = listAndPreview_.height() - listAndPreview_.handleWidth();
+    const int preview = remembered_.previewHeight.value_or(whole * kPreviewPercent / 100);
+    listAndPreview_.setSizes({whole - preview, preview});
 }
 
 void FrmTarvex::placeOnScreen(const QMargins& frame) {

@@ -101,7 +101,10 @@ void ElevationProfileView::paintEvent(QPaintEvent*) {
     painter.setPen(palette().text().color());
     painter.drawText(QPointF(kMargin, area.top() + fontMetrics().ascent()),
                      altitudeText(high->altitudeMeters));
-    painter.drawText(QPointF(kMargin, area.bottom()), altitudeText(lowest));
+    // Where both labels have room.
+    if (area.height() > 2 * fontMetrics().height()) {
+        painter.drawText(QPointF(kMargin, area.bottom()), altitudeText(lowest));
+    }
     drawDistanceAxis(painter, area, distance);
 }
 
@@ -112,14 +115,16 @@ void ElevationProfileView::drawDistanceAxis(QPainter& painter, const QRectF& are
     const int labelRoom = fontMetrics().horizontalAdvance(lengthText(distanceKm * 1000)) + 16;
     const int ticks = std::max(1, static_cast<int>(area.width() / labelRoom));
     const double step = roundLength(distanceKm * 1000 / ticks);
+    double labelsEnd = -1;  // where the last label drawn ends
     for (double metres = 0; metres <= distanceKm * 1000 + 1e-6; metres += step) {
         const double x = area.left() + area.width() * metres / (distanceKm * 1000);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
         const QString label = lengthText(metres);
-        const double half = fontMetrics().horizontalAdvance(label) / 2.0;
-        painter.drawText(QPointF(std::clamp(x - half, 0.0, width() - 2 * half),
-                                 area.bottom() + 3 + fontMetrics().ascent()),
-                         label);
+        const double labelWidth = fontMetrics().horizontalAdvance(label);
+        const double left = std::clamp(x - labelWidth / 2, 0.0, width() - labelWidth);
+        if (left < labelsEnd + 8) continue;
+        painter.drawText(QPointF(left, area.bottom() + 3 + fontMetrics().ascent()), label);
+        labelsEnd = left + labelWidth;
     }
 }
 
