@@ -468,18 +468,28 @@ void FrmTarvex::batchEnded() {
     const int row = static_cast<int>(outcome.converted + outcome.skipped);
     fileView_.selectRow(row);
     fileView_.scrollTo(fileListModel_.index(row, 0));
-    messages_.show({failureText(*outcome.failedInput, outcome.failure).toStdString(),
+    // What the run did before it stopped, and what it left.
+    QStringList lines{failureText(*outcome.failedInput, outcome.failure), QString()};
+    lines << countLines(outcome);
+    const std::size_t untried = batchInputs_.size() - outcome.converted - outcome.skipped - 1;
+    lines << tr("Files not tried: %1").arg(untried);
+    messages_.show({lines.join(QLatin1Char('\n')).toStdString(),
                     tr("Conversion error").toStdString(), MessageIcon::Critical});
+}
+
+QStringList FrmTarvex::countLines(const BatchOutcome& outcome) const {
+    QStringList lines{tr("Files converted: %1").arg(outcome.converted)};
+    if (outcome.skipped > 0) {
+        lines << tr("Files skipped because their output exists: %1").arg(outcome.skipped);
+    }
+    return lines;
 }
 
 // The message counts the files and names the folder the outputs went to,
 // which it offers to open.
 void FrmTarvex::reportCompletion(const BatchOutcome& outcome) {
     QStringList lines{tr("The conversion completed successfully."), QString()};
-    lines << tr("Files converted: %1").arg(outcome.converted);
-    if (outcome.skipped > 0) {
-        lines << tr("Files skipped because their output exists: %1").arg(outcome.skipped);
-    }
+    lines << countLines(outcome);
     const std::filesystem::path folder = batchOutputFolder();
     lines << (folder.empty()
                   ? tr("Output folder: beside each input file")

@@ -115,6 +115,7 @@ private:
     void previewRow(int row);
     void batchEnded();
     void reportCompletion(const BatchOutcome& outcome);
+    QStringList countLines(const BatchOutcome& outcome) const;
     std::filesystem::path batchOutputFolder() const;
     void setBusy(bool busy);
     void setBusyCursor(bool busy);

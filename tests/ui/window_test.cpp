@@ -100,9 +100,11 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     std::filesystem::remove(output);
     clickConvert("cmdTarvexTrack");
     EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"Converted", "변환 오류", ""}));
-    EXPECT_EQ(messages.shown.back(), (Message{displayPath(dir / "gone.alr") +
-                                                  ": 열 수 없습니다: 그런 파일이나 폴더가 없습니다",
-                                              "변환 오류", MessageIcon::Critical}));
+    EXPECT_EQ(messages.shown.back(),
+              (Message{displayPath(dir / "gone.alr") +
+                           ": 열 수 없습니다: 그런 파일이나 폴더가 없습니다\n\n"
+                           "변환한 파일: 1개\n변환하지 않은 파일: 1개",
+                       "변환 오류", MessageIcon::Critical}));
     EXPECT_FALSE(std::filesystem::exists(output));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -125,7 +127,9 @@ TEST_F(WindowTest, TheFailingRowIsMarkedSelectedAndScrolledIntoView) {
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected[0].row(), 149);
     EXPECT_TRUE(view.viewport()->rect().contains(view.visualRect(selected[0])));
-    EXPECT_EQ(messages.shown.back().text, displayPath("d/150.alr") + ": cannot read it");
+    EXPECT_EQ(messages.shown.back().text, displayPath("d/150.alr") +
+                                              ": cannot read it\n\n변환한 파일: 149개\n"
+                                              "변환하지 않은 파일: 50개");
 }
 
 // The window lives while a large file converts: the bar shows how much of

@@ -285,6 +285,10 @@
         <source>Open folder</source>
         <translation>폴더 열기</translation>
     </message>
+    <message>
+        <source>Files not tried: %1</source>
+        <translation>변환하지 않은 파일: %1개</translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
