@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QUrl>
+#include <algorithm>
 #include <map>
 
 #include "ui/program_facts.h"
