@@ -20,8 +20,10 @@ struct OutputClash {
 };
 
 // The first pair of different inputs, in list order, that the conversion
-// would write to one output beside them; nullopt when there is none.
+// would write to one output, beside them or in outputFolder when one is
+// given; nullopt when there is none.
 std::optional<OutputClash> findOutputClash(ConversionKind kind,
-                                           const std::vector<std::filesystem::path>& inputs);
+                                           const std::vector<std::filesystem::path>& inputs,
+                                           const std::filesystem::path& outputFolder = {});
 
 }  // namespace morlindo

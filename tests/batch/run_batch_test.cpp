@@ -118,17 +118,23 @@ TEST(FindOutputClash, NamesTheFirstTwoInputsThatWouldWriteOneOutput) {
     struct Case {
         ConversionKind kind;
         Paths inputs;
+        std::filesystem::path folder;
         std::optional<OutputClash> clash;
     };
     const Case cases[] = {
-        {ConversionKind::AlmapToOziTrack, {"d/2023.05.01 a.alr", "d/2023.06.01 a.alr"}, {}},
-        {ConversionKind::AlmapToOziTrack, {"d/a.alr", "e/a.alr", "d/a.alr"}, {}},  // a repeat
+        {ConversionKind::AlmapToOziTrack, {"d/2023.05.01 a.alr", "d/2023.06.01 a.alr"}, {}, {}},
+        {ConversionKind::AlmapToOziTrack, {"d/a.alr", "e/a.alr", "d/a.alr"}, {}, {}},  // a repeat
+        {ConversionKind::AlmapToOziTrack,
+         {"d/a.alr", "e/a.alr"},
+         "out",
+         OutputClash{"d/a.alr", "e/a.alr", std::filesystem::path("out") / "a.plt"}},
         {ConversionKind::TrackToGpx,
          {"d/x.nmea", "d/a.alr", "d/a.plt", "d/x.alr"},
+         {},
          OutputClash{"d/a.alr", "d/a.plt", "d/a.gpx"}},
     };
     for (const auto& c : cases) {
-        const auto clash = findOutputClash(c.kind, c.inputs);
+        const auto clash = findOutputClash(c.kind, c.inputs, c.folder);
         ASSERT_EQ(clash.has_value(), c.clash.has_value());
         if (!clash) continue;
         EXPECT_EQ(clash->first, c.clash->first);
