@@ -10,7 +10,7 @@
 namespace morlindo {
 
 // ConvertedWithDrops: the output could not hold all that the input held.
-enum class EntryState { Waiting, Converted, ConvertedWithDrops, Failed };
+enum class EntryState { Waiting, Converted, ConvertedWithDrops, Failed, Cancelled, Skipped };
 
 struct BatchEntry {
     std::filesystem::path input;

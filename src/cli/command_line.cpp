@@ -232,9 +232,10 @@ const std::map<std::string, OptionHandler>& valueOptions() {
          [](Request& r, const std::string& v) {
              const auto encoding = TextEncoding::named(v);
              if (!encoding) {
-                 throw UsageError("--encoding takes the name of a code page this system knows, "
-                                  "such as CP949, CP1252 or UTF-8, not \"" +
-                                  v + "\"");
+                 throw UsageError(
+                     "--encoding takes the name of a code page this system knows, "
+                     "such as CP949, CP1252 or UTF-8, not \"" +
+                     v + "\"");
              }
              r.encoding = *encoding;
          }},
@@ -317,8 +318,7 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
         source = fileKindOf(file);
         if (!source || !isSource(*source)) {
             throw UsageError("cannot tell what kind of file " + displayPath(file) +
-                             " is; name it " + kindNames(isSource, ".") + ", or say --from " +
-                             kindNames(isSource));
+                             " is: it reads " + readExtensionsText());
         }
     }
     const auto kind = conversionBetween(*source, request.target);
@@ -336,8 +336,8 @@ std::string helpText() {
     text += "       morlindo info [--json] [--from KIND] FILE...\n";
     text += R"(
 Converts GPS track files. Each output is written beside its input (or into the
-folder of --output-dir), under the input's name up to its first "." with the
-new extension.
+folder of --output-dir), under the input's name less its last extension with
+the new extension.
 
 )";
     for (const FileKindInfo& info : fileKinds()) text += kindLine(info);

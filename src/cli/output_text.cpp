@@ -34,6 +34,11 @@ std::vector<std::pair<std::size_t, std::size_t>> characterWidths(std::string_vie
 
 }  // namespace
 
+std::string jsonPathString(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return jsonString(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+}
+
 std::size_t columnsOf(std::string_view text) {
     std::size_t columns = 0;
     for (const auto& [bytes, width] : characterWidths(text)) columns += width;

@@ -1,6 +1,7 @@
 // What a conversion reports back: the file it wrote, how many points
-// (records, route or track points, waypoints) went into it, and what of the
-// source the target could not hold.
+// (records, route or track points, waypoints) went into it, whether a text
+// written into it (a name, a description) had characters its code page
+// lacks, which became "?", and what of the source the target could not hold.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@ namespace morlindo {
 struct ConversionResult {
     std::filesystem::path output;
     std::uint64_t points = 0;
+    bool charactersReplaced = false;
     Dropped dropped;
 };
 

@@ -10,6 +10,7 @@
 #include "formats/gpx_reader.h"
 #include "formats/gpx_writer.h"
 #include "formats/kml_writer.h"
+#include "formats/ozi_text.h"
 #include "formats/ozi_track_items.h"
 #include "io/error.h"
 
@@ -43,11 +44,14 @@ std::unique_ptr<ItemWriter> writeOziTrack(const WriterSetup& setup) {
     writing.timeZoneHours = setup.options.nmeaTrack.timeZoneHours;
     // The first track's name, else the file's.
     const TextEncoding& encoding = setup.context.encoding;
-    writing.trackName = encoding.fromPath(baseNameOf(setup.target.source));
+    writing.trackName = encoding.fromPath(oziFileNameField(baseNameOf(setup.target.source)),
+                                          &writing.trackNameReplaced);
     if (setup.facts) {
         writing.pointCount = setup.facts->counts.points;
         if (!setup.facts->firstTrackName.empty()) {
-            writing.trackName = encoding.fromUtf8(setup.facts->firstTrackName);
+            writing.trackNameReplaced = false;
+            writing.trackName = encoding.fromUtf8(oziTextField(setup.facts->firstTrackName),
+                                                  &writing.trackNameReplaced);
         }
     }
     return std::make_unique<OziTrackItemWriter>(setup.target.output, writing, setup.context.clock,
@@ -268,6 +272,24 @@ std::optional<ConversionKind> conversionBetween(FileKind source, FileKind target
         }
     }
     return std::nullopt;
+}
+
+std::string readExtensionsText() {
+    std::vector<std::string_view> read;
+    for (const FileKindInfo& info : fileKinds()) {
+        for (const Conversion& row : conversionRows()) {
+            if (std::find(row.sources.begin(), row.sources.end(), info.kind) != row.sources.end()) {
+                read.push_back(info.extension);
+                break;
+            }
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (i > 0) text += i + 1 == read.size() ? " and " : ", ";
+        text += read[i];
+    }
+    return text;
 }
 
 ConversionResult convertFile(ConversionKind kind, const std::filesystem::path& input,

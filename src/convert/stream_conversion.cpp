@@ -237,7 +237,8 @@ ConversionResult runStreamConversion(const StreamConversion& conversion,
             throw Error(input, conversion.source == FileKind::NmeaLog ? kLogChanged : kFileChanged);
         }
         output.commit();
-        return {outputPath, keptPoints(written, conversion.holds), writer->dropped()};
+        return {outputPath, keptPoints(written, conversion.holds), writer->charactersReplaced(),
+                writer->dropped()};
     }
 }
 

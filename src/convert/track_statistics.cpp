@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 #include "formats/nmea_items.h"
@@ -48,6 +49,16 @@ std::optional<std::int64_t> TrackStatistics::durationSeconds() const {
     // nothing new, and the span is never negative.
     if (!firstTime || !lastTime) return std::nullopt;
     return secondsSinceDayZero(*lastTime) - secondsSinceDayZero(*firstTime);
+}
+
+std::string decimalText(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string result = text;
+    if (result.starts_with('-') && result.find_first_not_of("-0.") == std::string::npos) {
+        result.erase(0, 1);
+    }
+    return result;
 }
 
 double greatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2) {
@@ -166,7 +177,8 @@ TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::option
                                   ReadProgress* progress) {
     if (!kind) kind = fileKindOf(file);
     if (!kind || fileKindInfo(*kind).makeReader == nullptr) {
-        throw Error(file, "cannot tell what kind of file it is from its extension");
+        throw Error(file, "cannot tell what kind of file it is: it reads %1",
+                    {readExtensionsText()});
     }
     TrackStatisticsBuilder builder(*kind);
     ReaderSetup setup;

@@ -1,18 +1,6 @@
 #include "formats/almap_items.h"
 
-#include <cmath>
-
-#include "io/error.h"
-
 namespace morlindo {
-namespace {
-
-constexpr ReasonPattern kLongitudeNotFinite{
-    "record %1: the longitude is not a finite number; this is not an AlMap track file"};
-constexpr ReasonPattern kLatitudeNotFinite{
-    "record %1: the latitude is not a finite number; this is not an AlMap track file"};
-
-}  // namespace
 
 AlmapItemReader::AlmapItemReader(const std::filesystem::path& path, ReadProgress* progress)
     : path_(path), progress_(progress) {
@@ -27,11 +15,6 @@ bool AlmapItemReader::next(Item& item) {
     }
     const auto point = reader_->next();
     if (!point) return false;
-    if (!std::isfinite(point->longitude) || !std::isfinite(point->latitude)) {
-        throw Error(path_,
-                    std::isfinite(point->longitude) ? kLatitudeNotFinite : kLongitudeNotFinite,
-                    {std::to_string(reader_->recordsRead())});
-    }
     item.kind = ItemKind::Point;
     item.latitude = point->latitude;
     item.longitude = point->longitude;

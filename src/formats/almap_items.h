@@ -15,8 +15,7 @@ class AlmapItemReader final : public ItemReader {
 public:
     explicit AlmapItemReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
-    // A record whose coordinates are not finite (NaN or infinity) means the
-    // file is not a track at all: an Error naming the record (from 1).
+    // Faults of the file are the AlmapTrackReader's Errors.
     bool next(Item& item) override;
     void rewind() override;
     // One track of one segment, of as many points as whole records.

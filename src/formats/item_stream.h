@@ -149,6 +149,10 @@ public:
 
     // What was left out so far.
     virtual Dropped dropped() const { return {}; }
+
+    // A text written (a name, a description) had characters the file's code
+    // page lacks, which became "?".
+    virtual bool charactersReplaced() const { return false; }
 };
 
 }  // namespace morlindo

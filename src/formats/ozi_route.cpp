@@ -2,6 +2,7 @@
 
 #include "formats/date_time.h"
 #include "formats/number_text.h"
+#include "formats/ozi_text.h"
 #include "formats/ozi_track.h"
 
 namespace morlindo {
@@ -46,6 +47,10 @@ bool OziRouteReader::next(Item& item) {
     return true;
 }
 
+std::string OziRouteWriter::field(std::string_view utf8) {
+    return encoding_.fromUtf8(oziTextField(utf8), &replaced_);
+}
+
 OziRouteWriter::OziRouteWriter(OutputFile& output, const OziRouteOptions& options,
                                const TextEncoding& encoding)
     : output_(output),
@@ -62,8 +67,8 @@ void OziRouteWriter::write(const Item& item) {
     switch (item.kind) {
         case ItemKind::RouteStart:
             pointsInRoute_ = 0;
-            output_.writeLine("R," + printed(routes_++) + "," + encoding_.fromUtf8(item.name) +
-                              "," + encoding_.fromUtf8(item.description) + "," + routeColor_);
+            output_.writeLine("R," + printed(routes_++) + "," + field(item.name) + "," +
+                              field(item.description) + "," + routeColor_);
             return;
         case ItemKind::RoutePoint:
             break;
@@ -83,7 +88,7 @@ void OziRouteWriter::write(const Item& item) {
     line_ += ',';
     appendPrintStyleNumber(line_, ++waypoints_);
     line_ += ',';
-    line_ += encoding_.fromUtf8(item.name);
+    line_ += field(item.name);
     line_ += ',';
     appendPrintedCoordinates(line_, item.latitude, item.longitude);
     line_ += ',';
@@ -91,7 +96,7 @@ void OziRouteWriter::write(const Item& item) {
     // Symbol 0, status 1, map display format 3, the colours, the description
     // (0: none), pointer direction 0.
     line_ += "," + printed(0) + "," + printed(1) + "," + printed(3) + "," + pointColors_ + ",";
-    line_ += item.description.empty() ? printed(0) : encoding_.fromUtf8(item.description);
+    line_ += item.description.empty() ? printed(0) : field(item.description);
     line_ += "," + printed(0);
     output_.writeLine(line_);
 }

@@ -55,9 +55,14 @@ public:
     void write(const Item& item) override;
     void finish() override {}
     Dropped dropped() const override { return dropped_; }
+    bool charactersReplaced() const override { return replaced_; }
 
 private:
+    // A text field without commas and control characters, in the code page.
+    std::string field(std::string_view utf8);
+
     OutputFile& output_;
+    bool replaced_ = false;
     const TextEncoding& encoding_;
     std::string routeColor_;
     std::string pointColors_;  // fields 11 and 12

@@ -2,6 +2,7 @@
 
 #include "formats/date_time.h"
 #include "formats/number_text.h"
+#include "formats/ozi_text.h"
 
 namespace morlindo {
 
@@ -75,6 +76,7 @@ OziTrackItemWriter::OziTrackItemWriter(OutputFile& output, const OziTrackWriting
       options_(writing.options),
       trackName_(writing.trackName),
       encoding_(encoding),
+      replaced_(writing.trackNameReplaced),
       style_(writing.style),
       timeZoneHours_(writing.timeZoneHours),
       clock_(clock) {
@@ -106,7 +108,8 @@ void OziTrackItemWriter::write(const Item& item) {
                 dropped_.names = true;
             }
             if (tracks_ == 1 && scratch_ && !item.name.empty()) {
-                trackName_ = encoding_.fromUtf8(item.name);
+                replaced_ = false;
+                trackName_ = encoding_.fromUtf8(oziTextField(item.name), &replaced_);
             }
             break;
         case ItemKind::SegmentStart:
@@ -151,7 +154,8 @@ const std::string& OziTrackItemWriter::stampedLine(const Item& item, bool starts
 }
 
 const std::string& OziTrackItemWriter::receiverLine(const Item& item, bool startsSegment) {
-    const DateTime local = item.utcTime ? addHours(*item.utcTime, timeZoneHours_) : clock_.now();
+    const DateTime local =
+        item.utcTime ? addHours(*item.utcTime, timeZoneHours_) : clock_.nowInZone(timeZoneHours_);
     line_.clear();
     appendMaskedNumber(line_, item.latitude, kMaskSevenDecimals);
     line_ += ',';

@@ -72,6 +72,7 @@ struct OziTrackWriting {
     // Line 5, in the file's code page; a first track's name written last
     // takes its place.
     std::string trackName;
+    bool trackNameReplaced = false;  // it lost characters to the code page
 };
 
 class OziTrackItemWriter final : public ItemWriter {
@@ -84,6 +85,7 @@ public:
     // Writes the header and the lines, when the header comes last.
     void finish() override;
     Dropped dropped() const override { return dropped_; }
+    bool charactersReplaced() const override { return replaced_; }
 
 private:
     const std::string& stampedLine(const Item& item, bool startsSegment);
@@ -99,6 +101,7 @@ private:
     std::string trackName_;
     const TextEncoding& encoding_;
     std::uint64_t points_ = 0;
+    bool replaced_ = false;
     OziTrackStyle style_;
     int timeZoneHours_;
     const Clock& clock_;

@@ -2,6 +2,7 @@
 
 #include "formats/date_time.h"
 #include "formats/number_text.h"
+#include "formats/ozi_text.h"
 #include "formats/ozi_track.h"
 
 namespace morlindo {
@@ -25,11 +26,15 @@ bool OziWaypointsReader::next(Item& item) {
     return true;
 }
 
+std::string OziWaypointsWriter::field(std::string_view utf8) {
+    return encoding_.fromUtf8(oziTextField(utf8), &replaced_);
+}
+
 OziWaypointsWriter::OziWaypointsWriter(OutputFile& output, const OziWaypointOptions& options,
                                        const TextEncoding& encoding)
     : output_(output),
       encoding_(encoding),
-      prefix_(encoding.fromUtf8(options.namePrefix)),
+      prefix_(encoding.fromUtf8(oziTextField(options.namePrefix), &replaced_)),
       colors_(printStyleNumber(std::int64_t{options.waypointForeColor}) + "," +
               printStyleNumber(std::int64_t{options.waypointBackColor})) {
     output_.writeLine("OziExplorer Waypoint File Version 1.1");
@@ -52,7 +57,7 @@ void OziWaypointsWriter::write(const Item& item) {
         line_ += prefix_;
         appendMaskedNumber(line_, number, kMaskThreeDigits);
     } else {
-        line_ += encoding_.fromUtf8(item.name);
+        line_ += field(item.name);
     }
     line_ += ',';
     appendPrintedCoordinates(line_, item.latitude, item.longitude);
@@ -60,7 +65,7 @@ void OziWaypointsWriter::write(const Item& item) {
     if (item.utcTime) appendPrintStyleNumber(line_, dayNumber(*item.utcTime));
     // No symbol, status 1, no map display format, the colours.
     line_ += ",," + printStyleNumber(std::int64_t{1}) + ",," + colors_ + ",";
-    line_ += encoding_.fromUtf8(item.description);
+    line_ += field(item.description);
     // No pointer direction, garmin display format or proximity; the altitude.
     line_ += ",,,,";
     appendPrintStyleNumber(line_, std::int64_t{altitudeFeet(item.altitudeMeters)});

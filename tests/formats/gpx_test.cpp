@@ -1,6 +1,7 @@
 // The GPX reader on small files of every shape it meets (1.1 and 1.0, a
-// default namespace, a prefix or none, tracks, routes and waypoints, offsets and
-// fractions in times, CDATA and entities, UTF-16 and ISO-8859-1) and on each
+// default namespace, a prefix or none, tracks, routes and waypoints, offsets
+// and fractions in times, CDATA and entities, UTF-16, ISO-8859-1 and the code
+// pages of the system) and on each
 // fault it reports; the times it reads; the text it writes for names.
 #include <gtest/gtest.h>
 
@@ -58,6 +59,14 @@ TEST(GpxReader, ReadsTracksSegmentsRoutesAndWaypointsInFileOrder) {
         {"routes.gpx", {"W 1 1 - -", "R caf\xC3\xA9 ", "r 10.5 20.25 -5 -", "r 11 21 - -"}},
         {"waypoints.gpx", {"W 45 -122.5 - 2020-02-29T23:59:59", "W -45 1e-06 - -"}},
         {"empty.gpx", {}},
+        // Code pages that expat does not read itself, through the system's.
+        {"windows1252.gpx",
+         {"W 48.85 2.35 - - Caf\xC3\xA9 cr\xC3\xA8me \xE2\x80\x93 \xE2\x82\xAC"}},
+        {"euc_kr.gpx",
+         {"T \xEB\xB6\x81\xED\x95\x9C\xEC\x82\xB0 \xEC\x82\xB0\xEC\xB1\x85", "S",
+          "P 37.6586 126.978 836 -"}},
+        // A Hangul syllable that EUC-KR lacks.
+        {"cp949.gpx", {"W 37.5 127 - - \xEB\x98\xA0\xEB\xB0\xA9"}},
     };
     for (const auto& [file, items] : cases) EXPECT_EQ(itemsOf(kGpxData / file), items) << file;
 }
@@ -71,7 +80,10 @@ TEST(GpxReader, NamesTheFileAndLineOfEveryFault) {
          "the lon \"181\" of the point is not a number of degrees from -180 to 180"},
         {"bad_ele.gpx", 3, "the ele \"high\" is not a number of metres"},
         {"bad_time.gpx", 2, "the time \"2004-11-08 06:30:00\" is not a date and time"},
-        {"windows1252.gpx", 1, "the file declares the text encoding \"windows-1252\""},
+        {"unknown_encoding.gpx", 1,
+         "the file declares the text encoding \"x-no-such-code-page\", which this system cannot "
+         "read"},
+        {"bad_utf8.gpx", 3, "not valid UTF-8 (the file declares UTF-8)"},
         {"entities.gpx", 14, "the file is not well-formed XML: limit on input amplification"},
     };
     for (const auto& [file, line, reason] : cases) {

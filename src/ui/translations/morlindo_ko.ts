@@ -95,16 +95,20 @@
         <translation>위도 %1은(는) 숫자가 아닙니다</translation>
     </message>
     <message>
+        <source>this is not an AlMap track file: it does not begin with the AlMap track signature</source>
+        <translation>AlMap 트랙 파일이 아닙니다: AlMap 트랙 파일의 서명으로 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>the file ends %1 bytes into record %2; it was cut short or is not an AlMap track file</source>
+        <translation>파일이 %2번째 레코드의 %1바이트에서 끝납니다. 잘렸거나 AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>record %1: the %2 %3 is not a number of degrees from -%4 to %4; this is not an AlMap track file</source>
+        <translation>%1번째 레코드: %2 %3은(는) -%4도에서 %4도 사이의 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
         <source>longitude %1 is not a number</source>
         <translation>경도 %1은(는) 숫자가 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the longitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 경도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the latitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 위도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
     <message>
         <source>the log changed while it was being converted; convert it again</source>
@@ -113,6 +117,10 @@
     <message>
         <source>cannot tell what kind of file it is from its extension</source>
         <translation>확장자로는 파일의 종류를 알 수 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot tell what kind of file it is: it reads %1</source>
+        <translation>어떤 종류의 파일인지 알 수 없습니다: 읽을 수 있는 파일은 %1 파일입니다</translation>
     </message>
     <message>
         <source>the root element is not gpx; this is not a GPX file</source>
@@ -135,8 +143,12 @@
         <translation>time 값 %1은(는) 2004-11-08T06:30:00Z와 같은 날짜와 시간이 아닙니다</translation>
     </message>
     <message>
-        <source>the file declares the text encoding %1, which cannot be read; GPX files are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII</source>
-        <translation>파일이 읽을 수 없는 텍스트 인코딩 %1을(를) 선언합니다. GPX 파일은 UTF-8, UTF-16, ISO-8859-1, US-ASCII로 읽습니다</translation>
+        <source>the file declares the text encoding %1, which this system cannot read</source>
+        <translation>파일이 선언한 문자 인코딩 %1은(는) 이 시스템에서 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8 (the file declares UTF-8)</source>
+        <translation>올바른 UTF-8이 아닙니다 (파일은 UTF-8이라고 선언합니다)</translation>
     </message>
     <message>
         <source>the file is not well-formed XML: %1</source>
@@ -161,10 +173,6 @@
     <message>
         <source>the file is write-protected</source>
         <translation>쓰기 금지된 파일입니다</translation>
-    </message>
-    <message>
-        <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
     <message>
         <source>datum %1 is not WGS 84; convert the file to WGS 84 first</source>
@@ -230,13 +238,17 @@
         <source>not all kept</source>
         <translation>일부 제외</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>건너뜀</translation>
+    </message>
 </context>
 <context>
     <name>FrmTarvex</name>
-    <message>
-        <source>File list</source>
-        <translation>파일 목록</translation>
-    </message>
     <message>
         <source>The conversion was cancelled.</source>
         <translation>변환을 취소했습니다.</translation>
@@ -252,6 +264,10 @@
     <message>
         <source>Conversion error</source>
         <translation>변환 오류</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be written to %3, the second replacing the first; nothing was converted. Remove one of them from the list, or rename it.</source>
+        <translation>%1 파일과 %2 파일이 모두 %3 파일로 저장되어 두 번째 파일이 첫 번째 파일을 덮어쓰게 됩니다. 아무것도 변환하지 않았습니다. 둘 중 하나를 목록에서 빼거나 이름을 바꾸십시오.</translation>
     </message>
     <message>
         <source>The tab &quot;%1&quot; does not read these files:</source>
@@ -301,6 +317,34 @@
         <source>&amp;Help</source>
         <translation>도움말</translation>
     </message>
+    <message>
+        <source>Con&amp;vert Files</source>
+        <translation>변환하기</translation>
+    </message>
+    <message>
+        <source>Files converted: %1</source>
+        <translation>변환한 파일: %1개</translation>
+    </message>
+    <message>
+        <source>Files skipped because their output exists: %1</source>
+        <translation>변환한 파일이 이미 있어 건너뛴 파일: %1개</translation>
+    </message>
+    <message>
+        <source>Output folder: beside each input file</source>
+        <translation>저장한 곳: 각 입력 파일과 같은 폴더</translation>
+    </message>
+    <message>
+        <source>Output folder: %1</source>
+        <translation>저장한 곳: %1</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>Files not tried: %1</source>
+        <translation>변환하지 않은 파일: %1개</translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
@@ -343,6 +387,48 @@
     <message>
         <source>Background color</source>
         <translation>배경 색상</translation>
+    </message>
+</context>
+<context>
+    <name>OutputChoiceBar</name>
+    <message>
+        <source>Beside each input file</source>
+        <translation>입력 파일과 같은 폴더</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>폴더 선택...</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>덮어쓰기</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>저장할 곳:</translation>
+    </message>
+    <message>
+        <source>Existing files:</source>
+        <translation>같은 이름의 파일:</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewText</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 (local time)</source>
+        <translation>%1 (현지 시각)</translation>
     </message>
 </context>
 <context>
@@ -424,6 +510,17 @@
     </message>
 </context>
 <context>
+    <name>TrackMapView</name>
+    <message>
+        <source>%1 from the start</source>
+        <translation>출발점에서 %1</translation>
+    </message>
+    <message>
+        <source>Track map</source>
+        <translation>트랙 지도</translation>
+    </message>
+</context>
+<context>
     <name>WaypointNamingGroup</name>
     <message>
         <source>(e.g.) </source>
@@ -447,26 +544,34 @@
     </message>
 </context>
 <context>
+    <name>morlindo::ui::FileListView</name>
+    <message>
+        <source>File list</source>
+        <translation>파일 목록</translation>
+    </message>
+    <message>
+        <source>Drop files here or press %1</source>
+        <extracomment>The hint in the empty file list; &quot;Open&quot; is the caption of the open button.</extracomment>
+        <translation>파일을 여기에 끌어다 놓거나 &quot;%1&quot; 단추를 누르십시오</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열  기</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>목록에서 빼기</translation>
+    </message>
+    <message>
+        <source>Open containing &amp;folder</source>
+        <translation>들어 있는 폴더 열기</translation>
+    </message>
+</context>
+<context>
     <name>morlindo::ui::TrackPreview</name>
-    <message>
-        <source>%1 km</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 m</source>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>%1 (local time)</source>
-        <translation>%1 (현지 시각)</translation>
-    </message>
     <message>
         <source>Points: %1</source>
         <translation>점: %1개</translation>
-    </message>
-    <message>
-        <source>Length: %1 km</source>
-        <translation>길이: %1 km</translation>
     </message>
     <message>
         <source>Tracks: %1, segments: %2, waypoints: %3, routes: %4</source>
@@ -493,16 +598,8 @@
         <translation>경도: %1 ~ %2</translation>
     </message>
     <message>
-        <source>Altitude: %1 m to %2 m, ascent %3 m</source>
-        <translation>고도: %1 m ~ %2 m, 오른 높이 %3 m</translation>
-    </message>
-    <message>
         <source>Lines: %1, passed over: %2</source>
         <translation>줄: %1, 건너뛴 줄: %2</translation>
-    </message>
-    <message>
-        <source>Track map</source>
-        <translation>트랙 지도</translation>
     </message>
     <message>
         <source>Elevation profile</source>
@@ -511,6 +608,14 @@
     <message>
         <source>Reading %1 ...</source>
         <translation>%1 읽는 중...</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>길이: %1</translation>
+    </message>
+    <message>
+        <source>Altitude: %1 to %2, ascent %3</source>
+        <translation>고도: %1 ~ %2, 오른 높이 %3</translation>
     </message>
 </context>
 </TS>
