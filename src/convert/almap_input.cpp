@@ -56,8 +56,7 @@ ConversionResult convertAlmapToTextFile(const std::filesystem::path& inputPath,
         appendPointLine(line, reader.recordsRead(), point->latitude, point->longitude);
         output.writeLine(line);
     }
-    output.commit();
-    return {outputPath, count};
+    return commitResult(output, outputPath, count);
 }
 
 }  // namespace morlindo

@@ -27,8 +27,7 @@ ConversionResult writeAlmapTrackOf(const std::filesystem::path& inputPath,
         writer.writeAlmapPoint(position->longitude, position->latitude);
         ++points;
     }
-    output.commit();
-    return {outputPath, points};
+    return commitResult(output, outputPath, points);
 }
 
 }  // namespace morlindo

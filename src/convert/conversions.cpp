@@ -82,8 +82,10 @@ const std::vector<Conversion>& conversionRows() {
          "Nmea Data -> Almap Track",
          "cmdNmea2AlmapTrack",
          OptionsKind::None,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions&,
-            const ConversionContext& context) { return convertNmeaToAlmap(input, context); }},
+         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
+            const ConversionContext& context) {
+             return convertNmeaToAlmap(input, context, options.nmeaReading);
+         }},
         {ConversionKind::NmeaToOziTrack,
          {FileKind::NmeaLog},
          FileKind::OziTrack,
@@ -93,7 +95,7 @@ const std::vector<Conversion>& conversionRows() {
          OptionsKind::NmeaOziTrack,
          [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
             const ConversionContext& context) {
-             return convertNmeaToOziTrack(input, options.nmeaTrack, context);
+             return convertNmeaToOziTrack(input, options.nmeaTrack, context, options.nmeaReading);
          }},
         {ConversionKind::GpxToAlmap,
          {FileKind::Gpx},
@@ -127,7 +129,9 @@ const std::vector<Conversion>& conversionRows() {
              if (source == FileKind::OziTrack) {
                  return convertOziTrackToGpx(input, options.gpx, context);
              }
-             if (source == FileKind::NmeaLog) return convertNmeaToGpx(input, context);
+             if (source == FileKind::NmeaLog) {
+                 return convertNmeaToGpx(input, context, options.nmeaReading);
+             }
              return convertAlmapToGpx(input, context);
          }},
     };

@@ -64,6 +64,7 @@ struct ConversionOptions {
     OziWaypointOptions waypoints;
     NmeaOziTrackOptions nmeaTrack;  // NMEA log or GPX -> OziExplorer track
     TrackGpxOptions gpx;
+    NmeaReadOptions nmeaReading;  // how every conversion reads an NMEA log
 };
 
 using RunConversion = ConversionResult (*)(FileKind source, const std::filesystem::path& input,

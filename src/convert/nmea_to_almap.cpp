@@ -6,9 +6,13 @@
 namespace morlindo {
 
 ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath,
-                                    const ConversionContext& context) {
-    NmeaLogReader reader(inputPath, context.progress);
-    return writeAlmapTrackOf(inputPath, context, [&reader] { return reader.nextGgaFix(); });
+                                    const ConversionContext& context,
+                                    const NmeaReadOptions& reading) {
+    NmeaLogReader reader(inputPath, context.progress, reading);
+    auto result =
+        writeAlmapTrackOf(inputPath, context, [&reader] { return reader.nextGgaFix(); });
+    result.log = reader.counts();
+    return result;
 }
 
 }  // namespace morlindo

@@ -12,6 +12,7 @@
 namespace morlindo {
 
 ConversionResult convertNmeaToAlmap(const std::filesystem::path& inputPath,
-                                    const ConversionContext& context);
+                                    const ConversionContext& context,
+                                    const NmeaReadOptions& reading = {});
 
 }  // namespace morlindo

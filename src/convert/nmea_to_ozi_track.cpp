@@ -7,17 +7,20 @@ namespace morlindo {
 
 ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
                                        const NmeaOziTrackOptions& options,
-                                       const ConversionContext& context) {
+                                       const ConversionContext& context,
+                                       const NmeaReadOptions& reading) {
     static constexpr ReasonPattern kChanged{
         "the log changed while it was being converted; convert it again"};
-    NmeaLogReader reader(inputPath, context.progress);
-    return writeReceiverTrack(inputPath, options, context, kChanged, [&](auto&& onPoint) {
+    NmeaLogReader reader(inputPath, context.progress, reading);
+    auto result = writeReceiverTrack(inputPath, options, context, kChanged, [&](auto&& onPoint) {
         reader.rewind();
         while (const auto fix = reader.nextPairedFix()) {
             onPoint(ReceiverPoint{fix->latitude, fix->longitude, fix->altitudeMeters,
                                   localFixTime(fix->utcTime, options.timeZoneHours)});
         }
     });
+    result.log = reader.counts();
+    return result;
 }
 
 }  // namespace morlindo

@@ -1,5 +1,5 @@
-// NMEA log (.nmea) -> OziExplorer track (.plt): every GGA sentence paired with
-// the RMC sentence after it becomes one point with altitude and local time.
+// NMEA log (.nmea) -> OziExplorer track (.plt): every fix of the paired
+// reading becomes one point with altitude and local time.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,7 @@ struct NmeaOziTrackOptions : OziTrackOptions {
 
 ConversionResult convertNmeaToOziTrack(const std::filesystem::path& inputPath,
                                        const NmeaOziTrackOptions& options,
-                                       const ConversionContext& context);
+                                       const ConversionContext& context,
+                                       const NmeaReadOptions& reading = {});
 
 }  // namespace morlindo

@@ -77,8 +77,7 @@ ConversionResult writeReceiverTrack(const std::filesystem::path& inputPath,
         ++written;
     });
     if (written != count) throw Error(inputPath, changed);
-    output.commit();
-    return {outputPath, count};
+    return commitResult(output, outputPath, count);
 }
 
 }  // namespace morlindo

@@ -63,13 +63,10 @@ void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
 void readNmeaLog(const std::filesystem::path& file, ReadProgress* progress,
                  TrackStatisticsBuilder& builder) {
     NmeaLogReader reader(file, progress);
-    std::uint64_t fixes = 0;
     while (const auto fix = reader.nextPairedFix()) {
         builder.add({fix->latitude, fix->longitude, fix->altitudeMeters, fix->utcTime});
-        ++fixes;
     }
-    // Each point of the paired reading takes a GGA and an RMC sentence.
-    builder.setLogLines(reader.linesRead(), reader.nonEmptyLinesRead() - 2 * fixes);
+    builder.setLogLines(reader.linesRead(), reader.linesPassedOver());
 }
 
 void readGpx(const std::filesystem::path& file, ReadProgress* progress,

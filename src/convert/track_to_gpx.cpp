@@ -45,8 +45,7 @@ ConversionResult writeGpxOf(const std::filesystem::path& inputPath,
         writer.writePoint(latitude, longitude, elevation, utcTime);
     });
     writer.finish();
-    output.commit();
-    return {outputPath, points};
+    return commitResult(output, outputPath, points);
 }
 
 }  // namespace
@@ -81,13 +80,16 @@ ConversionResult convertOziTrackToGpx(const std::filesystem::path& inputPath,
 }
 
 ConversionResult convertNmeaToGpx(const std::filesystem::path& inputPath,
-                                  const ConversionContext& context) {
-    NmeaLogReader reader(inputPath, context.progress);
-    return writeGpxOf(inputPath, context, [&](auto&& write) {
+                                  const ConversionContext& context,
+                                  const NmeaReadOptions& reading) {
+    NmeaLogReader reader(inputPath, context.progress, reading);
+    auto result = writeGpxOf(inputPath, context, [&](auto&& write) {
         while (const auto fix = reader.nextPairedFix()) {
             write(fix->latitude, fix->longitude, fix->altitudeMeters, fix->utcTime, 0);
         }
     });
+    result.log = reader.counts();
+    return result;
 }
 
 }  // namespace morlindo

@@ -26,6 +26,7 @@ ConversionResult convertOziTrackToGpx(const std::filesystem::path& inputPath,
                                       const TrackGpxOptions& options,
                                       const ConversionContext& context);
 ConversionResult convertNmeaToGpx(const std::filesystem::path& inputPath,
-                                  const ConversionContext& context);
+                                  const ConversionContext& context,
+                                  const NmeaReadOptions& reading = {});
 
 }  // namespace morlindo

@@ -74,7 +74,7 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
          oziTrackHeader("a", "1") +
              crlfLines({"48.1173017,11.5166667, 0 ,1789,34416.899525,1994/03/23,21:35:19"})},
         {ConversionKind::NmeaToOziTrack, "receiver.nmea", readFile(data / "receiver.nmea"),
-         "receiver.plt", 8, readFile(data / "receiver.plt")},
+         "receiver.plt", 9, readFile(data / "receiver.plt")},
         {ConversionKind::NmeaToAlmap, "log.nmea", crlfLines({kGga, kRmc}), "log.alr", 1,
          almapFile({{11 + 31.0 / 60, 48 + 7.0381 / 60}})},
         // The point lines of both writers of this system for the same point.
@@ -94,9 +94,9 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
         {ConversionKind::GpxToOziTrack, "routes.gpx", readFile(gpx / "routes.gpx"), "routes.plt", 2,
          readFile(gpx / "routes.plt")},
         {ConversionKind::TrackToGpx, "receiver.nmea", readFile(data / "receiver.nmea"),
-         "receiver.gpx", 8, readFile(gpx / "receiver_nmea.gpx")},
+         "receiver.gpx", 9, readFile(gpx / "receiver_nmea.gpx")},
         {ConversionKind::TrackToGpx, "receiver.plt", readFile(data / "receiver.plt"),
-         "receiver.gpx", 8, readFile(gpx / "receiver_plt.gpx")},
+         "receiver.gpx", 9, readFile(gpx / "receiver_plt.gpx")},
         {ConversionKind::TrackToGpx, "R&D.alr",
          almapFile({{180, -90}, {-0.0, 0.1}, {126.97800000000001, 37.5665}}), "R&D.gpx", 3,
          readFile(gpx / "almap.gpx")},
@@ -182,11 +182,13 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
 }
 
 std::string gga(const std::string& time, const std::string& altitude) {
-    return "$GNGGA," + time + ",3733.9900,N,12658.6800,E,1,08,0.9," + altitude + ",M,18.4,M,,*5B";
+    return test::nmeaSentence("GNGGA," + time + ",3733.9900,N,12658.6800,E,1,08,0.9," + altitude +
+                              ",M,18.4,M,,");
 }
 
 std::string rmc(const std::string& time, const std::string& date) {
-    return "$GNRMC," + time + ",A,3733.9900,N,12658.6800,E,003.1,045.0," + date + ",,,A*54";
+    return test::nmeaSentence("GNRMC," + time + ",A,3733.9900,N,12658.6800,E,003.1,045.0," + date +
+                              ",,,A");
 }
 
 TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
@@ -219,15 +221,22 @@ TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
 }
 
 TEST(Conversions, NmeaToOziTrackCountsExactlyThePointsItWrites) {
-    const std::string point = "37.5665000,126.9780000, 0 ,0126,38299.399421,2004/11/08,09:35:10";
-    const std::string pair = gga("003510", "38.5") + "\r\n" + rmc("003510", "081104") + "\r\n";
-    const std::string noFix = "$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4F\r\n";
+    const auto point = [](const std::string& second, const std::string& day) {
+        return "37.5665000,126.9780000, 0 ,0126,38299.3994" + day + ",2004/11/08,09:35:" + second;
+    };
+    const auto pair = [](const std::string& time) {
+        return gga(time, "38.5") + "\r\n" + rmc(time, "081104") + "\r\n";
+    };
+    const std::string noFix = "$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4D\r\n";
     const std::pair<std::string, Lines> cases[] = {
-        {noFix + rmc("003510", "081104") + "\r\n", {}},
-        {pair + "\r\n" + gga("003510", "38.5") + "\r\n\r\n" + rmc("003510", "081104") + "\n" + pair,
-         {point, point, point}},
-        {pair + gga("003510", "38.5") + "\r\n" + rmc("003510", "311304") + "\r\n" + pair,
-         {point, point}},  // the unreadable date gives no point and no count
+        {noFix + rmc("002153.000", "081104") + "\r\n", {}},
+        {pair("003510") + "\r\n" + gga("003511", "38.5") + "\r\n\r\n" + rmc("003511", "081104") +
+             "\n" + pair("003512"),
+         {point("10", "21"), point("11", "33"), point("12", "44")}},
+        // An unreadable date: the fix takes the date of the last epoch.
+        {pair("003510") + gga("003511", "38.5") + "\r\n" + rmc("003511", "311304") + "\r\n" +
+             pair("003512"),
+         {point("10", "21"), point("11", "33"), point("12", "44")}},
     };
     TempDir dir;
     for (const auto& [log, points] : cases) {
