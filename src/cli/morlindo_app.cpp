@@ -43,6 +43,23 @@ bool isLeftAlone(const Request& request, const FileToConvert& file) {
            !std::filesystem::equivalent(file.input, file.output, ignored);
 }
 
+// "PATH: no fixes in 12 lines (0 bad checksums, 4 without a fix)" for a log,
+// "PATH: no points" for another input; and whether an older output was kept.
+std::string emptyMessage(const std::filesystem::path& input, const ConversionResult& result) {
+    std::string message = displayPath(input) + ": ";
+    if (result.log) {
+        message += "no fixes in " + std::to_string(result.log->lines) + " lines (" +
+                   std::to_string(result.log->badChecksums) + " bad checksums, " +
+                   std::to_string(result.log->withoutFix) + " without a fix)";
+    } else {
+        message += "no points";
+    }
+    if (result.keptOlderOutput) {
+        message += "; the older " + displayPath(result.output) + " was left as it was";
+    }
+    return message;
+}
+
 // Converts one file into the report; the output folder is made first.
 void convertInto(Report& report, const FileToConvert& file, const Request& request,
                  ConversionContext context) {
@@ -60,7 +77,11 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
         context.progress = &report;
         const auto result =
             convertFile(file.conversion, file.input, request.options, context, request.source);
-        report.converted(file.input, result.output, result.points);
+        if (result.points == 0) {
+            report.empty(file.input, result.output, emptyMessage(file.input, result));
+        } else {
+            report.converted(file.input, result.output, result.points);
+        }
     } catch (const Error& error) {
         report.failed(file.input, file.output, error.what());
     } catch (const std::exception& error) {
@@ -86,7 +107,7 @@ int convertAll(const Request& request, const std::vector<FileToConvert>& files, 
         }
     }
     report.finish();
-    return report.anyFailed() ? kExitSomeFailed : kExitConverted;
+    return report.anyFailed() || report.anyEmpty() ? kExitSomeFailed : kExitConverted;
 }
 
 }  // namespace

@@ -61,12 +61,12 @@ void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
 }
 
 void readNmeaLog(const std::filesystem::path& file, ReadProgress* progress,
-                 TrackStatisticsBuilder& builder) {
-    NmeaLogReader reader(file, progress);
+                 const NmeaReadOptions& reading, TrackStatisticsBuilder& builder) {
+    NmeaLogReader reader(file, progress, reading);
     while (const auto fix = reader.nextPairedFix()) {
         builder.add({fix->latitude, fix->longitude, fix->altitudeMeters, fix->utcTime});
     }
-    builder.setLogLines(reader.linesRead(), reader.linesPassedOver());
+    builder.setLogLines(reader.linesRead(), reader.linesPassedOver(), reader.counts().badChecksums);
 }
 
 void readGpx(const std::filesystem::path& file, ReadProgress* progress,
@@ -123,9 +123,11 @@ void TrackStatisticsBuilder::add(const TrackSample& sample) {
     ++s.points;
 }
 
-void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver) {
+void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver,
+                                         std::uint64_t badChecksums) {
     statistics_.linesRead = linesRead;
     statistics_.sentencesPassedOver = passedOver;
+    statistics_.badChecksums = badChecksums;
 }
 
 void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {
@@ -161,7 +163,7 @@ TrackStatistics TrackStatisticsBuilder::finish() {
 }
 
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::optional<FileKind> kind,
-                                  ReadProgress* progress) {
+                                  ReadProgress* progress, const NmeaReadOptions& reading) {
     if (!kind) kind = fileKindOf(file);
     TrackStatisticsBuilder builder(kind.value_or(FileKind::AlmapTrack));
     switch (kind.value_or(FileKind::OziRoute)) {
@@ -172,7 +174,7 @@ TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::option
             readOziTrack(file, progress, builder);
             break;
         case FileKind::NmeaLog:
-            readNmeaLog(file, progress, builder);
+            readNmeaLog(file, progress, reading, builder);
             break;
         case FileKind::Gpx:
             readGpx(file, progress, builder);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "convert/conversions.h"
+#include "formats/nmea_log.h"
 #include "io/civil_time.h"
 #include "io/read_progress.h"
 
@@ -57,6 +58,7 @@ struct TrackStatistics {
     // Of a receiver log: its lines, and those that gave no point.
     std::optional<std::uint64_t> linesRead;
     std::optional<std::uint64_t> sentencesPassedOver;
+    std::optional<std::uint64_t> badChecksums;  // sentences passed over for their checksum
     // For drawing: the track and its altitude against the distance, thinned.
     std::vector<TrackSample> outline;
     std::vector<ProfilePoint> profile;
@@ -74,7 +76,8 @@ public:
     explicit TrackStatisticsBuilder(FileKind kind);
     void add(const TrackSample& sample);
     // Of a receiver log: its lines, and the sentences that gave no point.
-    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver);
+    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver,
+                     std::uint64_t badChecksums = 0);
     // The statistics of the points added so far.
     TrackStatistics finish();
 
@@ -95,6 +98,7 @@ private:
 // extension names (an Error when it names none this system reads).
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file,
                                   std::optional<FileKind> kind = std::nullopt,
-                                  ReadProgress* progress = nullptr);
+                                  ReadProgress* progress = nullptr,
+                                  const NmeaReadOptions& reading = {});
 
 }  // namespace morlindo
