@@ -1,7 +1,9 @@
 #include "formats/nmea_log.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -29,16 +31,45 @@ constexpr std::size_t kZdaFieldCount = 5;
 // the log went past midnight. Smaller steps back are the receiver's own.
 constexpr std::int32_t kMidnightStep = kMillisecondsPerDay / 2;
 
+// Equal short texts (a time, a date), compared a few bytes at once: the
+// first and the last four or eight, which overlap when fewer.
+template <typename Word>
+bool sameEnds(const char* a, const char* b, std::size_t size) {
+    Word x, y, u, v;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    std::memcpy(&u, a + size - sizeof u, sizeof u);
+    std::memcpy(&v, b + size - sizeof v, sizeof v);
+    return x == y && u == v;
+}
+
+bool sameText(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size()) return false;
+    if (size >= 8 && size <= 16) return sameEnds<std::uint64_t>(a.data(), b.data(), size);
+    if (size >= 4 && size < 8) return sameEnds<std::uint32_t>(a.data(), b.data(), size);
+    return a == b;
+}
+
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool isLower(char c) { return c >= 'a' && c <= 'z'; }
 
-bool matches(std::string_view text, std::string_view upper, bool lowerCaseToo) {
-    if (text == upper) return true;
-    if (!lowerCaseToo) return false;
-    for (std::size_t i = 0; i < upper.size(); ++i) {
-        if (text[i] != upper[i] - 'A' + 'a') return false;
+// The kind and the "," after it as one number, compared at once.
+constexpr std::uint32_t kindCode(const char (&kind)[5]) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(kind[0])) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(kind[1])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(kind[2])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(kind[3])) << 24;
+}
+constexpr std::uint32_t kLowerCaseBits = 0x00202020;  // of the three letters
+
+std::uint32_t kindCodeAt(const char* p) {
+    std::uint32_t code;
+    std::memcpy(&code, p, sizeof code);
+    if constexpr (std::endian::native == std::endian::big) {
+        code = (code >> 24) | (code >> 8 & 0xFF00) | (code << 8 & 0xFF0000) | (code << 24);
     }
-    return true;
+    return code;
 }
 
 // Fix quality 0 in field 6 is the receiver saying that it has no fix: a
@@ -73,6 +104,18 @@ std::optional<std::pair<double, double>> positionAt(const NmeaFields& fields, st
 }
 
 }  // namespace
+
+std::size_t NmeaLogReader::fieldsRead(Kind kind) {
+    switch (kind) {
+        case Kind::Gga:
+            return kGgaAltitudeFieldCount;
+        case Kind::Rmc:
+            return kRmcFieldCount;
+        case Kind::Zda:
+            return kZdaFieldCount;
+    }
+    return kRmcFieldCount;
+}
 
 NmeaLogReader::NmeaLogReader(const std::filesystem::path& path, ReadProgress* progress,
                              NmeaReadOptions options)
@@ -109,12 +152,17 @@ bool NmeaLogReader::nextSentence(Sentence& sentence, bool lowerCaseToo) {
                 t1 == 'p') {
                 continue;
             }
-            const std::string_view kind = text.substr(3, 3);
-            if (matches(kind, "GGA", !upper)) {
+            // A lower-case talker takes a lower-case kind alone.
+            std::uint32_t kind = kindCodeAt(text.data() + 3);
+            if (!upper) {
+                if ((kind & kLowerCaseBits) != kLowerCaseBits) continue;
+                kind &= ~kLowerCaseBits;
+            }
+            if (kind == kindCode("GGA,")) {
                 sentence.kind = Kind::Gga;
-            } else if (matches(kind, "RMC", !upper)) {
+            } else if (kind == kindCode("RMC,")) {
                 sentence.kind = Kind::Rmc;
-            } else if (matches(kind, "ZDA", !upper)) {
+            } else if (kind == kindCode("ZDA,")) {
                 sentence.kind = Kind::Zda;
             } else {
                 continue;
@@ -148,20 +196,20 @@ std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
     }
     Sentence sentence;
     while (nextSentence(sentence, true)) {
-        const NmeaFields fields(sentence.text, 2);
-        const auto time = fields.hasAtLeast(2) ? nmeaTimeOfDay(fields[1]) : std::nullopt;
+        const NmeaFields fields(sentence.text, fieldsRead(sentence.kind));
+        if (!fields.hasAtLeast(2)) continue;
+        const std::string_view timeText = fields[1];
+        // The sentences of one epoch mostly write its time alike.
+        const bool sameTime = epoch_.open && sameText(timeText, epoch_.timeText());
+        const auto time = sameTime ? epoch_.time : nmeaTimeOfDay(timeText);
         if (!time) {
             if (sentence.kind != Kind::Zda) ++sentencesWithoutFix_;
             continue;
         }
         std::optional<NmeaFix> fix;
         if (epoch_.open && epoch_.time != *time) fix = closeEpoch();
-        if (!epoch_.open) {
-            epoch_ = Epoch{};
-            epoch_.open = true;
-            epoch_.time = *time;
-        }
-        addToEpoch(sentence);
+        if (!epoch_.open) startEpoch(*time, timeText);
+        addToEpoch(sentence.kind, fields);
         if (fix) return fix;
     }
     const auto fix = closeEpoch();
@@ -169,26 +217,42 @@ std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
     return fix;
 }
 
-void NmeaLogReader::addToEpoch(const Sentence& sentence) {
+void NmeaLogReader::startEpoch(std::int32_t time, std::string_view timeText) {
+    // Field by field: the text buffers need no clearing.
     Epoch& e = epoch_;
-    switch (sentence.kind) {
+    e.hasGga = e.hasRmc = e.isVoid = e.hasZda = false;
+    e.ggaPosition.reset();
+    e.ggaAltitude.reset();
+    e.rmcPositionLength = 0;
+    e.rmcDay.reset();
+    e.zdaDay.reset();
+    e.linesTaken = 0;
+    epoch_.open = true;
+    epoch_.time = time;
+    epoch_.timeTextLength = std::min(timeText.size(), sizeof epoch_.timeTextBytes);
+    std::copy_n(timeText.begin(), epoch_.timeTextLength, epoch_.timeTextBytes);
+}
+
+void NmeaLogReader::addToEpoch(Kind kind, const NmeaFields& fields) {
+    Epoch& e = epoch_;
+    switch (kind) {
         case Kind::Gga: {
-            const NmeaFields gga(sentence.text, kGgaAltitudeFieldCount);
+            const NmeaFields& gga = fields;
             if (!gga.hasAtLeast(kGgaPositionFieldCount)) return;
             e.hasGga = true;
+            if (e.ggaPosition) return;  // the same fix from another talker
             const auto position = saysNoFix(gga) ? std::nullopt : positionAt(gga, 2);
             if (!position) {
                 ++sentencesWithoutFix_;
                 return;
             }
-            if (e.ggaPosition) return;  // the same fix from another talker
             e.ggaPosition = Position{position->first, position->second};
             if (gga.hasAtLeast(kGgaAltitudeFieldCount)) e.ggaAltitude = parseNumber(gga[9]);
             ++e.linesTaken;
             return;
         }
         case Kind::Rmc: {
-            const NmeaFields rmc(sentence.text, kRmcFieldCount);
+            const NmeaFields& rmc = fields;
             if (!rmc.hasAtLeast(kRmcFieldCount) || e.hasRmc) return;
             e.hasRmc = true;
             ++e.linesTaken;
@@ -197,16 +261,21 @@ void NmeaLogReader::addToEpoch(const Sentence& sentence) {
                 ++sentencesWithoutFix_;
                 return;
             }
-            e.rmcDay = nmeaRmcDate(rmc[9]);
-            if (const auto position = positionAt(rmc, 3)) {
-                e.rmcPosition = Position{position->first, position->second};
-            } else {
+            e.rmcDay = rmcDay(rmc[9]);
+            // Its position counts only in an epoch without a GGA, so it is
+            // kept as text (fields 3 to 6) and read when the epoch ends.
+            const std::string_view position(rmc[3].data(),
+                                             rmc[6].data() + rmc[6].size() - rmc[3].data());
+            if (rmc[3].empty() || rmc[5].empty() || position.size() > sizeof e.rmcPosition) {
                 ++sentencesWithoutFix_;
+            } else {
+                e.rmcPositionLength = position.size();
+                std::copy(position.begin(), position.end(), e.rmcPosition);
             }
             return;
         }
         case Kind::Zda: {
-            const NmeaFields zda(sentence.text, kZdaFieldCount);
+            const NmeaFields& zda = fields;
             if (!zda.hasAtLeast(kZdaFieldCount) || e.hasZda) return;
             e.zdaDay = nmeaZdaDate(zda[2], zda[3], zda[4]);
             e.hasZda = e.zdaDay.has_value();
@@ -232,7 +301,13 @@ std::optional<NmeaFix> NmeaLogReader::closeEpoch() {
     }
     dayTime_ = e.time;
 
-    const std::optional<Position> position = e.hasGga ? e.ggaPosition : e.rmcPosition;
+    std::optional<Position> position = e.ggaPosition;
+    if (!e.hasGga && e.rmcPositionLength > 0) {
+        const NmeaFields fields(std::string_view(e.rmcPosition, e.rmcPositionLength), 4);
+        if (fields.hasAtLeast(4)) {
+            if (const auto rmc = positionAt(fields, 0)) position = Position{rmc->first, rmc->second};
+        }
+    }
     if (!position || e.isVoid) return std::nullopt;
     if (!day_) {
         throw Error(path(), "the log has no date (no RMC or ZDA sentence); give the date with --date",
@@ -243,8 +318,26 @@ std::optional<NmeaFix> NmeaLogReader::closeEpoch() {
     fix.latitude = position->latitude;
     fix.longitude = position->longitude;
     if (e.hasGga) fix.altitudeMeters = e.ggaAltitude;
-    fix.utcTime = dateTimeFromSecondsSinceDayZero(*day_ * 86'400 + e.time / 1000);
+    if (*day_ != datedDay_) {
+        datedDay_ = *day_;
+        date_ = dateTimeFromSecondsSinceDayZero(*day_ * 86'400);
+    }
+    const std::int32_t second = e.time / 1000;
+    fix.utcTime = date_;
+    fix.utcTime.hour = second / 3600;
+    fix.utcTime.minute = second / 60 % 60;
+    fix.utcTime.second = second % 60;
     return fix;
+}
+
+// An RMC date; a receiver sends the same one all day.
+std::optional<std::int64_t> NmeaLogReader::rmcDay(std::string_view field) {
+    if (!sameText(field, std::string_view(rmcDateText_, rmcDateLength_))) {
+        rmcDateLength_ = std::min(field.size(), sizeof rmcDateText_);
+        std::copy_n(field.begin(), rmcDateLength_, rmcDateText_);
+        rmcDateDay_ = field.size() <= sizeof rmcDateText_ ? nmeaRmcDate(field) : std::nullopt;
+    }
+    return rmcDateDay_;
 }
 
 // Before the first pass of the paired reading: the date of the log's first
@@ -368,6 +461,13 @@ void NmeaLogReader::rewind() {
 }
 
 DateTime localFixTime(const DateTime& utcTime, std::int64_t hours) {
+    // Most shifts stay within the day.
+    const std::int64_t hour = utcTime.hour + hours;
+    if (hour >= 0 && hour < 24) {
+        DateTime local = utcTime;
+        local.hour = static_cast<int>(hour);
+        return local;
+    }
     return addHours(utcTime, hours);
 }
 

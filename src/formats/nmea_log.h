@@ -23,6 +23,7 @@
 #include <string_view>
 
 #include "formats/date_time.h"
+#include "formats/nmea_sentence.h"
 #include "io/input_file.h"
 
 namespace morlindo {
@@ -111,23 +112,31 @@ private:
     struct Epoch {
         bool open = false;
         std::int32_t time = 0;  // milliseconds since midnight
+        char timeTextBytes[16];  // the time as the first sentence wrote it
+        std::size_t timeTextLength = 0;
         bool hasGga = false;
         std::optional<Position> ggaPosition;
         std::optional<double> ggaAltitude;
         bool hasRmc = false;
         bool isVoid = false;
-        std::optional<Position> rmcPosition;
+        char rmcPosition[64];  // "ddmm.mm,N,dddmm.mm,E" of the first RMC
+        std::size_t rmcPositionLength = 0;
         std::optional<std::int64_t> rmcDay;
         bool hasZda = false;
         std::optional<std::int64_t> zdaDay;
         std::uint32_t linesTaken = 0;
+
+        std::string_view timeText() const { return {timeTextBytes, timeTextLength}; }
     };
 
     bool nextLine(std::string_view& line);
     bool nextSentence(Sentence& sentence, bool lowerCaseToo);
     void findStartDay();
     void findAnyGga();
-    void addToEpoch(const Sentence& sentence);
+    static std::size_t fieldsRead(Kind kind);
+    void startEpoch(std::int32_t time, std::string_view timeText);
+    void addToEpoch(Kind kind, const NmeaFields& fields);
+    std::optional<std::int64_t> rmcDay(std::string_view field);
     std::optional<NmeaFix> closeEpoch();
     std::optional<NmeaFix> ggaOnlyFixOf(const Sentence& sentence);
     void finishPass();
@@ -147,6 +156,12 @@ private:
     Epoch epoch_;
     std::optional<std::int64_t> day_;  // days since 1899-12-30
     std::int32_t dayTime_ = 0;         // the time of day of the epoch last dated
+    // The last date turned into a calendar date, and the last RMC date read.
+    std::optional<std::int64_t> datedDay_;
+    DateTime date_;
+    char rmcDateText_[6] = {};
+    std::size_t rmcDateLength_ = 0;
+    std::optional<std::int64_t> rmcDateDay_;
     // Found once, before the first pass: the date of the first epoch (from
     // the log's first date or the options), and whether the log holds a GGA.
     std::optional<std::optional<std::int64_t>> startDay_;

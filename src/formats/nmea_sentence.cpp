@@ -40,6 +40,31 @@ std::optional<double> wholeDegrees(std::string_view text) {
     return degrees;
 }
 
+// The minutes of a coordinate as receivers write them, "mm.mmmm", read
+// directly: parseNumber reads such a plain decimal of at most 15 digits the
+// same way, as its digits (one exact whole number) divided by an exact power
+// of ten. Any other text goes to parseNumber.
+std::optional<double> minutesOf(std::string_view text) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr std::size_t kMostDigits = 15;
+    std::uint64_t digits = 0;
+    std::size_t count = 0, decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        const auto digit = static_cast<unsigned>(c - '0');
+        if (digit > 9 || ++count > kMostDigits) return parseNumber(text);
+        digits = digits * 10 + digit;
+        decimals += point ? 1 : 0;
+    }
+    if (count == 0) return parseNumber(text);
+    return static_cast<double>(digits) / kPowersOfTen[decimals];
+}
+
 bool isDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -48,28 +73,6 @@ int digitsValue(std::string_view text) {
     int value = 0;
     for (const char c : text) value = value * 10 + (c - '0');
     return value;
-}
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// The exclusive-or of the bytes, eight at a time, folded into one byte.
-unsigned char xorOfBytes(std::string_view text) {
-    std::uint64_t word = 0;
-    std::size_t i = 0;
-    for (; i + kScanWordSize <= text.size(); i += kScanWordSize) {
-        word ^= loadScanWord(text.data() + i);
-    }
-    word ^= word >> 32;
-    word ^= word >> 16;
-    word ^= word >> 8;
-    auto sum = static_cast<unsigned char>(word);
-    for (; i < text.size(); ++i) sum ^= static_cast<unsigned char>(text[i]);
-    return sum;
 }
 
 std::optional<std::int64_t> dayOf(int year, int month, int day) {
@@ -95,37 +98,29 @@ NmeaFields::NmeaFields(std::string_view sentence, std::size_t wanted) : sentence
 std::optional<double> nmeaCoordinate(std::string_view field, std::size_t degreeDigits) {
     if (field.size() <= degreeDigits) return std::nullopt;
     const auto degrees = wholeDegrees(field.substr(0, degreeDigits));
-    const auto minutes = parseNumber(field.substr(degreeDigits));
+    const auto minutes = minutesOf(field.substr(degreeDigits));
     if (!degrees || !minutes) return std::nullopt;
     return *degrees + *minutes / 60.0;
 }
 
-NmeaChecksum checkNmeaChecksum(std::string_view sentence) {
-    std::size_t end = sentence.size();
-    while (end > 0 && (sentence[end - 1] == ' ' || sentence[end - 1] == '\t')) --end;
-    if (end < 4 || sentence[end - 3] != '*') return NmeaChecksum::Absent;
-    const int high = hexDigitValue(sentence[end - 2]);
-    const int low = hexDigitValue(sentence[end - 1]);
-    if (high < 0 || low < 0) return NmeaChecksum::Absent;
-    const unsigned char sum = xorOfBytes(sentence.substr(1, end - 4));
-    return sum == high * 16 + low ? NmeaChecksum::Good : NmeaChecksum::Bad;
-}
-
 std::optional<std::int32_t> nmeaTimeOfDay(std::string_view field) {
-    if (field.size() < 6 || !isDigits(field.substr(0, 6))) return std::nullopt;
-    const int hour = digitsValue(field.substr(0, 2));
-    const int minute = digitsValue(field.substr(2, 2));
-    const int second = digitsValue(field.substr(4, 2));
-    if (hour > 23 || minute > 59 || second > 59) return std::nullopt;
-    int milliseconds = 0;
+    if (field.size() < 6) return std::nullopt;
+    const auto digit = [&field](std::size_t i) { return static_cast<unsigned>(field[i] - '0'); };
+    const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(2), m2 = digit(3), s1 = digit(4),
+                   s2 = digit(5);
+    if ((h1 > 9) | (h2 > 9) | (m1 > 9) | (m2 > 9) | (s1 > 9) | (s2 > 9)) return std::nullopt;
+    const unsigned hour = h1 * 10 + h2, minute = m1 * 10 + m2, second = s1 * 10 + s2;
+    if ((hour > 23) | (minute > 59) | (second > 59)) return std::nullopt;
+    unsigned milliseconds = 0;
     if (field.size() > 6) {
-        const std::string_view fraction = field.substr(7);
-        if (field[6] != '.' || !isDigits(fraction)) return std::nullopt;
-        for (std::size_t i = 0; i < 3; ++i) {
-            milliseconds = milliseconds * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+        if (field[6] != '.') return std::nullopt;
+        static constexpr unsigned kPlace[] = {100, 10, 1};
+        for (std::size_t i = 7; i < field.size(); ++i) {
+            if (digit(i) > 9) return std::nullopt;
+            if (i < 10) milliseconds += digit(i) * kPlace[i - 7];
         }
     }
-    return ((hour * 60 + minute) * 60 + second) * 1000 + milliseconds;
+    return static_cast<std::int32_t>(((hour * 60 + minute) * 60 + second) * 1000 + milliseconds);
 }
 
 std::optional<std::int64_t> nmeaRmcDate(std::string_view field) {
