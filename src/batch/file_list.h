@@ -9,7 +9,8 @@
 
 namespace morlindo {
 
-enum class EntryState { Waiting, Converted, Failed };
+// Empty: converted, but the file gave no point.
+enum class EntryState { Waiting, Converted, Empty, Failed };
 
 struct BatchEntry {
     std::filesystem::path input;

@@ -24,8 +24,9 @@ BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::pa
     BatchOutcome outcome;
     for (std::size_t row = 0; row < inputs.size(); ++row) {
         tell(row, RowEvent::Started);
+        ConversionResult result;
         try {
-            convert(kind, inputs[row], readOptions(), progress);
+            result = convert(kind, inputs[row], readOptions(), progress);
         } catch (const ConversionCancelled&) {
             outcome.cancelled = true;
             tell(row, RowEvent::Cancelled);
@@ -37,7 +38,11 @@ BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::pa
             return outcome;
         }
         ++outcome.converted;
-        tell(row, RowEvent::Converted);
+        if (result.points == 0) {
+            ++outcome.empty;
+            if (result.keptOlderOutput) ++outcome.keptOlder;
+        }
+        tell(row, result.points == 0 ? RowEvent::Empty : RowEvent::Converted);
     }
     return outcome;
 }

@@ -27,14 +27,17 @@ using Converter =
 // The options of the tab, as its controls stand.
 using OptionsReader = std::function<ConversionOptions()>;
 
-enum class RowEvent { Started, Converted, Failed, Cancelled };
+// Empty: converted, but the file gave no point.
+enum class RowEvent { Started, Converted, Empty, Failed, Cancelled };
 using RowHook = std::function<void(std::size_t row, RowEvent event)>;
 
 // The conversions of the table, with the system's clock and code page.
 Converter tableConverter();
 
 struct BatchOutcome {
-    std::size_t converted = 0;  // rows converted, from the top
+    std::size_t converted = 0;  // rows converted, from the top (the empty ones too)
+    std::size_t empty = 0;      // of them, the files that gave no point
+    std::size_t keptOlder = 0;  // of those, the ones whose older output was kept
     bool cancelled = false;
     // The failing row's input and what it failed with; empty when none failed.
     std::optional<std::filesystem::path> failedInput;

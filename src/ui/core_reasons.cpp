@@ -35,6 +35,11 @@ namespace morlindo::ui {
                       "a point line needs a latitude and a longitude separated by \",\""),
     QT_TRANSLATE_NOOP("CoreReason", "latitude %1 is not a number"),
     QT_TRANSLATE_NOOP("CoreReason", "longitude %1 is not a number"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the log has no date (no RMC or ZDA sentence); give the date with --date"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "every sentence has a wrong checksum (%1 sentences); --ignore-checksums "
+                      "reads them anyway"),
     // convert
     QT_TRANSLATE_NOOP("CoreReason",
                       "record %1: the longitude is not a finite number; "

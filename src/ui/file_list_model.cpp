@@ -48,6 +48,8 @@ QString FileListModel::stateText(EntryState state) {
     switch (state) {
         case EntryState::Converted:
             return QStringLiteral("Converted");
+        case EntryState::Empty:
+            return tr("No points");
         case EntryState::Failed:
             return tr("Failed");
         case EntryState::Waiting:

@@ -316,9 +316,25 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
         progress_.fileStarted(row, qStringOf(fileList_[index].input.filename()));
     } else if (event == RowEvent::Converted) {
         fileList_.setState(index, EntryState::Converted);
+    } else if (event == RowEvent::Empty) {
+        fileList_.setState(index, EntryState::Empty);
     } else if (event == RowEvent::Failed) {
         fileList_.setState(index, EntryState::Failed);
     }
+}
+
+// Files that gave no point are no success: the message counts them, and the
+// older outputs that their empty results left in place.
+QString FrmTarvex::completionText(const BatchOutcome& outcome) {
+    if (outcome.empty == 0) return tr("The conversion completed successfully.");
+    QString text = tr("The conversion completed, but %n file(s) gave no points (\"No points\").",
+                      nullptr, static_cast<int>(outcome.empty));
+    if (outcome.keptOlder > 0) {
+        text += QLatin1Char('\n') +
+                tr("%n older output(s) of the same name were kept as they were.", nullptr,
+                   static_cast<int>(outcome.keptOlder));
+    }
+    return text;
 }
 
 void FrmTarvex::batchEnded() {
@@ -336,7 +352,7 @@ void FrmTarvex::batchEnded() {
     if (outcome.cancelled) return;
     progress_.stop(QString());
     if (!outcome.failure) {
-        messages_.show({tr("The conversion completed successfully.").toStdString(),
+        messages_.show({completionText(outcome).toStdString(),
                         tr("Conversion complete").toStdString(), MessageIcon::Information});
         return;
     }

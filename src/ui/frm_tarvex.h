@@ -98,6 +98,7 @@ private:
     void showRowEvent(int row, RowEvent event);
     void previewRow(int row);
     void batchEnded();
+    static QString completionText(const BatchOutcome& outcome);
     void setBusy(bool busy);
     void setBusyCursor(bool busy);
 

@@ -162,6 +162,14 @@
         <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
         <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
+    <message>
+        <source>the log has no date (no RMC or ZDA sentence); give the date with --date</source>
+        <translation>로그에 날짜가 없습니다(RMC나 ZDA 문장이 없음). &quot;날짜 없는 로그의 날짜&quot;를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>every sentence has a wrong checksum (%1 sentences); --ignore-checksums reads them anyway</source>
+        <translation>모든 문장의 체크섬이 틀립니다(문장 %1개). &quot;체크섬이 틀린 문장도 읽기&quot;를 선택하면 읽습니다</translation>
+    </message>
 </context>
 <context>
     <name>FailureMessage</name>
@@ -185,6 +193,10 @@
     <message>
         <source>Not converted</source>
         <translation>변환 전</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>점 없음</translation>
     </message>
 </context>
 <context>
@@ -257,6 +269,18 @@
         <source>&amp;Help</source>
         <translation>도움말</translation>
     </message>
+    <message numerus="yes">
+        <source>The conversion completed, but %n file(s) gave no points (&quot;No points&quot;).</source>
+        <translation>
+            <numerusform>변환은 끝났지만 파일 %n개에서 점을 찾지 못했습니다(&quot;점 없음&quot;).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n older output(s) of the same name were kept as they were.</source>
+        <translation>
+            <numerusform>같은 이름의 이전 출력 파일 %n개는 그대로 두었습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
@@ -299,6 +323,18 @@
     <message>
         <source>Background color</source>
         <translation>배경 색상</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Date of a log without one:</source>
+        <translation>날짜 없는 로그의 날짜:</translation>
+    </message>
+    <message>
+        <source>Read sentences with a wrong checksum</source>
+        <translation>체크섬이 틀린 문장도 읽기</translation>
     </message>
 </context>
 <context>
