@@ -11,6 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace morlindo;
     const auto input = fuzz::writeScratchFile("log.nmea", data, size);
+    // An empty result keeps an older output: the last input's must go.
+    std::filesystem::remove(fuzz::scratchFolder() / "log.plt");
     const auto read = fuzz::readFixesThreeTimes(input, &NmeaLogReader::nextPairedFix, data, size);
     if (!read) {
         try {
