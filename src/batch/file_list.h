@@ -10,7 +10,7 @@
 namespace morlindo {
 
 // Empty: converted, but the file gave no point.
-enum class EntryState { Waiting, Converted, Empty, Failed };
+enum class EntryState { Waiting, Converted, Empty, Failed, Cancelled, Skipped };
 
 struct BatchEntry {
     std::filesystem::path input;

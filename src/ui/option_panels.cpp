@@ -56,20 +56,26 @@ class NmeaReadingRows {
     Q_DECLARE_TR_FUNCTIONS(OptionPanels)
 
 public:
-    void addTo(bool withDate,
-               const std::function<void(const QString&, QWidget&)>& addRow) {
-        if (withDate) {
-            date_ = std::make_unique<QDateEdit>();
-            date_->setObjectName(QStringLiteral("dtNmeaDate"));
-            date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-            date_->setMinimumDate(kNoDate);
-            date_->setSpecialValueText(tr("None"));
-            date_->setDate(kNoDate);
-            addRow(tr("Date of a log without one:"), *date_);
-        }
+    // With the date, both share one row, so that the tab keeps its height.
+    void addTo(bool withDate, const std::function<void(const QString&, QWidget&)>& addRow) {
         ignoreChecksums_.setObjectName(QStringLiteral("chkIgnoreChecksums"));
         ignoreChecksums_.setText(tr("Read sentences with a wrong checksum"));
-        addRow(QString(), ignoreChecksums_);
+        if (!withDate) {
+            addRow(QString(), ignoreChecksums_);
+            return;
+        }
+        date_ = std::make_unique<QDateEdit>();
+        date_->setObjectName(QStringLiteral("dtNmeaDate"));
+        date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        date_->setMinimumDate(kNoDate);
+        date_->setSpecialValueText(tr("None"));
+        date_->setDate(kNoDate);
+        auto* layout = new QHBoxLayout(&row_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(date_.get());
+        layout->addWidget(&ignoreChecksums_);
+        layout->addStretch(1);
+        addRow(tr("Date of a log without one:"), row_);
     }
 
     void fill(NmeaReadOptions& reading) const {
@@ -83,6 +89,7 @@ public:
 
 private:
     static inline const QDate kNoDate{1980, 1, 1};
+    QWidget row_;  // first: its children below go before it does
     std::unique_ptr<QDateEdit> date_;
     QCheckBox ignoreChecksums_;
 };
