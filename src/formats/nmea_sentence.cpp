@@ -40,31 +40,6 @@ std::optional<double> wholeDegrees(std::string_view text) {
     return degrees;
 }
 
-// The minutes of a coordinate as receivers write them, "mm.mmmm", read
-// directly: parseNumber reads such a plain decimal of at most 15 digits the
-// same way, as its digits (one exact whole number) divided by an exact power
-// of ten. Any other text goes to parseNumber.
-std::optional<double> minutesOf(std::string_view text) {
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    constexpr std::size_t kMostDigits = 15;
-    std::uint64_t digits = 0;
-    std::size_t count = 0, decimals = 0;
-    bool point = false;
-    for (const char c : text) {
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        const auto digit = static_cast<unsigned>(c - '0');
-        if (digit > 9 || ++count > kMostDigits) return parseNumber(text);
-        digits = digits * 10 + digit;
-        decimals += point ? 1 : 0;
-    }
-    if (count == 0) return parseNumber(text);
-    return static_cast<double>(digits) / kPowersOfTen[decimals];
-}
-
 bool isDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -95,10 +70,49 @@ NmeaFields::NmeaFields(std::string_view sentence, std::size_t wanted) : sentence
     count_ = count;
 }
 
+namespace {
+
+// A coordinate as receivers write it, plain digits with one ".", in one
+// pass: the minutes are read as parseNumber reads such a decimal of at most
+// 15 digits, its digits (one exact whole number) divided by an exact power
+// of ten. None when the text is of another form.
+std::optional<double> plainCoordinate(std::string_view field, std::size_t degreeDigits) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr std::size_t kMostDigits = 15;
+    if (degreeDigits == 0 || field.size() - degreeDigits > kMostDigits + 1) return std::nullopt;
+    unsigned degrees = 0;
+    for (std::size_t i = 0; i < degreeDigits; ++i) {
+        const auto digit = static_cast<unsigned>(field[i] - '0');
+        if (digit > 9) return std::nullopt;
+        degrees = degrees * 10 + digit;
+    }
+    std::uint64_t minutes = 0;
+    std::size_t count = 0, decimals = 0;
+    bool point = false;
+    for (std::size_t i = degreeDigits; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        const auto digit = static_cast<unsigned>(c - '0');
+        if (digit > 9) return std::nullopt;
+        minutes = minutes * 10 + digit;
+        ++count;
+        decimals += point ? 1 : 0;
+    }
+    if (count == 0 || count > kMostDigits) return std::nullopt;
+    return degrees + static_cast<double>(minutes) / kPowersOfTen[decimals] / 60.0;
+}
+
+}  // namespace
+
 std::optional<double> nmeaCoordinate(std::string_view field, std::size_t degreeDigits) {
     if (field.size() <= degreeDigits) return std::nullopt;
+    if (const auto plain = plainCoordinate(field, degreeDigits)) return plain;
     const auto degrees = wholeDegrees(field.substr(0, degreeDigits));
-    const auto minutes = minutesOf(field.substr(degreeDigits));
+    const auto minutes = parseNumber(field.substr(degreeDigits));
     if (!degrees || !minutes) return std::nullopt;
     return *degrees + *minutes / 60.0;
 }
