@@ -1,6 +1,7 @@
 // Any bytes as an AlMap track file: the conversion to an OziExplorer track
-// either writes one point line per whole record, or refuses a record that is
-// not a coordinate with an Error, leaving no output behind.
+// either writes one point line per record, or refuses a file that is not a
+// track (its signature, its length, a record off the earth) with an Error,
+// leaving no output behind.
 #include <algorithm>
 
 #include "convert/almap_to_ozi_track.h"

@@ -334,8 +334,7 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
         source = fileKindOf(file);
         if (!source || !isSource(*source)) {
             throw UsageError("cannot tell what kind of file " + displayPath(file) +
-                             " is; name it " + kindNames(isSource, ".") + ", or say --from " +
-                             kindNames(isSource));
+                             " is: it reads " + readExtensionsText());
         }
     }
     const auto kind = conversionBetween(*source, request.target);
@@ -353,8 +352,8 @@ std::string helpText() {
     text += "       morlindo info [--json] [--from KIND] FILE...\n";
     text += R"(
 Converts GPS track files. Each output is written beside its input (or into the
-folder of --output-dir), under the input's name up to its first "." with the
-new extension.
+folder of --output-dir), under the input's name less its last extension with
+the new extension.
 
 )";
     for (const FileKindInfo& info : fileKinds()) text += kindLine(info);

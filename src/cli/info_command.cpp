@@ -86,7 +86,7 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
                            (s.timesAreLocal ? " (local time)" : ""));
         line("end:", timeText(*s.lastTime, s.timesAreLocal, ' ') +
                          (s.timesAreLocal ? " (local time)" : ""));
-        line("duration:", durationText(*s.durationSeconds()));
+        if (const auto seconds = s.durationSeconds()) line("duration:", durationText(*seconds));
     }
     if (s.bounds) {
         line("latitude:", decimalText(s.bounds->south, kCoordinateDecimals) + " to " +
@@ -108,13 +108,13 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
 }
 
 void printJson(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {
-    out << "{\"file\":" << jsonString(displayPath(file))
+    out << "{\"file\":" << jsonPathString(file)
         << ",\"kind\":" << jsonString(fileKindInfo(s.kind).shortName) << ",\"points\":" << s.points
         << ",\"lengthKm\":" << decimalText(s.lengthKm, kLengthDecimals);
     if (s.firstTime && s.lastTime) {
         out << ",\"start\":" << jsonString(timeText(*s.firstTime, s.timesAreLocal, 'T'))
-            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'))
-            << ",\"durationSeconds\":" << *s.durationSeconds();
+            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'));
+        if (const auto seconds = s.durationSeconds()) out << ",\"durationSeconds\":" << *seconds;
     }
     if (s.bounds) {
         out << ",\"south\":" << decimalText(s.bounds->south, kCoordinateDecimals)
@@ -151,7 +151,13 @@ int runInfo(const std::vector<std::string>& arguments, std::ostream& out, std::o
                 printBlock(out, file, statistics);
             }
         } catch (const Error& error) {
-            err << "morlindo: " << error.what() << "\n";
+            // Scripts get one object per file, the failures among them.
+            if (request->json) {
+                out << "{\"file\":" << jsonPathString(file)
+                    << ",\"error\":" << jsonString(error.what()) << "}\n";
+            } else {
+                err << "morlindo: " << error.what() << "\n";
+            }
             status = 1;
         }
         out.flush();

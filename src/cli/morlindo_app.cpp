@@ -7,6 +7,7 @@
 #include "cli/info_command.h"
 #include "cli/input_files.h"
 #include "cli/report.h"
+#include "formats/ozi_text.h"
 #include "io/error.h"
 #include "io/version.h"
 
@@ -82,10 +83,38 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
         } else {
             report.converted(file.input, result.output, result.points);
         }
+        if (result.charactersReplaced && !result.keptOlderOutput) {
+            report.note(displayPath(result.output) + ": characters that " +
+                        request.encoding.name() + " lacks were written as \"?\"");
+        }
     } catch (const Error& error) {
         report.failed(file.input, file.output, error.what());
     } catch (const std::exception& error) {
         report.failed(file.input, file.output, displayPath(file.input) + ": " + error.what());
+    }
+}
+
+// The option texts that go into the files of this target, each with its option.
+std::vector<std::pair<const char*, const std::string*>> optionTexts(const Request& request) {
+    if (request.target == FileKind::OziRoute) {
+        return {{"--route-name", &request.options.route.routeName},
+                {"--route-description", &request.options.route.routeDescription}};
+    }
+    if (request.target == FileKind::OziWaypoints) {
+        return {{"--prefix", &request.options.waypoints.namePrefix}};
+    }
+    return {};
+}
+
+// Says once which option text loses its commas or control characters in the
+// files, so that the user is not surprised by a name that differs.
+void noteChangedTexts(const Request& request, Report& report) {
+    for (const auto& [option, text] : optionTexts(request)) {
+        const std::string field = oziTextField(*text);
+        if (field == *text) continue;
+        report.note(std::string(option) + " \"" + printableText(*text) + "\" is written as \"" +
+                    printableText(field) +
+                    "\": the texts of OziExplorer files hold no commas or control characters");
     }
 }
 
@@ -97,6 +126,7 @@ int convertAll(const Request& request, const std::vector<FileToConvert>& files, 
                   ReportStyle{request.quiet, request.json,
                               showsProgress(request, files, errorTerminal), errorTerminal.columns},
                   files.size());
+    noteChangedTexts(request, report);
     for (const auto& file : files) {
         if (file.failure) {
             report.failed(file.input, {}, file.failure->what());

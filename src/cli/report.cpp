@@ -9,7 +9,7 @@ namespace morlindo::cli {
 namespace {
 
 std::string jsonPath(const std::filesystem::path& path) {
-    return path.empty() ? "null" : jsonString(displayPath(path));
+    return path.empty() ? "null" : jsonPathString(path);
 }
 
 // A file name on the progress line, where a control character (a name
@@ -108,6 +108,13 @@ void Report::failed(const std::filesystem::path& input, const std::filesystem::p
         err_.flush();
     }
     finished(input, output, 0, "failed", &message);
+}
+
+void Report::note(const std::string& text) {
+    if (style_.quiet) return;
+    clear();
+    err_ << "morlindo: " << text << "\n";
+    err_.flush();
 }
 
 void Report::finished(const std::filesystem::path& input, const std::filesystem::path& output,

@@ -40,6 +40,9 @@ public:
     // was planned.
     void failed(const std::filesystem::path& input, const std::filesystem::path& output,
                 const std::string& message);
+    // A remark on stderr, "morlindo: " and the text, that is no failure (a
+    // text that was changed to fit a file); none with quiet.
+    void note(const std::string& text);
     // Ends the batch: the summary, when the progress line was shown.
     void finish();
 

@@ -1,8 +1,6 @@
 // What the conversions of an AlMap track into a text file (OziExplorer track,
-// route, waypoints) share: the record reading, where a record whose
-// coordinates are not finite numbers (NaN or infinity) means the file is not
-// a track at all and stops the conversion with an error; and the run itself,
-// in which only the header and the point line differ.
+// route, waypoints) share: the run itself, in which only the header and the
+// point line differ.
 #pragma once
 
 #include <cstdint>
@@ -17,10 +15,6 @@
 #include "io/output_file.h"
 
 namespace morlindo {
-
-// The next record, or nullopt after the last; a record whose coordinates
-// are not finite is an Error naming its number (from 1).
-std::optional<AlmapTrackPoint> nextCheckedAlmapPoint(AlmapTrackReader& reader);
 
 // Writes the header lines; pointCount is the number of point lines to come.
 using WriteTextHeader = std::function<void(OutputFile& output, std::uint64_t pointCount)>;

@@ -2,18 +2,21 @@
 
 #include "convert/almap_input.h"
 #include "formats/number_text.h"
+#include "formats/ozi_text.h"
 
 namespace morlindo {
 namespace {
 
 // Numbers of the route file go in print style: a sign place, the digits and
-// one trailing space. Text fields go in as they are.
+// one trailing space. Text fields go in without commas and control characters.
 std::string printed(std::int64_t value) { return printStyleNumber(value); }
 
 // "R", route number 0, name, description, colour.
-std::string routeLine(const OziRouteOptions& options, const TextEncoding& encoding) {
-    return "R," + printed(0) + "," + encoding.fromUtf8(options.routeName) + "," +
-           encoding.fromUtf8(options.routeDescription) + "," + printed(options.routeColor);
+std::string routeLine(const OziRouteOptions& options, const TextEncoding& encoding,
+                      bool& replaced) {
+    return "R," + printed(0) + "," + encoding.fromUtf8(oziTextField(options.routeName), &replaced) +
+           "," + encoding.fromUtf8(oziTextField(options.routeDescription), &replaced) + "," +
+           printed(options.routeColor);
 }
 
 // Fields 8 to 15 of a route waypoint line, the same for every point: no date,
@@ -30,12 +33,13 @@ std::string waypointLineTail(const OziRouteOptions& options) {
 ConversionResult convertAlmapToOziRoute(const std::filesystem::path& inputPath,
                                         const OziRouteOptions& options,
                                         const ConversionContext& context) {
+    bool replaced = false;
     const auto writeHeader = [&](OutputFile& output, std::uint64_t) {
         output.writeLine("OziExplorer Route File Version 1.0");
         output.writeLine("WGS 84");
         output.writeLine("reserved 1");
         output.writeLine("reserved 2");
-        output.writeLine(routeLine(options, context.encoding));
+        output.writeLine(routeLine(options, context.encoding, replaced));
     };
     const std::string head = "W," + printed(0) + ",";
     const std::string tail = waypointLineTail(options);
@@ -51,7 +55,9 @@ ConversionResult convertAlmapToOziRoute(const std::filesystem::path& inputPath,
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
-    return convertAlmapToTextFile(inputPath, ".rte", context, writeHeader, appendPointLine);
+    auto result = convertAlmapToTextFile(inputPath, ".rte", context, writeHeader, appendPointLine);
+    result.charactersReplaced = replaced;
+    return result;
 }
 
 }  // namespace morlindo

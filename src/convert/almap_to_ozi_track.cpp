@@ -6,6 +6,7 @@
 #include "convert/output_path.h"
 #include "formats/date_time.h"
 #include "formats/number_text.h"
+#include "formats/ozi_text.h"
 
 namespace morlindo {
 namespace {
@@ -23,10 +24,12 @@ std::string pointLineTail(const DateTime& stamp) {
 ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
                                         const OziTrackOptions& options,
                                         const ConversionContext& context) {
+    bool replaced = false;
     const auto writeHeader = [&](OutputFile& output, std::uint64_t count) {
-        writeOziTrackHeader(output, " reserved 3", options,
-                            context.encoding.fromPath(baseNameOf(inputPath)),
-                            printStyleNumber(static_cast<std::int64_t>(count)));
+        writeOziTrackHeader(
+            output, " reserved 3", options,
+            context.encoding.fromPath(oziFileNameField(baseNameOf(inputPath)), &replaced),
+            printStyleNumber(static_cast<std::int64_t>(count)));
     };
     std::optional<DateTime> stamp;
     std::string tail;
@@ -39,7 +42,9 @@ ConversionResult convertAlmapToOziTrack(const std::filesystem::path& inputPath,
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
-    return convertAlmapToTextFile(inputPath, ".plt", context, writeHeader, appendPointLine);
+    auto result = convertAlmapToTextFile(inputPath, ".plt", context, writeHeader, appendPointLine);
+    result.charactersReplaced = replaced;
+    return result;
 }
 
 }  // namespace morlindo

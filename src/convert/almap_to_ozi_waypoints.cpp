@@ -2,6 +2,7 @@
 
 #include "convert/almap_input.h"
 #include "formats/number_text.h"
+#include "formats/ozi_text.h"
 
 namespace morlindo {
 namespace {
@@ -29,7 +30,9 @@ ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPa
         output.writeLine("garmin");
     };
     const std::string tail = waypointLineTail(options);
-    const std::string prefix = context.encoding.fromUtf8(options.namePrefix);
+    bool replaced = false;
+    const std::string prefix =
+        context.encoding.fromUtf8(oziTextField(options.namePrefix), &replaced);
     // The number, the name (prefix and the number of at least three digits,
     // "WPT001"; numbers go on past 32767), latitude, longitude, then the tail.
     const auto appendPointLine = [&](std::string& line, std::uint64_t number, double latitude,
@@ -42,7 +45,9 @@ ConversionResult convertAlmapToOziWaypoints(const std::filesystem::path& inputPa
         appendPrintedCoordinates(line, latitude, longitude);
         line += tail;
     };
-    return convertAlmapToTextFile(inputPath, ".wpt", context, writeHeader, appendPointLine);
+    auto result = convertAlmapToTextFile(inputPath, ".wpt", context, writeHeader, appendPointLine);
+    result.charactersReplaced = replaced;
+    return result;
 }
 
 }  // namespace morlindo

@@ -1,7 +1,9 @@
-// What a conversion reports back: the file it wrote and how many points
-// (records, route or track points, waypoints) went into it; for an NMEA log,
-// what its reading met. A conversion that finds no point still writes its
-// output, but never over an older file of that name: that stays as it was.
+// What a conversion reports back: the file it wrote, how many points
+// (records, route or track points, waypoints) went into it, whether a text
+// written into it (a name, a description) had characters its code page
+// lacks, which became "?"; for an NMEA log, what its reading met. A
+// conversion that finds no point still writes its output, but never over an
+// older file of that name: that stays as it was.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +19,7 @@ namespace morlindo {
 struct ConversionResult {
     std::filesystem::path output;
     std::uint64_t points = 0;
+    bool charactersReplaced = false;
     // No point, and the output's name held a file already, which was kept.
     bool keptOlderOutput = false;
     std::optional<NmeaLogCounts> log = std::nullopt;  // for an NMEA log
@@ -29,10 +32,10 @@ inline ConversionResult commitResult(OutputFile& output, const std::filesystem::
     std::error_code error;
     if (points == 0 && std::filesystem::symlink_status(outputPath, error).type() !=
                            std::filesystem::file_type::not_found && !error) {
-        return {outputPath, 0, true, std::nullopt};
+        return {outputPath, 0, false, true, std::nullopt};
     }
     output.commit();
-    return {outputPath, points, false, std::nullopt};
+    return {outputPath, points, false, false, std::nullopt};
 }
 
 }  // namespace morlindo

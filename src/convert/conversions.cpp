@@ -203,6 +203,24 @@ std::optional<ConversionKind> conversionBetween(FileKind source, FileKind target
     return std::nullopt;
 }
 
+std::string readExtensionsText() {
+    std::vector<std::string_view> read;
+    for (const FileKindInfo& info : fileKinds()) {
+        for (const Conversion& row : conversionRows()) {
+            if (std::find(row.sources.begin(), row.sources.end(), info.kind) != row.sources.end()) {
+                read.push_back(info.extension);
+                break;
+            }
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (i > 0) text += i + 1 == read.size() ? " and " : ", ";
+        text += read[i];
+    }
+    return text;
+}
+
 ConversionResult convertFile(ConversionKind kind, const std::filesystem::path& input,
                              const ConversionOptions& options, const ConversionContext& context,
                              std::optional<FileKind> source) {

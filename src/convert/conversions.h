@@ -89,6 +89,10 @@ std::span<const std::optional<ConversionKind>> convertMenu();
 // The conversion that reads source and writes target, if there is one.
 std::optional<ConversionKind> conversionBetween(FileKind source, FileKind target);
 
+// The extensions of the kinds some conversion reads, for messages:
+// ".alr, .plt, .nmea and .gpx".
+std::string readExtensionsText();
+
 // Converts one file. Its kind is source when given; otherwise the
 // conversion's only source kind or, for a conversion that reads several, the
 // kind its extension names (an Error when that is none of them).

@@ -13,9 +13,10 @@ ConversionResult convertGpxToOziTrack(const std::filesystem::path& inputPath,
     return writeReceiverTrack(inputPath, options, context, kChanged, [&](auto&& onPoint) {
         GpxReader reader(inputPath, context.progress);
         while (const auto point = reader.next()) {
-            // A point without a time gets the clock's, as AlMap tracks do.
+            // A point without a time gets the clock's, as AlMap tracks do, in
+            // the zone the other points are written in.
             const DateTime local = point->utcTime ? addHours(*point->utcTime, options.timeZoneHours)
-                                                  : context.clock.now();
+                                                  : context.clock.nowInZone(options.timeZoneHours);
             onPoint(
                 ReceiverPoint{point->latitude, point->longitude, point->elevationMeters, local});
         }

@@ -13,6 +13,7 @@
 #include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
 #include "convert/output_path.h"
+#include "formats/ozi_text.h"
 #include "formats/ozi_track.h"
 #include "io/civil_time.h"
 #include "io/error.h"
@@ -67,8 +68,11 @@ ConversionResult writeReceiverTrack(const std::filesystem::path& inputPath,
     readPass([&count](const ReceiverPoint&) { ++count; });
 
     OutputFile output(outputPath);
-    writeOziTrackHeader(output, "reserved 3", options,
-                        context.encoding.fromPath(baseNameOf(inputPath)), std::to_string(count));
+    bool replaced = false;
+    writeOziTrackHeader(
+        output, "reserved 3", options,
+        context.encoding.fromPath(oziFileNameField(baseNameOf(inputPath)), &replaced),
+        std::to_string(count));
     std::uint64_t written = 0;
     ReceiverPointLines lines;
     readPass([&](const ReceiverPoint& point) {
@@ -77,7 +81,9 @@ ConversionResult writeReceiverTrack(const std::filesystem::path& inputPath,
         ++written;
     });
     if (written != count) throw Error(inputPath, changed);
-    return commitResult(output, outputPath, count);
+    auto result = commitResult(output, outputPath, count);
+    result.charactersReplaced = replaced;
+    return result;
 }
 
 }  // namespace morlindo

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "formats/gpx_reader.h"
 #include "formats/nmea_log.h"
@@ -40,12 +41,6 @@ void readAlmapTrack(const std::filesystem::path& file, ReadProgress* progress,
                     TrackStatisticsBuilder& builder) {
     AlmapTrackReader reader(file, progress);
     while (const auto point = reader.next()) {
-        if (!std::isfinite(point->latitude) || !std::isfinite(point->longitude)) {
-            throw Error(file,
-                        "record %1: the coordinates are not finite numbers; "
-                        "this is not an AlMap track file",
-                        {std::to_string(reader.recordsRead())});
-        }
         builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
     }
 }
@@ -81,7 +76,7 @@ void readGpx(const std::filesystem::path& file, ReadProgress* progress,
 }  // namespace
 
 std::optional<std::int64_t> TrackStatistics::durationSeconds() const {
-    if (!firstTime || !lastTime) return std::nullopt;
+    if (!firstTime || !lastTime || *lastTime < *firstTime) return std::nullopt;
     return secondsSinceDayZero(*lastTime) - secondsSinceDayZero(*firstTime);
 }
 
@@ -191,7 +186,8 @@ TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::option
             readGpx(file, progress, builder);
             break;
         default:
-            throw Error(file, "cannot tell what kind of file it is from its extension");
+            throw Error(file, "cannot tell what kind of file it is: it reads %1",
+                        {readExtensionsText()});
     }
     return builder.finish();
 }

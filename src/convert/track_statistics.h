@@ -64,7 +64,9 @@ struct TrackStatistics {
     std::vector<TrackSample> outline;
     std::vector<ProfilePoint> profile;
 
-    // Seconds from the first time to the last.
+    // Seconds from the first time to the last; none when the last comes
+    // before the first (a receiver's clock reset, a track joined out of
+    // order), which no duration describes.
     std::optional<std::int64_t> durationSeconds() const;
 };
 

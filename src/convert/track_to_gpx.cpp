@@ -54,7 +54,7 @@ ConversionResult convertAlmapToGpx(const std::filesystem::path& inputPath,
                                    const ConversionContext& context) {
     AlmapTrackReader reader(inputPath, context.progress);
     return writeGpxOf(inputPath, context, [&](auto&& write) {
-        while (const auto point = nextCheckedAlmapPoint(reader)) {
+        while (const auto point = reader.next()) {
             write(point->latitude, point->longitude, std::nullopt, std::nullopt, 0);
         }
     });

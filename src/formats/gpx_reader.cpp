@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "io/code_page_decoder.h"
 #include "io/error.h"
 #include "io/input_file.h"
 
@@ -92,6 +94,26 @@ Element childElement(Element parent, std::string_view name) {
         default:
             return Element::Other;
     }
+}
+
+// Whether text holds bytes that are no UTF-8 character before its end (a
+// character cut short by the end is taken as whole).
+bool holdsInvalidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80             ? 1
+                                   : (lead & 0xE0) == 0xC0 ? 2
+                                   : (lead & 0xF0) == 0xE0 ? 3
+                                   : (lead & 0xF8) == 0xF0 ? 4
+                                                           : 0;
+        if (length == 0 || (length == 2 && lead < 0xC2) || (lead > 0xF4)) return true;
+        for (std::size_t k = 1; k < length; ++k) {
+            if (i + k == text.size()) return false;
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return true;
+        }
+        i += length;
+    }
+    return false;
 }
 
 bool isXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -218,6 +240,11 @@ private:
     // at the end. A fault is kept until the points before it are taken.
     bool parseOn();
     Error parseError() const;
+    // Whether the file is read as UTF-8, as it declares or as XML takes a
+    // file without a byte-order mark that declares nothing.
+    bool readsUtf8() const;
+    // Whether the parser stopped at bytes that are no UTF-8 character.
+    bool atInvalidUtf8() const;
     std::int64_t currentLine() const {
         return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     }
@@ -241,10 +268,23 @@ private:
     static void XMLCALL textHandler(void* self, const XML_Char* text, int length) {
         static_cast<Parse*>(self)->onText(text, length);
     }
-    static int XMLCALL unknownEncodingHandler(void* self, const XML_Char* name, XML_Encoding*) {
-        static_cast<Parse*>(self)->unknownEncoding_ = name;
-        return XML_STATUS_ERROR;
+    // A declared encoding that expat does not read itself is read through
+    // the system's code pages, when it can be: expat then decodes each
+    // character of several bytes through decodeHandler.
+    static int XMLCALL unknownEncodingHandler(void* self, const XML_Char* name,
+                                              XML_Encoding* info) {
+        return static_cast<Parse*>(self)->useCodePage(name, *info);
     }
+    static int XMLCALL decodeHandler(void* decoder, const char* bytes) {
+        const auto& codePage = *static_cast<const CodePageDecoder*>(decoder);
+        const int length = -codePage.byteMap()[static_cast<unsigned char>(bytes[0])];
+        return codePage.decode(bytes, length);
+    }
+    static void XMLCALL declarationHandler(void* self, const XML_Char*, const XML_Char* encoding,
+                                           int) {
+        static_cast<Parse*>(self)->declaredEncoding_ = encoding == nullptr ? "" : encoding;
+    }
+    int useCodePage(const char* name, XML_Encoding& info);
 
     InputFile file_;
     XML_Parser parser_ = nullptr;
@@ -253,6 +293,7 @@ private:
     bool suspended_ = false;
     bool lastBufferGiven_ = false;
     bool finished_ = false;
+    bool startsUtf16_ = false;  // a byte-order mark or "<" of UTF-16 begins the file
     std::uint64_t bytesGiven_ = 0;
 
     std::array<Element, kTrackedDepth> path_{};
@@ -266,7 +307,28 @@ private:
     std::string valueText_;
     std::optional<Failure> failure_;
     std::string unknownEncoding_;
+    std::string declaredEncoding_;
+    // The code page of the file when expat does not read it itself; kept
+    // for the second reading of a file without track points.
+    std::optional<CodePageDecoder> codePage_;
+    std::string codePageName_;
 };
+
+int GpxReader::Parse::useCodePage(const char* name, XML_Encoding& info) {
+    if (!codePage_ || codePageName_ != name) {
+        codePage_ = CodePageDecoder::named(name);
+        codePageName_ = name;
+    }
+    if (!codePage_) {
+        unknownEncoding_ = name;
+        return XML_STATUS_ERROR;
+    }
+    std::copy(codePage_->byteMap().begin(), codePage_->byteMap().end(), info.map);
+    info.data = &*codePage_;
+    info.convert = decodeHandler;
+    info.release = nullptr;
+    return XML_STATUS_OK;
+}
 
 void GpxReader::Parse::start() {
     if (parser_ != nullptr) XML_ParserFree(parser_);
@@ -276,6 +338,8 @@ void GpxReader::Parse::start() {
     XML_SetElementHandler(parser_, startHandler, endHandler);
     XML_SetCharacterDataHandler(parser_, textHandler);
     XML_SetUnknownEncodingHandler(parser_, unknownEncodingHandler, this);
+    XML_SetXmlDeclHandler(parser_, declarationHandler);
+    declaredEncoding_.clear();
     // Parameter entities and so external DTDs are never read, and without an
     // external entity handler no external entity is either. Internal
     // entities expand within expat's amplification limits, which stay on.
@@ -316,6 +380,11 @@ bool GpxReader::Parse::parseOn() {
         void* buffer = XML_GetBuffer(parser_, static_cast<int>(kReadSize));
         if (buffer == nullptr) throw std::bad_alloc();
         const std::size_t got = file_.read(static_cast<char*>(buffer), kReadSize);
+        if (bytesGiven_ == 0 && got >= 2) {
+            const auto* bytes = static_cast<const unsigned char*>(buffer);
+            startsUtf16_ = (bytes[0] == 0xFE && bytes[1] == 0xFF) ||
+                           (bytes[0] == 0xFF && bytes[1] == 0xFE) || bytes[0] == 0 || bytes[1] == 0;
+        }
         lastBufferGiven_ = got < kReadSize;
         bytesGiven_ += got;
         status = XML_ParseBuffer(parser_, static_cast<int>(got), lastBufferGiven_);
@@ -349,12 +418,31 @@ Error GpxReader::Parse::parseError() const {
     const auto line = static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     if (code == XML_ERROR_UNKNOWN_ENCODING && !unknownEncoding_.empty()) {
         return Error(file_.path(),
-                     "the file declares the text encoding %1, which cannot be read; GPX files "
-                     "are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII",
+                     "the file declares the text encoding %1, which this system cannot read",
                      {shownText(unknownEncoding_)}, line);
+    }
+    if (code == XML_ERROR_INVALID_TOKEN && readsUtf8() && atInvalidUtf8()) {
+        return Error(file_.path(), "not valid UTF-8 (the file declares UTF-8)", {}, line);
     }
     return Error(file_.path(), "the file is not well-formed XML: %1", {XML_ErrorString(code)},
                  line);
+}
+
+bool GpxReader::Parse::readsUtf8() const {
+    std::string declared;
+    for (const char c : declaredEncoding_) declared += static_cast<char>(std::tolower(c));
+    return declared == "utf-8" || declared == "utf8" || (declared.empty() && !startsUtf16_);
+}
+
+bool GpxReader::Parse::atInvalidUtf8() const {
+    int offset = 0, size = 0;
+    const char* context = XML_GetInputContext(parser_, &offset, &size);
+    if (context == nullptr || offset < 0 || offset >= size) return false;
+    // expat stops at the start of the token that holds the bytes.
+    constexpr int kLookAhead = 1024;
+    const std::string_view rest(context + offset,
+                                static_cast<std::size_t>(std::min(size - offset, kLookAhead)));
+    return holdsInvalidUtf8(rest);
 }
 
 void GpxReader::Parse::fail(ReasonPattern pattern, std::vector<ReasonValue> values) {

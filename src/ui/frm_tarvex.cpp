@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 
+#include "batch/output_clash.h"
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
 #include "ui/reason_text.h"
@@ -359,6 +360,18 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
 
 void FrmTarvex::convert(ConversionKind kind) {
     if (batch_.running() || fileList_.empty()) return;
+    // Two files that would write one output: the second would replace what
+    // the first wrote, so nothing is converted until one leaves the list.
+    if (const auto clash = findOutputClash(kind, fileList_.inputs(), output_.choice().folder)) {
+        messages_.show(
+            {tr("%1 and %2 would both be written to %3, the second replacing the "
+                "first; nothing was converted. Remove one of them from the list, or "
+                "rename it.")
+                 .arg(qStringOf(clash->first), qStringOf(clash->second), qStringOf(clash->output))
+                 .toStdString(),
+             tr("Conversion error").toStdString(), MessageIcon::Critical});
+        return;
+    }
     focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));

@@ -41,7 +41,9 @@ QString statisticsText(const TrackStatistics& s) {
     if (s.firstTime && s.lastTime) {
         lines << TrackPreview::tr("Start: %1").arg(timeText(*s.firstTime, s.timesAreLocal));
         lines << TrackPreview::tr("End: %1").arg(timeText(*s.lastTime, s.timesAreLocal));
-        lines << TrackPreview::tr("Duration: %1").arg(durationText(*s.durationSeconds()));
+        if (const auto seconds = s.durationSeconds()) {
+            lines << TrackPreview::tr("Duration: %1").arg(durationText(*seconds));
+        }
     }
     if (s.bounds) {
         lines << TrackPreview::tr("Latitude: %1 to %2")

@@ -15,6 +15,7 @@
 
 #include "cli/command_line.h"
 #include "cli/input_files.h"
+#include "cli/output_text.h"
 #include "io/error.h"
 #include "io/system_text.h"
 #include "support/test_files.h"
@@ -73,7 +74,7 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          almapFile({{127.25, 37.5}, {-70.25, -33.5}}),
          "w.rte",
          crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
-                    "R, 0 ,Walk,1,up, then down, 16711680 ",
+                    "R, 0 ,Walk1,up then down, 16711680 ",
                     "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 ",
                     "W, 0 , 2 , 2 ,,-33.5 ,-70.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 "})},
         {{"--to", "wpt", "--prefix", "PT", "--waypoint-color", "yellow", "--waypoint-background",
@@ -209,6 +210,39 @@ TEST(Morlindo, TakesTheFilesOfFolders) {
 #ifndef _WIN32
 // Names that are not valid UTF-8 still give valid JSON: each stray byte
 // becomes U+FFFD.
+// A text that loses its commas or control characters is named once; a file
+// whose texts lost characters to the code page, once per file; -q says
+// neither.
+TEST(Morlindo, SaysWhichTextsItChangedAndWhichFilesLostCharacters) {
+    TempDir dir;
+    writeFile(dir / "a.alr", almapFile({{127.25, 37.5}}));
+    writeFile(dir / "b.alr", almapFile({{127.25, 37.5}}));
+    const std::vector<std::string> arguments = {"--to",
+                                                "rte",
+                                                "--encoding",
+                                                "ASCII",
+                                                "--route-name",
+                                                "A,B",
+                                                "--route-description",
+                                                "산,\n",
+                                                (dir / "a.alr").string(),
+                                                (dir / "b.alr").string()};
+    const CliRun run = morlindo(arguments);
+    EXPECT_EQ(run.status, 0);
+    const std::string fits =
+        ": the texts of OziExplorer files hold no commas or control characters";
+    EXPECT_EQ(run.err, "morlindo: --route-name \"A,B\" is written as \"AB\"" + fits +
+                           "\nmorlindo: --route-description \"산,\\n\" is written as \"산 \"" +
+                           fits + "\nmorlindo: " + (dir / "a.rte").string() +
+                           ": characters that ASCII lacks were written as \"?\"\nmorlindo: " +
+                           (dir / "b.rte").string() +
+                           ": characters that ASCII lacks were written as \"?\"\n");
+    EXPECT_NE(readFile(dir / "b.rte").find("\r\nR, 0 ,AB,? , 255 \r\n"), std::string::npos);
+    std::vector<std::string> quiet = arguments;
+    quiet.insert(quiet.begin(), "-q");
+    EXPECT_EQ(morlindo(quiet).err, "");
+}
+
 TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
     TempDir dir;
     const InFolder in(dir.path());
@@ -328,7 +362,9 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt"}, "name at least one file"},
         {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
-        {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
+        {{"--to", "plt", (dir / "t.txt").string()},
+         "cannot tell what kind of file " + (dir / "t.txt").string() +
+             " is: it reads .alr, .plt, .nmea and .gpx"},
         {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt, nmea or gpx"},
         {{"--to", "rte", (dir / "t.nmea").string()},
          "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
@@ -339,9 +375,9 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
         {{"--to", "plt", "--date", "2004-02-30", track}, "--date takes a date as YYYY-MM-DD"},
         {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
-        {{"--to", "plt", track, (dir / "t.2004.alr").string()},
-         track + " and " + (dir / "t.2004.alr").string() + " would both be written to " +
-             (dir / "t.plt").string()},
+        {{"--to", "gpx", track, (dir / "t.plt").string()},
+         track + " and " + (dir / "t.plt").string() + " would both be written to " +
+             (dir / "t.gpx").string()},
         {{"--to", "plt", "-o", (dir / "out").string(), track, (dir / "b" / "t.alr").string()},
          "t.alr would both be written to " + (dir / "out" / "t.plt").string()},
     };
@@ -382,8 +418,18 @@ TEST(Morlindo, InfoTellsWhatEachFileHolds) {
     EXPECT_NE(json.out.find("walk.alr\",\"kind\":\"alr\",\"points\":2,\"lengthKm\":111.195,"),
               std::string::npos)
         << json.out;
-    EXPECT_EQ(json.err, "morlindo: " + (dir / "gone.plt").string() +
-                            ": cannot open it: No such file or directory\n");
+    EXPECT_EQ(json.err, "");
+    EXPECT_NE(
+        json.out.find("}\n{\"file\":" + jsonString((dir / "gone.plt").string()) + ",\"error\":" +
+                      jsonString((dir / "gone.plt").string() +
+                                 ": cannot open it: No such file or directory") +
+                      "}\n"),
+        std::string::npos)
+        << json.out;
+    const CliRun unknown = morlindo({"info", (dir / "a\nb.txt").string()});
+    EXPECT_EQ(unknown.err, "morlindo: " + (dir / "a\\nb.txt").string() +
+                               ": cannot tell what kind of file it is: it reads .alr, .plt, .nmea "
+                               "and .gpx\n");
 }
 
 }  // namespace

@@ -62,16 +62,16 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
          almapFile({{127.0, 37.5}, {127.1234567, 37.7654321}}), "walk.plt", 2,
          almapPltHeader("walk", " 2 ") +
              crlfLines({" 37.5 , 127 " + kStampTail, " 37.765432 , 127.123457 " + kStampTail})},
-        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}), "trip.rte",
-         1,
+        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}),
+         "trip.2004.rte", 1,
          kRteHeader +
              crlfLines({"R, 0 ,R0,, 255 ",
                         "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 255 , 0 , 0 "})},
         {ConversionKind::AlmapToOziWaypoints, "trip.2004.alr", almapFile({{127.25, 37.5}}),
-         "trip.wpt", 1,
+         "trip.2004.wpt", 1,
          kWptHeader + crlfLines({" 1 ,WPT001, 37.5 , 127.25 ,,, 1 ,, 255 , 255 ,,,,,-777 "})},
-        {ConversionKind::NmeaToOziTrack, "a.b.nmea", crlfLines({kGga, kRmc}), "a.plt", 1,
-         oziTrackHeader("a", "1") +
+        {ConversionKind::NmeaToOziTrack, "a.b.nmea", crlfLines({kGga, kRmc}), "a.b.plt", 1,
+         oziTrackHeader("a.b", "1") +
              crlfLines({"48.1173017,11.5166667, 0 ,1789,34416.899525,1994/03/23,21:35:19"})},
         {ConversionKind::NmeaToOziTrack, "receiver.nmea", readFile(data / "receiver.nmea"),
          "receiver.plt", 9, readFile(data / "receiver.plt")},
@@ -122,10 +122,8 @@ TEST(Conversions, AlmapCoordinatesInEveryOutput) {
         Texts points;
     };
     const Case cases[] = {
-        {"empty", "", {}},
-        {"trailing piece, negative coordinates",
-         almapFile({{-70.25, -33.5}}) + std::string(31, '\x01'),
-         {{"-33.5 ", "-70.25 "}}},
+        {"the signature alone", almapFile({}), {}},
+        {"negative coordinates", almapFile({{-70.25, -33.5}}), {{"-33.5 ", "-70.25 "}}},
         {"ties round on the 15-digit decimal",
          almapFile({{126.9780005, 37.1234565}}),
          {{" 37.123457 ", " 126.978001 "}}},
@@ -166,6 +164,7 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
         DateTime now() const override {
             return dateTimeFromSecondsSinceDayZero(secondsSinceDayZero(kStamp) + 30 * calls_++);
         }
+        DateTime nowInZone(int) const override { return now(); }
 
     private:
         mutable int calls_ = 0;

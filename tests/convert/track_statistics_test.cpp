@@ -83,6 +83,12 @@ TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
     EXPECT_EQ(track.durationSeconds(), 60);
     EXPECT_DOUBLE_EQ(*track.highestMeters, 304.8);
 
+    // Times that go back give no duration rather than a negative one.
+    writeFile(dir / "back.plt", test::oziTrackHeader("t", "2") +
+                                    crlfLines({"37.5,127, 0 ,1000, 38299.6465277778",
+                                               "37.6,127, 0 ,-777, 38299.6458333333"}));
+    EXPECT_FALSE(trackStatisticsOf(dir / "back.plt").durationSeconds());
+
     writeFile(dir / "empty.nmea", crlfLines({"$GPGSV,no fix here"}));
     const TrackStatistics none = trackStatisticsOf(dir / "empty.nmea");
     EXPECT_EQ(none.points, 0u);

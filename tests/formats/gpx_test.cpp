@@ -1,6 +1,7 @@
 // The GPX reader on small files of every shape it meets (1.1 and 1.0, a
 // default namespace, a prefix or none, routes or waypoints only, offsets and
-// fractions in times, CDATA and entities, UTF-16 and ISO-8859-1) and on each
+// fractions in times, CDATA and entities, UTF-16, ISO-8859-1 and the code
+// pages of the system) and on each
 // fault it reports; the times it reads; the text it writes for names.
 #include <gtest/gtest.h>
 
@@ -41,6 +42,10 @@ TEST(GpxReader, ReadsTrackPointsElseRoutePointsElseWaypoints) {
         {"routes.gpx", {"10.5 20.25 -5 -", "11 21 - -"}},
         {"waypoints.gpx", {"45 -122.5 - 2020-02-29T23:59:59", "-45 1e-06 - -"}},
         {"empty.gpx", {}},
+        // Code pages that expat does not read itself, through the system's.
+        {"windows1252.gpx", {"48.85 2.35 - -"}},
+        {"euc_kr.gpx", {"37.6586 126.978 836 -"}},
+        {"cp949.gpx", {"37.5 127 - -"}},  // a Hangul syllable that EUC-KR lacks
     };
     for (const auto& [file, points] : cases) EXPECT_EQ(pointsOf(kGpxData / file), points) << file;
 }
@@ -54,7 +59,10 @@ TEST(GpxReader, NamesTheFileAndLineOfEveryFault) {
          "the lon \"181\" of the point is not a number of degrees from -180 to 180"},
         {"bad_ele.gpx", 3, "the ele \"high\" is not a number of metres"},
         {"bad_time.gpx", 2, "the time \"2004-11-08 06:30:00\" is not a date and time"},
-        {"windows1252.gpx", 1, "the file declares the text encoding \"windows-1252\""},
+        {"unknown_encoding.gpx", 1,
+         "the file declares the text encoding \"x-no-such-code-page\", which this system cannot "
+         "read"},
+        {"bad_utf8.gpx", 3, "not valid UTF-8 (the file declares UTF-8)"},
         {"entities.gpx", 14, "the file is not well-formed XML: limit on input amplification"},
     };
     for (const auto& [file, line, reason] : cases) {

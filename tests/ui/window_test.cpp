@@ -151,6 +151,22 @@ TEST_F(WindowTest, TheFailingRowIsMarkedSelectedAndScrolledIntoView) {
                                               "변환하지 않은 파일: 50개");
 }
 
+// Two listed files that would write one output stop the run before any
+// file is converted; the message names both and the output. Dated names
+// that differ after their first "." do not clash.
+TEST_F(WindowTest, TwoInputsWithOneOutputAreNamedBeforeConverting) {
+    fileDialog.answers = {{"d/2023.05.01 b.alr", "d/2023.06.01 b.alr", "d/a.alr", "d/a.ALR"}};
+    startWindow();
+    clickConvert("cmdTarvexTrack");
+    EXPECT_TRUE(converter.calls.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(
+        messages.shown[0].text.find(displayPath("d/a.alr") + " 파일과 " + displayPath("d/a.ALR") +
+                                    " 파일이 모두 " + displayPath("d/a.plt")),
+        0u);
+    EXPECT_EQ(conversionColumn(), std::vector<std::string>(4, ""));
+}
+
 // The window lives while a large file converts: the bar shows how much of
 // it is read, and Cancel abandons it, writing nothing and leaving an older
 // output as it was; the rows after it are not tried.

@@ -95,16 +95,20 @@
         <translation>위도 %1은(는) 숫자가 아닙니다</translation>
     </message>
     <message>
+        <source>this is not an AlMap track file: it does not begin with the AlMap track signature</source>
+        <translation>AlMap 트랙 파일이 아닙니다: AlMap 트랙 파일의 서명으로 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>the file ends %1 bytes into record %2; it was cut short or is not an AlMap track file</source>
+        <translation>파일이 %2번째 레코드의 %1바이트에서 끝납니다. 잘렸거나 AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>record %1: the %2 %3 is not a number of degrees from -%4 to %4; this is not an AlMap track file</source>
+        <translation>%1번째 레코드: %2 %3은(는) -%4도에서 %4도 사이의 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
         <source>longitude %1 is not a number</source>
         <translation>경도 %1은(는) 숫자가 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the longitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 경도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the latitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 위도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
     <message>
         <source>the log changed while it was being converted; convert it again</source>
@@ -113,6 +117,10 @@
     <message>
         <source>cannot tell what kind of file it is from its extension</source>
         <translation>확장자로는 파일의 종류를 알 수 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot tell what kind of file it is: it reads %1</source>
+        <translation>어떤 종류의 파일인지 알 수 없습니다: 읽을 수 있는 파일은 %1 파일입니다</translation>
     </message>
     <message>
         <source>the root element is not gpx; this is not a GPX file</source>
@@ -135,8 +143,12 @@
         <translation>time 값 %1은(는) 2004-11-08T06:30:00Z와 같은 날짜와 시간이 아닙니다</translation>
     </message>
     <message>
-        <source>the file declares the text encoding %1, which cannot be read; GPX files are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII</source>
-        <translation>파일이 읽을 수 없는 텍스트 인코딩 %1을(를) 선언합니다. GPX 파일은 UTF-8, UTF-16, ISO-8859-1, US-ASCII로 읽습니다</translation>
+        <source>the file declares the text encoding %1, which this system cannot read</source>
+        <translation>파일이 선언한 문자 인코딩 %1은(는) 이 시스템에서 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8 (the file declares UTF-8)</source>
+        <translation>올바른 UTF-8이 아닙니다 (파일은 UTF-8이라고 선언합니다)</translation>
     </message>
     <message>
         <source>the file is not well-formed XML: %1</source>
@@ -157,10 +169,6 @@
     <message>
         <source>the file is write-protected</source>
         <translation>쓰기 금지된 파일입니다</translation>
-    </message>
-    <message>
-        <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
     <message>
         <source>the log has no date (no RMC or ZDA sentence); give the date with --date</source>
@@ -224,6 +232,10 @@
     <message>
         <source>Conversion error</source>
         <translation>변환 오류</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be written to %3, the second replacing the first; nothing was converted. Remove one of them from the list, or rename it.</source>
+        <translation>%1 파일과 %2 파일이 모두 %3 파일로 저장되어 두 번째 파일이 첫 번째 파일을 덮어쓰게 됩니다. 아무것도 변환하지 않았습니다. 둘 중 하나를 목록에서 빼거나 이름을 바꾸십시오.</translation>
     </message>
     <message>
         <source>The tab &quot;%1&quot; does not read these files:</source>
