@@ -10,7 +10,8 @@
 namespace morlindo {
 
 // ConvertedWithDrops: the output could not hold all that the input held.
-enum class EntryState { Waiting, Converted, ConvertedWithDrops, Failed, Cancelled, Skipped };
+// Empty: converted, but the file gave no point.
+enum class EntryState { Waiting, Converted, ConvertedWithDrops, Empty, Failed, Cancelled, Skipped };
 
 struct BatchEntry {
     std::filesystem::path input;

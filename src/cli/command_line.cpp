@@ -132,6 +132,15 @@ std::optional<DateTime> parseLocalTime(const std::string& text) {
     return value;
 }
 
+}  // namespace
+
+std::optional<DateTime> parseDate(const std::string& text) {
+    if (text.size() != 10) return std::nullopt;
+    return parseLocalTime(text + "T00:00:00");
+}
+
+namespace {
+
 using OptionHandler = std::function<void(Request&, const std::string&)>;
 
 void requireLength(const std::string& option, const std::string& value, std::size_t limit) {
@@ -239,6 +248,13 @@ const std::map<std::string, OptionHandler>& valueOptions() {
              }
              r.encoding = *encoding;
          }},
+        {"--date",
+         [](Request& r, const std::string& v) {
+             r.options.nmeaReading.date = parseDate(v);
+             if (!r.options.nmeaReading.date) {
+                 throw UsageError("--date takes a date as YYYY-MM-DD, not \"" + v + "\"");
+             }
+         }},
         {"--now",
          [](Request& r, const std::string& v) {
              r.now = parseLocalTime(v);
@@ -258,6 +274,7 @@ bool handleFlag(Request& request, const std::string& argument) {
     if (argument == "-r" || argument == "--recursive") return request.recursive = true;
     if (argument == "-n" || argument == "--no-overwrite") return request.noOverwrite = true;
     if (argument == "--json") return request.json = true;
+    if (argument == "--ignore-checksums") return request.options.nmeaReading.ignoreChecksums = true;
     return false;
 }
 
@@ -373,6 +390,9 @@ Options:
                                 CP1252 (the system's)
   --now YYYY-MM-DDTHH:MM:SS     stamp AlMap -> .plt points with this local time
                                 instead of the clock
+  --date YYYY-MM-DD             the UTC date of an NMEA log that holds none (no
+                                RMC or ZDA sentence): the date of its first fix
+  --ignore-checksums            read NMEA sentences whose checksum is wrong
   --json                        print one JSON object per file on stdout
                                 (input, output, points, status, error) in
                                 place of the lines for people

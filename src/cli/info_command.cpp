@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/command_line.h"
 #include "cli/output_text.h"
 #include "convert/track_statistics.h"
 #include "io/error.h"
@@ -15,6 +16,7 @@ namespace {
 struct InfoRequest {
     bool json = false;
     std::optional<FileKind> kind;
+    NmeaReadOptions reading;
     std::vector<std::filesystem::path> files;
 };
 
@@ -31,8 +33,19 @@ std::optional<InfoRequest> parseInfo(const std::vector<std::string>& arguments, 
                     << arguments[i] << "\"\n";
                 return std::nullopt;
             }
+        } else if (argument == "--ignore-checksums") {
+            request.reading.ignoreChecksums = true;
+        } else if (argument == "--date" && i + 1 < arguments.size()) {
+            request.reading.date = parseDate(arguments[++i]);
+            if (!request.reading.date) {
+                err << "morlindo: --date takes a date as YYYY-MM-DD, not \"" << arguments[i]
+                    << "\"\n";
+                return std::nullopt;
+            }
         } else if (argument.starts_with('-') && argument != "-") {
-            err << "morlindo: info takes --json, --from KIND and files, not " << argument << "\n";
+            err << "morlindo: info takes --json, --from KIND, --date DATE, --ignore-checksums "
+                   "and files, not "
+                << argument << "\n";
             return std::nullopt;
         } else {
             request.files.push_back(pathFromUtf8(argument));
@@ -93,8 +106,10 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
                               decimalText(s.ascentMeters, kAltitudeDecimals) + " m");
     }
     if (s.linesRead && s.sentencesPassedOver) {
+        const std::uint64_t bad = s.badChecksums.value_or(0);
         line("lines:", std::to_string(*s.linesRead) + ", passed over " +
-                           std::to_string(*s.sentencesPassedOver));
+                           std::to_string(*s.sentencesPassedOver) +
+                           (bad > 0 ? ", bad checksum " + std::to_string(bad) : ""));
     }
 }
 
@@ -119,7 +134,8 @@ void printJson(std::ostream& out, const std::filesystem::path& file, const Track
             << ",\"ascentMeters\":" << decimalText(s.ascentMeters, kAltitudeDecimals);
     }
     if (s.linesRead && s.sentencesPassedOver) {
-        out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver;
+        out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver
+            << ",\"badChecksums\":" << s.badChecksums.value_or(0);
     }
     out << ",\"tracks\":" << s.tracks << ",\"segments\":" << s.segments
         << ",\"waypoints\":" << s.waypoints << ",\"routes\":" << s.routes
@@ -135,7 +151,7 @@ int runInfo(const std::vector<std::string>& arguments, std::ostream& out, std::o
     for (std::size_t i = 0; i < request->files.size(); ++i) {
         const auto& file = request->files[i];
         try {
-            const TrackStatistics statistics = trackStatisticsOf(file, request->kind);
+            const TrackStatistics statistics = trackStatisticsOf(file, request->kind, nullptr, request->reading);
             if (request->json) {
                 printJson(out, file, statistics);
             } else {

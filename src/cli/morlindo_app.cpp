@@ -44,6 +44,23 @@ bool isLeftAlone(const Request& request, const FileToConvert& file) {
            !std::filesystem::equivalent(file.input, file.output, ignored);
 }
 
+// "PATH: no fixes in 12 lines (0 bad checksums, 4 without a fix)" for a log,
+// "PATH: no points" for another input; and whether an older output was kept.
+std::string emptyMessage(const std::filesystem::path& input, const ConversionResult& result) {
+    std::string message = displayPath(input) + ": ";
+    if (result.log) {
+        message += "no fixes in " + std::to_string(result.log->lines) + " lines (" +
+                   std::to_string(result.log->badChecksums) + " bad checksums, " +
+                   std::to_string(result.log->withoutFix) + " without a fix)";
+    } else {
+        message += "no points";
+    }
+    if (result.keptOlderOutput) {
+        message += "; the older " + displayPath(result.output) + " was left as it was";
+    }
+    return message;
+}
+
 // Converts one file into the report; the output folder is made first.
 void convertInto(Report& report, const FileToConvert& file, const Request& request,
                  ConversionContext context) {
@@ -61,8 +78,12 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
         context.progress = &report;
         const auto result =
             convertFile(file.conversion, file.input, request.options, context, request.source);
-        report.converted(file.input, result.output, result.points, result.dropped);
-        if (result.charactersReplaced) {
+        if (result.points == 0) {
+            report.empty(file.input, result.output, emptyMessage(file.input, result));
+        } else {
+            report.converted(file.input, result.output, result.points, result.dropped);
+        }
+        if (result.charactersReplaced && !result.keptOlderOutput) {
             report.note(displayPath(result.output) + ": characters that " +
                         request.encoding.name() + " lacks were written as \"?\"");
         }
@@ -116,7 +137,7 @@ int convertAll(const Request& request, const std::vector<FileToConvert>& files, 
         }
     }
     report.finish();
-    return report.anyFailed() ? kExitSomeFailed : kExitConverted;
+    return report.anyFailed() || report.anyEmpty() ? kExitSomeFailed : kExitConverted;
 }
 
 }  // namespace

@@ -95,6 +95,17 @@ void Report::skipped(const std::filesystem::path& input, const std::filesystem::
     finished(input, output, 0, "skipped", nullptr);
 }
 
+void Report::empty(const std::filesystem::path& input, const std::filesystem::path& output,
+                   const std::string& message) {
+    ++empty_;
+    if (!style_.json) {
+        clear();
+        err_ << "morlindo: " << message << "\n";
+        err_.flush();
+    }
+    finished(input, output, 0, "empty", &message);
+}
+
 void Report::failed(const std::filesystem::path& input, const std::filesystem::path& output,
                     const std::string& message) {
     ++failed_;
@@ -135,7 +146,7 @@ void Report::finish() {
                             .count() /
                         100;
     err_ << converted_ << " converted, " << skipped_ << " skipped, " << failed_ << " failed, "
-         << points_ << " points written in " << tenths / 10 << "." << tenths % 10 << " s\n";
+         << (empty_ > 0 ? std::to_string(empty_) + " empty, " : "") << points_ << " points written in " << tenths / 10 << "." << tenths % 10 << " s\n";
     err_.flush();
 }
 

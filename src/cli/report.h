@@ -35,6 +35,10 @@ public:
     void converted(const std::filesystem::path& input, const std::filesystem::path& output,
                    std::uint64_t points, const Dropped& dropped = {});
     void skipped(const std::filesystem::path& input, const std::filesystem::path& output);
+    // A file that gave no point: not a success. message names the file
+    // ("PATH: no points").
+    void empty(const std::filesystem::path& input, const std::filesystem::path& output,
+               const std::string& message);
     // message names the file ("PATH: reason"); output is empty when none
     // was planned.
     void failed(const std::filesystem::path& input, const std::filesystem::path& output,
@@ -46,6 +50,7 @@ public:
     void finish();
 
     bool anyFailed() const noexcept { return failed_ > 0; }
+    bool anyEmpty() const noexcept { return empty_ > 0; }
 
     void advanced(std::uint64_t bytesRead, std::uint64_t totalBytes) override;
 
@@ -61,7 +66,7 @@ private:
     ReportStyle style_;
     std::size_t fileCount_;
     std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
-    std::size_t done_ = 0, converted_ = 0, skipped_ = 0, failed_ = 0;
+    std::size_t done_ = 0, converted_ = 0, skipped_ = 0, failed_ = 0, empty_ = 0;
     std::uint64_t points_ = 0;
     // The progress line: the current file, how far it is read, which pass.
     std::string current_;

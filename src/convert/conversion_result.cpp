@@ -1,5 +1,7 @@
 #include "convert/conversion_result.h"
 
+#include <system_error>
+
 namespace morlindo {
 namespace {
 
@@ -22,6 +24,23 @@ std::string droppedText(const Dropped& dropped) {
     addCount(text, dropped.routes, "route", "routes");
     if (dropped.names) addPart(text, "names");
     return text;
+}
+
+ConversionResult commitResult(OutputFile& output, const std::filesystem::path& outputPath,
+                              std::uint64_t points) {
+    ConversionResult result;
+    result.output = outputPath;
+    result.points = points;
+    std::error_code error;
+    if (points == 0 &&
+        std::filesystem::symlink_status(outputPath, error).type() !=
+            std::filesystem::file_type::not_found &&
+        !error) {
+        result.keptOlderOutput = true;
+        return result;
+    }
+    output.commit();
+    return result;
 }
 
 }  // namespace morlindo

@@ -79,7 +79,8 @@ std::unique_ptr<ItemWriter> writeOziWaypoints(const WriterSetup& setup) {
 }
 
 std::unique_ptr<ItemReader> readNmea(const std::filesystem::path& path, const ReaderSetup& setup) {
-    return std::make_unique<NmeaItemReader>(path, setup.nmeaReading, setup.progress);
+    return std::make_unique<NmeaItemReader>(path, setup.nmeaReading, setup.progress,
+                                            setup.nmeaOptions);
 }
 
 std::unique_ptr<ItemReader> readGpx(const std::filesystem::path& path, const ReaderSetup& setup) {

@@ -83,6 +83,7 @@ struct ConversionOptions {
     OziWaypointOptions waypoints;
     NmeaOziTrackOptions nmeaTrack;  // NMEA log or GPX -> OziExplorer track
     TrackGpxOptions gpx;
+    NmeaReadOptions nmeaReading;  // how every conversion reads an NMEA log
 };
 
 struct Conversion {

@@ -188,6 +188,7 @@ ConversionResult runStreamConversion(const StreamConversion& conversion,
     readerSetup.progress = context.progress;
     readerSetup.timeZoneHours = options.gpx.timeZoneHours;
     readerSetup.nmeaReading = conversion.nmeaReading;
+    readerSetup.nmeaOptions = options.nmeaReading;
     readerSetup.positionsOnly = conversion.positionsOnly;
     const auto reader = conversion.makeReader(input, readerSetup);
     const auto outputPath = outputPathFor(input, conversion.targetExtension, context.outputFolder);
@@ -236,9 +237,16 @@ ConversionResult runStreamConversion(const StreamConversion& conversion,
         if (factsCounted && written.points != facts.counts.points) {
             throw Error(input, conversion.source == FileKind::NmeaLog ? kLogChanged : kFileChanged);
         }
-        output.commit();
-        return {outputPath, keptPoints(written, conversion.holds), writer->charactersReplaced(),
-                writer->dropped()};
+        // A source without a point at all (an NMEA log without a fix, an
+        // empty file) is an empty result, written unless it would replace
+        // an older output.
+        auto result = commitResult(output, outputPath, keptPoints(written, conversion.holds));
+        result.charactersReplaced = writer->charactersReplaced();
+        result.dropped = writer->dropped();
+        if (const auto* log = dynamic_cast<const NmeaItemReader*>(reader.get())) {
+            result.log = log->log().counts();
+        }
+        return result;
     }
 }
 

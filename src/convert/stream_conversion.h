@@ -25,6 +25,7 @@ struct ReaderSetup {
     ReadProgress* progress = nullptr;
     int timeZoneHours = 9;  // of the local times in an OziExplorer track
     NmeaReading nmeaReading = NmeaReading::Paired;
+    NmeaReadOptions nmeaOptions;  // a date for a log without one, checksums
     bool positionsOnly = false;  // the writer keeps positions only
 };
 using MakeReader = std::unique_ptr<ItemReader> (*)(const std::filesystem::path& path,

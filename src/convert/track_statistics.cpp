@@ -132,9 +132,11 @@ void TrackStatisticsBuilder::addPoint(const TrackSample& sample) {
     ++s.points;
 }
 
-void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver) {
+void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver,
+                                         std::uint64_t badChecksums) {
     statistics_.linesRead = linesRead;
     statistics_.sentencesPassedOver = passedOver;
+    statistics_.badChecksums = badChecksums;
 }
 
 void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {
@@ -174,7 +176,7 @@ TrackStatistics TrackStatisticsBuilder::finish() {
 }
 
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::optional<FileKind> kind,
-                                  ReadProgress* progress) {
+                                  ReadProgress* progress, const NmeaReadOptions& reading) {
     if (!kind) kind = fileKindOf(file);
     if (!kind || fileKindInfo(*kind).makeReader == nullptr) {
         throw Error(file, "cannot tell what kind of file it is: it reads %1",
@@ -184,13 +186,13 @@ TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::option
     ReaderSetup setup;
     setup.progress = progress;
     setup.timeZoneHours = 0;  // an OziExplorer track's times stay local
+    setup.nmeaOptions = reading;
     const auto reader = fileKindInfo(*kind).makeReader(file, setup);
     Item item;
     while (reader->next(item)) builder.add(item);
     if (const auto* log = dynamic_cast<const NmeaItemReader*>(reader.get())) {
-        // Each point of the paired reading takes a GGA and an RMC sentence.
-        const std::uint64_t fixes = builder.pointsSoFar();
-        builder.setLogLines(log->log().linesRead(), log->log().nonEmptyLinesRead() - 2 * fixes);
+        builder.setLogLines(log->log().linesRead(), log->log().linesPassedOver(),
+                            log->log().counts().badChecksums);
     }
     return builder.finish();
 }

@@ -15,6 +15,7 @@
 
 #include "convert/conversions.h"
 #include "formats/item_stream.h"
+#include "formats/nmea_log.h"
 #include "io/civil_time.h"
 #include "io/read_progress.h"
 
@@ -66,6 +67,7 @@ struct TrackStatistics {
     // Of a receiver log: its lines, and those that gave no point.
     std::optional<std::uint64_t> linesRead;
     std::optional<std::uint64_t> sentencesPassedOver;
+    std::optional<std::uint64_t> badChecksums;  // sentences passed over for their checksum
     // For drawing: the track and its altitude against the distance, thinned.
     std::vector<TrackSample> outline;
     std::vector<ProfilePoint> profile;
@@ -92,9 +94,9 @@ class TrackStatisticsBuilder {
 public:
     explicit TrackStatisticsBuilder(FileKind kind);
     void add(const Item& item);
-    std::uint64_t pointsSoFar() const noexcept { return statistics_.points; }
     // Of a receiver log: its lines, and the sentences that gave no point.
-    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver);
+    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver,
+                     std::uint64_t badChecksums = 0);
     // The statistics of the points added so far.
     TrackStatistics finish();
 
@@ -119,6 +121,7 @@ private:
 // extension names (an Error when it names none this system reads).
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file,
                                   std::optional<FileKind> kind = std::nullopt,
-                                  ReadProgress* progress = nullptr);
+                                  ReadProgress* progress = nullptr,
+                                  const NmeaReadOptions& reading = {});
 
 }  // namespace morlindo

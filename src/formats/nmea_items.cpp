@@ -3,8 +3,8 @@
 namespace morlindo {
 
 NmeaItemReader::NmeaItemReader(const std::filesystem::path& path, NmeaReading reading,
-                               ReadProgress* progress)
-    : reader_(path, progress), reading_(reading) {}
+                               ReadProgress* progress, const NmeaReadOptions& options)
+    : reader_(path, progress, options), reading_(reading) {}
 
 bool NmeaItemReader::next(Item& item) {
     if (startsGiven_ < 2) {

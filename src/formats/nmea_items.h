@@ -1,8 +1,10 @@
 // The NMEA log (.nmea) as a stream of items: its fixes are the points of
 // one track of one segment. Which fixes, and what each carries, is the
 // reading, chosen by the conversion:
-//   Paired   each GGA completed by the RMC after it: position, altitude, time
+//   Paired   one fix per epoch, at its own time: position, altitude, time
 //   GgaOnly  each GGA with a fix: position only
+// The read options (a date for a log without one, checksums ignored) hold
+// for both.
 #pragma once
 
 #include <cstdint>
@@ -18,13 +20,13 @@ enum class NmeaReading : std::uint8_t { Paired, GgaOnly };
 class NmeaItemReader final : public ItemReader {
 public:
     NmeaItemReader(const std::filesystem::path& path, NmeaReading reading,
-                   ReadProgress* progress = nullptr);
+                   ReadProgress* progress = nullptr, const NmeaReadOptions& options = {});
 
     bool next(Item& item) override;
     void rewind() override;
     const std::filesystem::path& path() const override { return reader_.path(); }
 
-    // The log's lines read so far, and those of them that were not empty.
+    // The log's reading so far: its lines, those passed over, its counts.
     const NmeaLogReader& log() const noexcept { return reader_; }
 
 private:

@@ -44,6 +44,11 @@ namespace morlindo::ui {
                       "record %1: the %2 %3 is not a number of degrees from -%4 to %4; "
                       "this is not an AlMap track file"),
     QT_TRANSLATE_NOOP("CoreReason", "longitude %1 is not a number"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "the log has no date (no RMC or ZDA sentence); give the date with --date"),
+    QT_TRANSLATE_NOOP("CoreReason",
+                      "every sentence has a wrong checksum (%1 sentences); --ignore-checksums "
+                      "reads them anyway"),
     // convert
     QT_TRANSLATE_NOOP("CoreReason",
                       "the log changed while it was being converted; convert it again"),

@@ -60,6 +60,8 @@ QString FileListModel::stateText(EntryState state) {
             return QStringLiteral("Converted");
         case EntryState::ConvertedWithDrops:
             return QStringLiteral("Converted (") + tr("not all kept") + QStringLiteral(")");
+        case EntryState::Empty:
+            return tr("No points");
         case EntryState::Failed:
             return tr("Failed");
         case EntryState::Cancelled:

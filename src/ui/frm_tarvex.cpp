@@ -469,6 +469,8 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
         fileList_.setState(index, EntryState::Converted);
     } else if (event == RowEvent::ConvertedWithDrops) {
         fileList_.setState(index, EntryState::ConvertedWithDrops);
+    } else if (event == RowEvent::Empty) {
+        fileList_.setState(index, EntryState::Empty);
     } else if (event == RowEvent::Failed) {
         fileList_.setState(index, EntryState::Failed);
     } else if (event == RowEvent::Cancelled) {
@@ -511,6 +513,12 @@ void FrmTarvex::batchEnded() {
 
 QStringList FrmTarvex::countLines(const BatchOutcome& outcome) const {
     QStringList lines{tr("Files converted: %1").arg(outcome.converted)};
+    // Files that gave no point are no success: they are counted apart, with
+    // the older outputs their empty results left in place.
+    if (outcome.empty > 0) lines << tr("Files without points (\"No points\"): %1").arg(outcome.empty);
+    if (outcome.keptOlder > 0) {
+        lines << tr("Older outputs kept as they were: %1").arg(outcome.keptOlder);
+    }
     if (outcome.skipped > 0) {
         lines << tr("Files skipped because their output exists: %1").arg(outcome.skipped);
     }
@@ -520,7 +528,11 @@ QStringList FrmTarvex::countLines(const BatchOutcome& outcome) const {
 // The message counts the files and names the folder the outputs went to,
 // which it offers to open.
 void FrmTarvex::reportCompletion(const BatchOutcome& outcome) {
-    QStringList lines{tr("The conversion completed successfully."), QString()};
+    QStringList lines{outcome.empty == 0
+                          ? tr("The conversion completed successfully.")
+                          : tr("The conversion completed, but %n file(s) gave no points.", nullptr,
+                               static_cast<int>(outcome.empty)),
+                      QString()};
     lines << countLines(outcome);
     const std::filesystem::path folder = batchOutputFolder();
     lines << (folder.empty()

@@ -324,6 +324,56 @@ TEST(MatchesWildcard, TakesAnyCharactersAndOneInAnyLetterCase) {
     }
 }
 
+// A log that gives no point is no success: it says so, and its empty result
+// never replaces an older output. A log without a date, or whose every
+// checksum is wrong, fails until the option that reads it is given.
+TEST(Morlindo, TellsWhatALogWithoutFixesHeld) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    const std::string fix = test::nmeaSentence("GPGGA,100000,3733.9900,N,12658.6800,E,1,08,0.9,5,M,,M,,");
+    std::string badFix = fix;
+    badFix[badFix.size() - 1] ^= 1;
+    writeFile("none.nmea", test::crlfLines({"$GPGSV,1,1,00*79", test::kGga.substr(0, 20) + "*00",
+                                            "$GPGGA,100000,,,,,0,00,,,M,,M,,*67"}));
+    writeFile("undated.nmea", test::crlfLines({fix}));
+    writeFile("bad.nmea", test::crlfLines({badFix, badFix}));
+    writeFile("kept.nmea", test::crlfLines({"$GPGGA,100000,,,,,0,00,,,M,,M,,*67"}));
+    writeFile("kept.alr", almapFile({{127.0, 37.5}}));
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {{"--json", "--to", "alr", "none.nmea"}, 1,
+         R"j({"input":"none.nmea","output":"none.alr","points":0,"status":"empty",)j"
+         R"j("error":"none.nmea: no fixes in 3 lines (1 bad checksums, 1 without a fix)",)j"
+         R"j("dropped":null})j" "\n",
+         ""},
+        {{"--to", "alr", "kept.nmea"}, 1, "",
+         "morlindo: kept.nmea: no fixes in 1 lines (0 bad checksums, 1 without a fix); the older "
+         "kept.alr was left as it was\n"},
+        {{"--to", "plt", "undated.nmea"}, 1, "",
+         "morlindo: undated.nmea:1: the log has no date (no RMC or ZDA sentence); give the date "
+         "with --date\n"},
+        {{"--to", "plt", "--date", "2024-06-01", "undated.nmea"}, 0,
+         "undated.nmea -> undated.plt (1 point)\n", ""},
+        {{"--to", "alr", "bad.nmea"}, 1, "",
+         "morlindo: bad.nmea: every sentence has a wrong checksum (2 sentences); "
+         "--ignore-checksums reads them anyway\n"},
+        {{"--to", "alr", "--ignore-checksums", "bad.nmea"}, 0, "bad.nmea -> bad.alr (2 points)\n", ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = morlindo(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.back();
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+    EXPECT_EQ(readFile("none.alr"), test::kAlmapSignature);
+    EXPECT_EQ(readFile("kept.alr"), almapFile({{127.0, 37.5}}));
+    EXPECT_EQ(readFile("undated.plt").substr(readFile("undated.plt").rfind(',') - 10),
+              "2024/06/01,19:00:00\r\n");
+}
+
 TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     TempDir dir;
     const auto track = (dir / "t.alr").string();
@@ -345,6 +395,7 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
         {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
+        {{"--to", "plt", "--date", "2004-02-30", track}, "--date takes a date as YYYY-MM-DD"},
         {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
         {{"--to", "gpx", track, (dir / "t.plt").string()},
          track + " and " + (dir / "t.plt").string() + " would both be written to " +

@@ -5,6 +5,8 @@
 // path, with no temporary file left and an older output untouched.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <functional>
 #include <map>
 #include <sstream>
@@ -75,8 +77,10 @@ std::string inputContent(ConversionKind kind, int points) {
             return content + "</trkseg></trk></gpx>\n";
         default:
             for (int i = 0; i < points; ++i) {
-                content += "$GPGGA,,3733.9900,N,12658.6800,E,,,,,,,,,\r\n";
-                content += "$GPRMC,000000,,,,,,,,010104,,\r\n";
+                char time[8];
+                std::snprintf(time, sizeof time, "%02d%02d%02d", i / 3600 % 24, i / 60 % 60, i % 60);
+                content += "$GPGGA," + std::string(time) + ",3733.9900,N,12658.6800,E,,,,,,,,,\r\n";
+                content += "$GPRMC," + std::string(time) + ",,,,,,,,010104,,\r\n";
             }
             return content;
     }

@@ -84,8 +84,10 @@ TEST(TrackStatistics, ThinsTheOutlineButKeepsItsEnds) {
 
 TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
     TempDir dir;
-    writeFile(dir / "log.nmea", crlfLines({test::kGga, test::kRmc, "$GPGSV,garbage", test::kGga,
-                                           "$GPRMC,123619,A,,,,,,,230394,,*6A"}));
+    writeFile(dir / "log.nmea",
+              crlfLines({test::kGga, test::kRmc, "$GPGSV,garbage",
+                         test::nmeaSentence("GPGGA,123619,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,,M,,"),
+                         test::nmeaSentence("GPRMC,123619,A,,,,,,,230394,,")}));
     const TrackStatistics s = trackStatisticsOf(dir / "log.nmea");
     EXPECT_EQ(s.kind, FileKind::NmeaLog);
     EXPECT_EQ(s.points, 2u);

@@ -210,6 +210,14 @@
         <source>no route points (the file holds %1: convert it to %2)</source>
         <translation>경로 지점이 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
     </message>
+    <message>
+        <source>the log has no date (no RMC or ZDA sentence); give the date with --date</source>
+        <translation>로그에 날짜가 없습니다(RMC나 ZDA 문장이 없음). &quot;날짜 없는 로그의 날짜&quot;를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>every sentence has a wrong checksum (%1 sentences); --ignore-checksums reads them anyway</source>
+        <translation>모든 문장의 체크섬이 틀립니다(문장 %1개). &quot;체크섬이 틀린 문장도 읽기&quot;를 선택하면 읽습니다</translation>
+    </message>
 </context>
 <context>
     <name>FailureMessage</name>
@@ -237,6 +245,10 @@
     <message>
         <source>not all kept</source>
         <translation>일부 제외</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>점 없음</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -345,6 +357,20 @@
         <source>Files not tried: %1</source>
         <translation>변환하지 않은 파일: %1개</translation>
     </message>
+    <message>
+        <source>Files without points (&quot;No points&quot;): %1</source>
+        <translation>점이 없는 파일(&quot;점 없음&quot;): %1개</translation>
+    </message>
+    <message>
+        <source>Older outputs kept as they were: %1</source>
+        <translation>그대로 둔 이전 출력 파일: %1개</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion completed, but %n file(s) gave no points.</source>
+        <translation>
+            <numerusform>변환은 끝났지만 파일 %n개에서 점을 찾지 못했습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
@@ -387,6 +413,18 @@
     <message>
         <source>Background color</source>
         <translation>배경 색상</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Date of a log without one:</source>
+        <translation>날짜 없는 로그의 날짜:</translation>
+    </message>
+    <message>
+        <source>Read sentences with a wrong checksum</source>
+        <translation>체크섬이 틀린 문장도 읽기</translation>
     </message>
 </context>
 <context>
