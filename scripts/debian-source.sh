@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows build scripts: fetches a Debian source package
 # (with Debian's patches applied) through apt's own lists and cache kept
 # beside it, so that the machine's apt configuration stays as it is.

@@ -71,6 +71,7 @@ nsis=$out/nsis
 mkdir -p "$nsis"
 : >"$nsis/files.nsh"
 : >"$nsis/delete.nsh"
+# shellcheck disable=SC2016  # $INSTDIR and ${FILES} are makensis's
 for file in "${files[@]}"; do
     dir=$(dirname "$file")
     windows_file=${file//\//\\}
@@ -78,6 +79,7 @@ for file in "${files[@]}"; do
     printf 'SetOutPath "$INSTDIR%s"\nFile "${FILES}\\%s"\n' "$sub" "$windows_file" >>"$nsis/files.nsh"
     printf 'Delete "$INSTDIR\\%s"\n' "$windows_file" >>"$nsis/delete.nsh"
 done
+# shellcheck disable=SC2016
 for dir in plugins/platforms plugins/styles plugins translations; do
     printf 'RMDir "$INSTDIR\\%s"\n' "${dir//\//\\}" >>"$nsis/delete.nsh"
 done

@@ -69,6 +69,7 @@ if qt=$(bash scripts/build-qt-windows.sh --print-prefix); then
     # A prefix of its own, made on the X display the window shows on.
     WINEPREFIX=$PWD/build-windows/wine-window
     rm -rf "$WINEPREFIX"
+    # shellcheck disable=SC2016  # expanded by the inner shell
     "${korean[@]}" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         "$WINE" wineboot --init >/dev/null 2>&1 && bash tests/windows/window_exe_test.sh "$@"' \
         window "$linux_morlindo" build-package/morlindo-*-windows-x64/ \
