@@ -9,7 +9,7 @@
 
 namespace morlindo {
 
-enum class EntryState { Waiting, Converted, Failed };
+enum class EntryState { Waiting, Converted, Failed, Cancelled, Skipped };
 
 struct BatchEntry {
     std::filesystem::path input;

@@ -24,6 +24,13 @@ public:
     virtual void show(const Message& message) = 0;
     // True when the user answers Yes.
     virtual bool ask(const Message& question) = 0;
+    // A message with a second button beside OK, captioned action (UTF-8);
+    // true when the user pressed that one.
+    virtual bool offer(const Message& message, const std::string& action) {
+        (void)action;
+        show(message);
+        return false;
+    }
 };
 
 }  // namespace morlindo

@@ -19,22 +19,33 @@
 
 namespace morlindo {
 
-// Converts one file with one conversion and its options, telling progress
-// (when given) how far it has read.
-using Converter =
-    std::function<ConversionResult(ConversionKind kind, const std::filesystem::path& input,
-                                   const ConversionOptions& options, ReadProgress* progress)>;
+// Converts one file with one conversion and its options into outputFolder
+// (empty: beside the input), telling progress (when given) how far it has
+// read.
+using Converter = std::function<ConversionResult(
+    ConversionKind kind, const std::filesystem::path& input, const ConversionOptions& options,
+    const std::filesystem::path& outputFolder, ReadProgress* progress)>;
 // The options of the tab, as its controls stand.
 using OptionsReader = std::function<ConversionOptions()>;
 
-enum class RowEvent { Started, Converted, Failed, Cancelled };
+enum class RowEvent { Started, Converted, Failed, Cancelled, Skipped };
 using RowHook = std::function<void(std::size_t row, RowEvent event)>;
 
 // The conversions of the table, with the system's clock and code page.
 Converter tableConverter();
 
+// Where the outputs go, and whether an output that exists is left alone
+// (its input then counts as skipped) or replaced.
+struct OutputChoice {
+    std::filesystem::path folder;  // empty: beside each input
+    bool skipExisting = false;
+
+    bool operator==(const OutputChoice&) const = default;
+};
+
 struct BatchOutcome {
-    std::size_t converted = 0;  // rows converted, from the top
+    std::size_t converted = 0;  // rows converted
+    std::size_t skipped = 0;    // rows whose output existed and was left alone
     bool cancelled = false;
     // The failing row's input and what it failed with; empty when none failed.
     std::optional<std::filesystem::path> failedInput;
@@ -44,9 +55,14 @@ struct BatchOutcome {
 // Converts every input in order. A failing file stops the batch at its row;
 // so does ConversionCancelled, thrown by the converter, its progress
 // observer or the options reader. Nothing is caught but what reading the
-// options and converting throw.
+// options and converting throw. An output folder that is missing is made.
 BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::path>& inputs,
                       const OptionsReader& readOptions, const Converter& convert = tableConverter(),
-                      const RowHook& onRow = {}, ReadProgress* progress = nullptr);
+                      const RowHook& onRow = {}, ReadProgress* progress = nullptr,
+                      const OutputChoice& output = {});
+
+// The output a conversion writes for an input, with the folder chosen.
+std::filesystem::path outputOf(ConversionKind kind, const std::filesystem::path& input,
+                               const std::filesystem::path& outputFolder);
 
 }  // namespace morlindo

@@ -45,12 +45,6 @@ std::optional<InfoRequest> parseInfo(const std::vector<std::string>& arguments, 
     return request;
 }
 
-std::string number(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 std::string timeText(const DateTime& time, bool local, char separator) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", time.year, time.month,
@@ -73,7 +67,7 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
     out << displayPath(file) << "\n";
     line("kind:", std::string(fileKindInfo(s.kind).description));
     line("points:", std::to_string(s.points));
-    line("length:", number(s.lengthKm, 3) + " km");
+    line("length:", decimalText(s.lengthKm, kLengthDecimals) + " km");
     if (s.firstTime && s.lastTime) {
         line("start:", timeText(*s.firstTime, s.timesAreLocal, ' ') +
                            (s.timesAreLocal ? " (local time)" : ""));
@@ -82,12 +76,15 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
         line("duration:", durationText(*s.durationSeconds()));
     }
     if (s.bounds) {
-        line("latitude:", number(s.bounds->south, 6) + " to " + number(s.bounds->north, 6));
-        line("longitude:", number(s.bounds->west, 6) + " to " + number(s.bounds->east, 6));
+        line("latitude:", decimalText(s.bounds->south, kCoordinateDecimals) + " to " +
+                              decimalText(s.bounds->north, kCoordinateDecimals));
+        line("longitude:", decimalText(s.bounds->west, kCoordinateDecimals) + " to " +
+                               decimalText(s.bounds->east, kCoordinateDecimals));
     }
     if (s.lowestMeters && s.highestMeters) {
-        line("altitude:", number(*s.lowestMeters, 1) + " m to " + number(*s.highestMeters, 1) +
-                              " m, ascent " + number(s.ascentMeters, 1) + " m");
+        line("altitude:", decimalText(*s.lowestMeters, kAltitudeDecimals) + " m to " +
+                              decimalText(*s.highestMeters, kAltitudeDecimals) + " m, ascent " +
+                              decimalText(s.ascentMeters, kAltitudeDecimals) + " m");
     }
     if (s.linesRead && s.sentencesPassedOver) {
         line("lines:", std::to_string(*s.linesRead) + ", passed over " +
@@ -98,22 +95,22 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
 void printJson(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {
     out << "{\"file\":" << jsonString(displayPath(file))
         << ",\"kind\":" << jsonString(fileKindInfo(s.kind).shortName) << ",\"points\":" << s.points
-        << ",\"lengthKm\":" << number(s.lengthKm, 3);
+        << ",\"lengthKm\":" << decimalText(s.lengthKm, kLengthDecimals);
     if (s.firstTime && s.lastTime) {
         out << ",\"start\":" << jsonString(timeText(*s.firstTime, s.timesAreLocal, 'T'))
             << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'))
             << ",\"durationSeconds\":" << *s.durationSeconds();
     }
     if (s.bounds) {
-        out << ",\"south\":" << number(s.bounds->south, 6)
-            << ",\"west\":" << number(s.bounds->west, 6)
-            << ",\"north\":" << number(s.bounds->north, 6)
-            << ",\"east\":" << number(s.bounds->east, 6);
+        out << ",\"south\":" << decimalText(s.bounds->south, kCoordinateDecimals)
+            << ",\"west\":" << decimalText(s.bounds->west, kCoordinateDecimals)
+            << ",\"north\":" << decimalText(s.bounds->north, kCoordinateDecimals)
+            << ",\"east\":" << decimalText(s.bounds->east, kCoordinateDecimals);
     }
     if (s.lowestMeters && s.highestMeters) {
-        out << ",\"lowestMeters\":" << number(*s.lowestMeters, 1)
-            << ",\"highestMeters\":" << number(*s.highestMeters, 1)
-            << ",\"ascentMeters\":" << number(s.ascentMeters, 1);
+        out << ",\"lowestMeters\":" << decimalText(*s.lowestMeters, kAltitudeDecimals)
+            << ",\"highestMeters\":" << decimalText(*s.highestMeters, kAltitudeDecimals)
+            << ",\"ascentMeters\":" << decimalText(s.ascentMeters, kAltitudeDecimals);
     }
     if (s.linesRead && s.sentencesPassedOver) {
         out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver;

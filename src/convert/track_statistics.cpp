@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 #include "formats/almap_track.h"
@@ -85,6 +86,16 @@ void readGpx(const std::filesystem::path& file, ReadProgress* progress,
 std::optional<std::int64_t> TrackStatistics::durationSeconds() const {
     if (!firstTime || !lastTime) return std::nullopt;
     return secondsSinceDayZero(*lastTime) - secondsSinceDayZero(*firstTime);
+}
+
+std::string decimalText(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string result = text;
+    if (result.starts_with('-') && result.find_first_not_of("-0.") == std::string::npos) {
+        result.erase(0, 1);
+    }
+    return result;
 }
 
 double greatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "convert/conversions.h"
@@ -64,6 +65,16 @@ struct TrackStatistics {
     // Seconds from the first time to the last.
     std::optional<std::int64_t> durationSeconds() const;
 };
+
+// How the figures are worded wherever they are shown (`morlindo info`, the
+// window's preview, its profile), so that all give the same digits: lengths
+// in km to the metre, coordinates to 6 decimals, altitudes in m to 0.1 m.
+inline constexpr int kLengthDecimals = 3;
+inline constexpr int kCoordinateDecimals = 6;
+inline constexpr int kAltitudeDecimals = 1;
+// value in plain decimal with that many decimals, rounded to the nearest
+// ("-0.0" for a small negative altitude is written "0.0").
+std::string decimalText(double value, int decimals);
 
 // The great-circle distance between two places, in km.
 double greatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2);

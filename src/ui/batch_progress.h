@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "ui/fitting_label.h"
+
 namespace morlindo::ui {
 
 class BatchProgress final : public QWidget {
@@ -36,7 +38,7 @@ private:
     void showFileText();
 
     QHBoxLayout layout_{this};
-    QLabel status_;
+    FittingLabel status_{FittingLabel::Mode::ElideMiddle};
     QProgressBar bar_;
     QPushButton cancel_{tr("Cancel")};
     int files_ = 0;

@@ -41,19 +41,20 @@ BatchThread::~BatchThread() {
 }
 
 void BatchThread::start(ConversionKind kind, std::vector<std::filesystem::path> inputs,
-                        OptionsReader readOptions, Converter convert) {
+                        OutputChoice output, OptionsReader readOptions, Converter convert) {
     if (running()) return;
     cancelled_ = false;
     outcome_ = {};
     readOptions_ = std::move(readOptions);
-    thread_.reset(QThread::create([this, kind, inputs = std::move(inputs),
-                                   convert = std::move(convert)] { work(kind, inputs, convert); }));
+    thread_.reset(
+        QThread::create([this, kind, inputs = std::move(inputs), output = std::move(output),
+                         convert = std::move(convert)] { work(kind, inputs, output, convert); }));
     connect(thread_.get(), &QThread::finished, this, &BatchThread::ended);
     thread_->start();
 }
 
 void BatchThread::work(ConversionKind kind, const std::vector<std::filesystem::path>& inputs,
-                       const Converter& convert) {
+                       const OutputChoice& output, const Converter& convert) {
     Progress progress(*this);
     outcome_ = runBatch(
         kind, inputs, [this] { return optionsFromWindow(); }, convert,
@@ -61,7 +62,7 @@ void BatchThread::work(ConversionKind kind, const std::vector<std::filesystem::p
             row_ = static_cast<int>(row);
             Q_EMIT rowChanged(static_cast<int>(row), static_cast<int>(event));
         },
-        &progress);
+        &progress, output);
 }
 
 ConversionOptions BatchThread::optionsFromWindow() {

@@ -37,7 +37,7 @@ public:
 
     bool running() const { return thread_ != nullptr; }
     // readOptions runs on this object's thread, the window's.
-    void start(ConversionKind kind, std::vector<std::filesystem::path> inputs,
+    void start(ConversionKind kind, std::vector<std::filesystem::path> inputs, OutputChoice output,
                OptionsReader readOptions, Converter convert);
     void cancel() { cancelled_ = true; }
     const BatchOutcome& outcome() const { return outcome_; }
@@ -53,7 +53,7 @@ private:
     class Progress;
 
     void work(ConversionKind kind, const std::vector<std::filesystem::path>& inputs,
-              const Converter& convert);
+              const OutputChoice& output, const Converter& convert);
     ConversionOptions optionsFromWindow();
     void ended();
 

@@ -1,6 +1,9 @@
 #include "ui/file_list_model.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QStyle>
 
 #include "ui/qt_text.h"
 
@@ -11,6 +14,13 @@ namespace {
 // unless it is a root folder.
 QString folderText(const std::filesystem::path& input) {
     return QDir::toNativeSeparators(qStringOf(input.parent_path()));
+}
+
+// A red that reads on the list's background, light or dark: a failed row is
+// marked by its text and an icon as well, never by colour alone.
+QColor errorColor() {
+    const bool darkBase = QApplication::palette().color(QPalette::Base).lightness() < 128;
+    return darkBase ? QColor(0xff, 0x6b, 0x6b) : QColor(0xb0, 0x00, 0x20);
 }
 
 }  // namespace
@@ -50,6 +60,10 @@ QString FileListModel::stateText(EntryState state) {
             return QStringLiteral("Converted");
         case EntryState::Failed:
             return tr("Failed");
+        case EntryState::Cancelled:
+            return tr("Cancelled");
+        case EntryState::Skipped:
+            return tr("Skipped");
         case EntryState::Waiting:
             break;
     }
@@ -64,6 +78,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::AccessibleTextRole && index.column() == kConversion &&
         entry.state == EntryState::Waiting) {
         return tr("Not converted");
+    }
+    if (index.column() == kConversion && entry.state == EntryState::Failed) {
+        if (role == Qt::ForegroundRole) return errorColor();
+        if (role == Qt::DecorationRole) {
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+        }
     }
     if (role == Qt::TextAlignmentRole) {
         return (kFileListColumns[static_cast<std::size_t>(index.column())].alignment |

@@ -7,15 +7,19 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QUrl>
+#include <algorithm>
 #include <map>
 
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
 #include "ui/reason_text.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace morlindo::ui {
 namespace {
@@ -26,6 +30,9 @@ constexpr int kWindowHeight = 9090;
 constexpr int kMargin = 60;
 constexpr int kTabHeight = 2955;
 constexpr int kListTop = 3060;
+
+// The share of the height below the tabs the preview starts with.
+constexpr int kPreviewPercent = 45;
 
 // A message about refused files names at most this many of each group.
 constexpr qsizetype kNamesShown = 10;
@@ -53,21 +60,15 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
       colors_(services.colors),
       converter_(std::move(services.converter)),
       settings_(std::move(services.settings)),
-      endProgram_(std::move(services.endProgram)) {
+      endProgram_(std::move(services.endProgram)),
+      openFolder_(std::move(services.openFolder)) {
+    output_.setFolderDialog(services.folderDialog);
     setObjectName(QStringLiteral("frmTarvex"));
     buildTabs();
     buildMenus();
     buildShortcuts();
 
-    fileView_.setObjectName(QStringLiteral("flxFileNames"));
-    fileView_.setAccessibleName(tr("File list"));
     fileView_.setModel(&fileListModel_);
-    fileView_.verticalHeader()->hide();
-    fileView_.verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    fileView_.setSelectionBehavior(QAbstractItemView::SelectRows);
-    fileView_.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the list; the arrow keys move within it.
-    fileView_.setTabKeyNavigation(false);
 
     const int margin = twips(kMargin);
     centralLayout_.setContentsMargins(margin, margin, margin, margin);
@@ -76,13 +77,15 @@ FrmTarvex::FrmTarvex(WindowServices services, QWidget* parent)
     // option rows need; the list takes whatever height the window gives.
     tabs_.setFixedHeight(std::max(twips(kTabHeight), tabs_.minimumSizeHint().height()));
     centralLayout_.addWidget(&tabs_);
+    centralLayout_.addWidget(&output_);
     // The preview goes below the list, so that the list keeps its columns'
     // widths; the list takes the height the window grows by.
     listAndPreview_.setOrientation(Qt::Vertical);
     listAndPreview_.addWidget(&fileView_);
     listAndPreview_.addWidget(&preview_);
+    listAndPreview_.setObjectName(QStringLiteral("splListAndPreview"));
     listAndPreview_.setStretchFactor(0, 1);
-    listAndPreview_.setStretchFactor(1, 0);
+    listAndPreview_.setStretchFactor(1, 1);
     listAndPreview_.setChildrenCollapsible(false);
     centralLayout_.addWidget(&listAndPreview_, 1);
     setCentralWidget(&central_);
@@ -121,12 +124,17 @@ void FrmTarvex::buildTabs() {
 
 void FrmTarvex::buildMenus() {
     // Parented to the window, so that they are found among its children.
-    for (QAction* action : {&openAction_, &exitAction_, &helpAction_}) action->setParent(this);
+    for (QAction* action : {&openAction_, &convertAction_, &exitAction_, &helpAction_}) {
+        action->setParent(this);
+    }
     openAction_.setObjectName(QStringLiteral("mnuFileOpen"));
     openAction_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    convertAction_.setObjectName(QStringLiteral("mnuConvertFiles"));
+    convertAction_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     exitAction_.setObjectName(QStringLiteral("mnuExit"));
     exitAction_.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     fileMenu_.addAction(&openAction_);
+    fileMenu_.addAction(&convertAction_);
     fileMenu_.addSeparator();
     fileMenu_.addAction(&exitAction_);
 
@@ -164,6 +172,12 @@ void FrmTarvex::connectHandlers() {
     connect(&tabs_, &TabControl::currentChanged, this,
             [this](int, int previous) { SSTab1_Click(previous); });
     connect(&openAction_, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+    connect(&convertAction_, &QAction::triggered, this,
+            [this] { convert(static_cast<ConversionKind>(tabs_.currentIndex())); });
+    connect(&fileView_, &FileListView::removeRequested, this,
+            [this](const std::vector<int>& rows) { removeRows(rows); });
+    connect(&fileView_, &FileListView::openFolderRequested, this,
+            [this](int row) { openFolderOfRow(row); });
     connect(&exitAction_, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(&helpAction_, &QAction::triggered, this, [this] { mnuHelp_Click(); });
     connect(&nextTab_, &QShortcut::activated, this, [this] { tabs_.stepCurrentIndex(1); });
@@ -180,21 +194,22 @@ void FrmTarvex::connectHandlers() {
             [this](int row, int event) { showRowEvent(row, static_cast<RowEvent>(event)); });
     connect(&batch_, &BatchThread::fileRead, &progress_, &BatchProgress::fileRead);
     connect(&batch_, &BatchThread::finished, this, [this] { batchEnded(); });
-    // Every emptying or refilling of the list applies the column widths anew
-    // and ends what the status line said of the list before.
-    // A new list shows its first file in the preview.
+    // Every emptying or refilling of the list ends what the status line said
+    // of the list before. A new list shows its first file in the preview.
     connect(&fileListModel_, &QAbstractItemModel::modelReset, this, [this] {
-        applyColumnWidths();
         progress_.statusLine().clear();
         preview_.clear();
         if (!fileList_.empty()) fileView_.selectRow(0);
+        updateActions();
     });
+    connect(&fileListModel_, &QAbstractItemModel::rowsInserted, this, [this] { updateActions(); });
     connect(fileView_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { previewRow(current.row()); });
 }
 
 // Tab visits the tabs, then the current page's controls as they are laid
-// out, its open and convert buttons, the list and the Cancel button.
+// out, its open and convert buttons, the output choices, the list and the
+// Cancel button.
 void FrmTarvex::orderFocusChain() {
     QList<QWidget*> chain;
     for (int tab = 0; tab < tabs_.count(); ++tab) chain << &tabs_.tab(tab);
@@ -203,18 +218,24 @@ void FrmTarvex::orderFocusChain() {
             if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
         }
     }
+    // Not the lists' pop-ups, which are windows of their own.
+    for (auto* widget : output_.findChildren<QWidget*>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->window() == this) chain << widget;
+    }
     chain << &fileView_ << &preview_.summary() << &progress_.cancelButton();
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineFiles) {
-    resize(twips(kWindowWidth), twips(kWindowHeight));
     setWindowTitle(fromUtf8(mainWindowTitle()));
-    selection_.setStartFolder(settings_.readStartFolder());
-    applyColumnWidths();
+    remembered_ = settings_.read();
+    selection_.setStartFolder(remembered_.startFolder);
+    output_.setChoice({remembered_.outputFolder, remembered_.skipExisting});
     for (const auto& page : pages_) {
         if (OptionsPanel* panel = page->optionsPanel()) panel->fillLists();
     }
+    showOnScreen();
+    applyColumnWidths();
     if (commandLineFiles.empty()) {
         tabs_.setCurrentIndex(0);
     } else {
@@ -222,13 +243,18 @@ void FrmTarvex::Form_Load(const std::vector<std::filesystem::path>& commandLineF
     }
 }
 
+// The files are listed first, so that a message about those left out is
+// seen beside the list; with none listed, the message comes before the
+// dialog of the first tab.
 void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& files) {
     const FilesToOpen opening = filesToOpen(files);
-    if (!opening.refused.empty()) {
+    const auto tellRefused = [&] {
+        if (opening.refused.empty()) return;
         messages_.show(
             refusedMessage(opening.tab.value_or(ConversionKind::AlmapToOziTrack), opening.refused));
-    }
+    };
     if (!opening.tab) {
+        tellRefused();
         tabs_.setCurrentIndex(0);
         return;
     }
@@ -238,16 +264,72 @@ void FrmTarvex::openCommandLineFiles(const std::vector<std::filesystem::path>& f
         tabs_.setCurrentIndex(static_cast<int>(*opening.tab));
     }
     selection_.openFiles(*opening.tab, opening.listed);
+    tellRefused();
+}
+
+// Before the first dialog or message, so that they have a window to belong to.
+void FrmTarvex::showOnScreen() {
+    // Before it is first shown, the window's frame is not known: the title
+    // bar is the most of it. Once shown, the window is placed again with
+    // its real frame, should that differ.
+    const QMargins guess(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    placeOnScreen(guess);
+    if (remembered_.maximized) {
+        showMaximized();
+    } else {
+        show();
+        const QRect outer = frameGeometry();
+        const QRect inner = geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (frame != guess && !frame.isNull()) placeOnScreen(frame);
+    }
+    // The preview starts with a good part of the height below the tabs.
+    layout()->activate();
+    centralLayout_.activate();
+    const int whole = listAndPreview_.height() - listAndPreview_.handleWidth();
+    const int preview = remembered_.previewHeight.value_or(whole * kPreviewPercent / 100);
+    listAndPreview_.setSizes({whole - preview, preview});
+}
+
+void FrmTarvex::placeOnScreen(const QMargins& frame) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (remembered_.window) {
+        if (const QScreen* there = QGuiApplication::screenAt(remembered_.window->center())) {
+            screen = there;
+        }
+    }
+    const WindowPlacement placement = placeWindow(
+        remembered_.window, {twips(kWindowWidth), twips(kWindowHeight)}, minimumSizeHint(),
+        screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14), frame);
+    resize(placement.size);
+    move(placement.framePosition);
+}
+
+Settings FrmTarvex::currentSettings() const {
+    Settings settings = remembered_;
+    settings.startFolder = selection_.startFolder();
+    settings.outputFolder = output_.choice().folder;
+    settings.skipExisting = output_.choice().skipExisting;
+    if (isVisible()) {
+        const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+        settings.window = normal;
+        settings.maximized = isMaximized();
+        settings.previewHeight = listAndPreview_.sizes().value(1);
+    }
+    return settings;
 }
 
 void FrmTarvex::applyColumnWidths() {
-    for (std::size_t column = 0; column < kFileListColumns.size(); ++column) {
-        fileView_.setColumnWidth(static_cast<int>(column),
-                                 twips(kFileListColumns[column].widthTwips));
-    }
+    std::vector<int> widths;
+    for (const FileListColumn& column : kFileListColumns)
+        widths.push_back(twips(column.widthTwips));
+    fileView_.setStartingWidths(widths);
 }
 
+// A change of tab lays the columns out anew, as the list started.
 void FrmTarvex::SSTab1_Click(int) {
+    applyColumnWidths();
     selection_.tabChanged(static_cast<ConversionKind>(tabs_.currentIndex()));
 }
 
@@ -276,26 +358,66 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
 }
 
 void FrmTarvex::convert(ConversionKind kind) {
-    if (batch_.running()) return;
+    if (batch_.running() || fileList_.empty()) return;
     focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));
+    batchInputs_ = fileList_.inputs();
+    batchOutput_ = output_.choice();
     batch_.start(
-        kind, fileList_.inputs(), [this, kind] { return optionsOf(kind); }, converter_);
+        kind, batchInputs_, batchOutput_, [this, kind] { return optionsOf(kind); }, converter_);
 }
 
-// Controls that would change the list or start a batch wait while one runs.
+// Controls that would change the list, the options or start a batch wait
+// while one runs.
 void FrmTarvex::setBusy(bool busy) {
+    busy_ = busy;
     tabs_.setTabsEnabled(!busy);
     for (const auto& page : pages_) {
         page->openButton().setEnabled(!busy);
-        page->convertButton().setEnabled(!busy);
+        if (OptionsPanel* panel = page->optionsPanel()) panel->setEnabled(!busy);
     }
+    output_.setEnabled(!busy);
     openAction_.setEnabled(!busy);
     for (const auto& action : convertActions_) action->setEnabled(!busy);
     nextTab_.setEnabled(!busy);
     previousTab_.setEnabled(!busy);
     cancelKey_.setEnabled(busy);
+    fileView_.setRemovingEnabled(!busy);
+    updateActions();
+}
+
+// A batch needs files to convert, and waits for the one that runs.
+void FrmTarvex::updateActions() {
+    const bool canConvert = !busy_ && !fileList_.empty();
+    for (const auto& page : pages_) page->convertButton().setEnabled(canConvert);
+    convertAction_.setEnabled(canConvert);
+}
+
+// The rows left keep what became of them.
+void FrmTarvex::removeRows(const std::vector<int>& rows) {
+    if (busy_) return;
+    std::vector<BatchEntry> kept;
+    for (std::size_t row = 0; row < fileList_.size(); ++row) {
+        if (!std::binary_search(rows.begin(), rows.end(), static_cast<int>(row))) {
+            kept.push_back(fileList_[row]);
+        }
+    }
+    std::vector<std::filesystem::path> inputs;
+    for (const BatchEntry& entry : kept) inputs.push_back(entry.input);
+    fileList_.assign(inputs);
+    for (std::size_t row = 0; row < kept.size(); ++row) {
+        if (kept[row].state != EntryState::Waiting) fileList_.setState(row, kept[row].state);
+    }
+    if (!kept.empty()) {
+        const int next = std::min(rows.front(), static_cast<int>(kept.size()) - 1);
+        fileView_.selectRow(next);
+    }
+}
+
+void FrmTarvex::openFolderOfRow(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= fileList_.size() || !openFolder_) return;
+    openFolder_(fileList_[static_cast<std::size_t>(row)].input.parent_path());
 }
 
 // The busy pointer, an arrow with an hourglass, shows while a file converts.
@@ -318,6 +440,10 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
         fileList_.setState(index, EntryState::Converted);
     } else if (event == RowEvent::Failed) {
         fileList_.setState(index, EntryState::Failed);
+    } else if (event == RowEvent::Cancelled) {
+        fileList_.setState(index, EntryState::Cancelled);
+    } else if (event == RowEvent::Skipped) {
+        fileList_.setState(index, EntryState::Skipped);
     }
 }
 
@@ -336,16 +462,58 @@ void FrmTarvex::batchEnded() {
     if (outcome.cancelled) return;
     progress_.stop(QString());
     if (!outcome.failure) {
-        messages_.show({tr("The conversion completed successfully.").toStdString(),
-                        tr("Conversion complete").toStdString(), MessageIcon::Information});
+        reportCompletion(outcome);
         return;
     }
-    // The failing row is the one after those converted.
-    const int row = static_cast<int>(outcome.converted);
+    // The failing row is the one after those converted and skipped.
+    const int row = static_cast<int>(outcome.converted + outcome.skipped);
     fileView_.selectRow(row);
     fileView_.scrollTo(fileListModel_.index(row, 0));
-    messages_.show({failureText(*outcome.failedInput, outcome.failure).toStdString(),
+    // What the run did before it stopped, and what it left.
+    QStringList lines{failureText(*outcome.failedInput, outcome.failure), QString()};
+    lines << countLines(outcome);
+    const std::size_t untried = batchInputs_.size() - outcome.converted - outcome.skipped - 1;
+    lines << tr("Files not tried: %1").arg(untried);
+    messages_.show({lines.join(QLatin1Char('\n')).toStdString(),
                     tr("Conversion error").toStdString(), MessageIcon::Critical});
+}
+
+QStringList FrmTarvex::countLines(const BatchOutcome& outcome) const {
+    QStringList lines{tr("Files converted: %1").arg(outcome.converted)};
+    if (outcome.skipped > 0) {
+        lines << tr("Files skipped because their output exists: %1").arg(outcome.skipped);
+    }
+    return lines;
+}
+
+// The message counts the files and names the folder the outputs went to,
+// which it offers to open.
+void FrmTarvex::reportCompletion(const BatchOutcome& outcome) {
+    QStringList lines{tr("The conversion completed successfully."), QString()};
+    lines << countLines(outcome);
+    const std::filesystem::path folder = batchOutputFolder();
+    lines << (folder.empty()
+                  ? tr("Output folder: beside each input file")
+                  : tr("Output folder: %1").arg(QDir::toNativeSeparators(qStringOf(folder))));
+    const Message message{lines.join(QLatin1Char('\n')).toStdString(),
+                          tr("Conversion complete").toStdString(), MessageIcon::Information};
+    if (folder.empty() || !openFolder_) {
+        messages_.show(message);
+    } else if (messages_.offer(message, tr("Open folder").toStdString())) {
+        openFolder_(folder);
+    }
+}
+
+// The chosen folder, or the one folder of all inputs; none when the inputs
+// lie in several folders.
+std::filesystem::path FrmTarvex::batchOutputFolder() const {
+    if (!batchOutput_.folder.empty()) return batchOutput_.folder;
+    if (batchInputs_.empty()) return {};
+    const std::filesystem::path first = batchInputs_.front().parent_path();
+    for (const auto& input : batchInputs_) {
+        if (input.parent_path() != first) return {};
+    }
+    return first;
 }
 
 bool FrmTarvex::takesDrop(const QMimeData* data) const {
@@ -430,7 +598,7 @@ void FrmTarvex::mnuExit_Click() {
     }
     ending_ = true;
     // Ending must not depend on the settings being saved.
-    settings_.writeStartFolder(selection_.startFolder());
+    settings_.write(currentSettings());
     if (endProgram_) endProgram_();
 }
 

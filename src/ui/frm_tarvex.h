@@ -10,6 +10,10 @@
 // wait for it to end. Files dropped on the window join the list; Ctrl+Tab,
 // Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp change the tab. Below the list,
 // a preview shows the file of the selected row.
+//
+// Converting needs files: while the list is empty the convert buttons and
+// the menu item wait. The option controls and the list's rows stay as they
+// are while a batch runs.
 #pragma once
 
 #include <QAction>
@@ -34,6 +38,8 @@
 #include "ui/batch_thread.h"
 #include "ui/color_swatch.h"
 #include "ui/file_list_model.h"
+#include "ui/file_list_view.h"
+#include "ui/output_choice_bar.h"
 #include "ui/settings_file.h"
 #include "ui/tab_control.h"
 #include "ui/tab_page.h"
@@ -53,6 +59,10 @@ struct WindowServices {
     SettingsFile settings;
     // Ends the program at once.
     std::function<void()> endProgram;
+    // Shows a folder in the system's file manager.
+    std::function<void(const std::filesystem::path&)> openFolder;
+    // Chooses the folder outputs go to; without one, they stay beside.
+    FolderDialog* folderDialog = nullptr;
 };
 
 class FrmTarvex final : public QMainWindow {
@@ -64,10 +74,10 @@ public:
     FrmTarvex(const FrmTarvex&) = delete;
     FrmTarvex& operator=(const FrmTarvex&) = delete;
 
-    // Start-up, before the window is first shown: size and title, the
-    // settings file, the option lists, then tab 0, which opens the dialog.
-    // Files given on the command line take the dialog's place: the window
-    // opens on the first tab that reads them and lists them.
+    // Start-up: title, the settings file, the option lists; the window is
+    // shown where it was last time (within the screen), then tab 0 opens
+    // the dialog. Files given on the command line take the dialog's place:
+    // the window opens on the first tab that reads them and lists them.
     void Form_Load(const std::vector<std::filesystem::path>& commandLineFiles = {});
     // Closing the window saves the settings and ends, as the exit item does.
     void Form_QueryUnload();
@@ -93,11 +103,20 @@ private:
     void connectHandlers();
     void orderFocusChain();
     void applyColumnWidths();
+    void showOnScreen();
+    void placeOnScreen(const QMargins& frame);
+    Settings currentSettings() const;
+    void updateActions();
+    void removeRows(const std::vector<int>& rows);
+    void openFolderOfRow(int row);
     int twips(int value) const;
     ConversionOptions optionsOf(ConversionKind kind) const;
     void showRowEvent(int row, RowEvent event);
     void previewRow(int row);
     void batchEnded();
+    void reportCompletion(const BatchOutcome& outcome);
+    QStringList countLines(const BatchOutcome& outcome) const;
+    std::filesystem::path batchOutputFolder() const;
     void setBusy(bool busy);
     void setBusyCursor(bool busy);
 
@@ -118,10 +137,17 @@ private:
     ColorDialog& colors_;
     Converter converter_;
     SettingsFile settings_;
+    // As read at start-up; what the window does not change is written back.
+    Settings remembered_;
     std::function<void()> endProgram_;
+    std::function<void(const std::filesystem::path&)> openFolder_;
     bool ending_ = false;
+    bool busy_ = false;
     bool exitWhenStopped_ = false;
     bool busyCursor_ = false;
+    // The inputs and output choice of the batch that runs or ran last.
+    std::vector<std::filesystem::path> batchInputs_;
+    OutputChoice batchOutput_;
     // Where the focus was when the batch started; it goes back there.
     QPointer<QWidget> focusBeforeBatch_;
 
@@ -131,14 +157,16 @@ private:
     QVBoxLayout centralLayout_{&central_};
     TabControl tabs_{3};
     std::vector<std::unique_ptr<TabPage>> pages_;
+    OutputChoiceBar output_;
     QSplitter listAndPreview_;
     FileListModel fileListModel_{fileList_};
-    QTableView fileView_;
+    FileListView fileView_;
     TrackPreview preview_;
     BatchProgress progress_;
 
     QMenu fileMenu_{tr("&File")};
     QAction openAction_{tr("&Open Files...")};
+    QAction convertAction_{tr("Con&vert Files")};
     QAction exitAction_{tr("E&xit")};
     QMenu convertMenu_{tr("&Convert")};
     std::vector<std::unique_ptr<QAction>> convertActions_;

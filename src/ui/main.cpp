@@ -5,9 +5,11 @@
 // `--lang ko` or `--lang en` chooses the language of the window; without it
 // the system's language does (Korean, else English).
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "ui/frm_tarvex.h"
 #include "ui/language.h"
@@ -38,16 +40,21 @@ int main(int argc, char* argv[]) {
     QtOpenFileDialog fileDialog;
     QtMessageDialog messages;
     QtColorDialog colors;
+    QtFolderDialog folders;
     FrmTarvex window(WindowServices{
         fileDialog, messages, colors, tableConverter(),
         settingsFileFor(QApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                        QString::fromUtf8(MORLINDO_INSTALL_BINDIR)),
-        [] { QApplication::exit(0); }});
+                        QString::fromUtf8(MORLINDO_INSTALL_BINDIR), documentsFolder()),
+        [] { QApplication::exit(0); },
+        [](const std::filesystem::path& folder) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(qStringOf(folder)));
+        },
+        &folders});
     fileDialog.setParentWindow(&window);
     messages.setParentWindow(&window);
     colors.setParentWindow(&window);
+    folders.setParentWindow(&window);
     window.Form_Load(commandLineFiles());
-    window.show();
     return QApplication::exec();
 }

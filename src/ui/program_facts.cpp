@@ -17,8 +17,8 @@ std::string mainWindowTitle() {
 
 std::string aboutText(std::string_view credit) {
     return kTenSpaces + "MorlindoConverter " + "Version " + std::to_string(kVersionMajor) + "." +
-           std::to_string(kVersionMinor) + kTenSpaces + "\r\n" + kTenSpaces + std::string(credit) +
-           kTenSpaces;
+           std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) + kTenSpaces +
+           "\r\n" + kTenSpaces + std::string(credit) + kTenSpaces;
 }
 
 }  // namespace morlindo::ui

@@ -13,7 +13,7 @@ inline constexpr std::string_view kAuthorCredit = "Made by the MorlindoConverter
 std::string mainWindowTitle();
 
 // Two lines joined by CR LF, each padded with ten spaces on both sides: the
-// program name with major and minor version, and the credit.
+// program name with its version (the same as the title's), and the credit.
 std::string aboutText(std::string_view credit = kAuthorCredit);
 
 }  // namespace morlindo::ui

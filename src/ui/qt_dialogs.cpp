@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/qt_text.h"
 
@@ -64,6 +65,23 @@ bool QtMessageDialog::ask(const Message& question) {
                     QMessageBox::Yes | QMessageBox::No, parentWindow());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtMessageDialog::offer(const Message& message, const std::string& action) {
+    QMessageBox box(qtIconOf(message.icon), fromUtf8(message.title), fromUtf8(message.text),
+                    QMessageBox::Ok, parentWindow());
+    QPushButton* button = box.addButton(fromUtf8(action), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == button;
+}
+
+std::optional<std::filesystem::path> QtFolderDialog::chooseFolder(
+    const std::filesystem::path& startFolder) {
+    const QString folder =
+        QFileDialog::getExistingDirectory(parentWindow(), QString(), qStringOf(startFolder));
+    if (folder.isEmpty()) return std::nullopt;
+    return filePathOf(QDir::toNativeSeparators(folder));
 }
 
 std::int32_t QtColorDialog::chooseColor(std::int32_t current) {

@@ -10,6 +10,7 @@
 #include "batch/file_selection.h"
 #include "batch/message_dialog.h"
 #include "ui/color_swatch.h"
+#include "ui/output_choice_bar.h"
 
 namespace morlindo::ui {
 
@@ -38,6 +39,13 @@ class QtMessageDialog final : public MessageDialog, public DialogParent {
 public:
     void show(const Message& message) override;
     bool ask(const Message& question) override;
+    bool offer(const Message& message, const std::string& action) override;
+};
+
+class QtFolderDialog final : public FolderDialog, public DialogParent {
+public:
+    std::optional<std::filesystem::path> chooseFolder(
+        const std::filesystem::path& startFolder) override;
 };
 
 class QtColorDialog final : public ColorDialog, public DialogParent {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "ui/preview_text.h"
 #include "ui/qt_text.h"
 #include "ui/reason_text.h"
 
@@ -15,47 +16,8 @@ namespace morlindo::ui {
 namespace {
 
 constexpr int kMargin = 12;
-// Web Mercator reaches the poles only at infinity; maps stop here.
-constexpr double kMercatorLimit = 85.05112878;
-
-QPointF mercator(double latitude, double longitude) {
-    const double phi =
-        std::clamp(latitude, -kMercatorLimit, kMercatorLimit) * std::numbers::pi / 180;
-    return {longitude * std::numbers::pi / 180,
-            -std::log(std::tan(std::numbers::pi / 4 + phi / 2))};
-}
-
-// A round length of at most `longest` metres: 1, 2 or 5 times a power of ten.
-double roundLength(double longest) {
-    const double power = std::pow(10.0, std::floor(std::log10(longest)));
-    for (const double step : {5.0, 2.0, 1.0}) {
-        if (step * power <= longest) return step * power;
-    }
-    return power;
-}
-
-QString lengthText(double metres) {
-    return metres >= 1000 ? TrackPreview::tr("%1 km").arg(metres / 1000)
-                          : TrackPreview::tr("%1 m").arg(metres);
-}
-
-QString timeText(const DateTime& time, bool local) {
-    const QString text = QStringLiteral("%1-%2-%3 %4:%5:%6")
-                             .arg(time.year, 4, 10, QLatin1Char('0'))
-                             .arg(time.month, 2, 10, QLatin1Char('0'))
-                             .arg(time.day, 2, 10, QLatin1Char('0'))
-                             .arg(time.hour, 2, 10, QLatin1Char('0'))
-                             .arg(time.minute, 2, 10, QLatin1Char('0'))
-                             .arg(time.second, 2, 10, QLatin1Char('0'));
-    return local ? TrackPreview::tr("%1 (local time)").arg(text) : text + QStringLiteral(" UTC");
-}
-
-QString durationText(std::int64_t seconds) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
+// Room below the profile for the distance axis.
+constexpr int kAxisHeight = 18;
 
 // Reads on only while no newer request has come.
 class StopWhenAsked final : public ReadProgress {
@@ -75,7 +37,7 @@ QString statisticsText(const TrackStatistics& s) {
     const QLocale locale;
     QStringList lines;
     lines << TrackPreview::tr("Points: %1").arg(locale.toString(static_cast<qulonglong>(s.points)));
-    lines << TrackPreview::tr("Length: %1 km").arg(locale.toString(s.lengthKm, 'f', 2));
+    lines << TrackPreview::tr("Length: %1").arg(distanceText(s.lengthKm));
     if (s.firstTime && s.lastTime) {
         lines << TrackPreview::tr("Start: %1").arg(timeText(*s.firstTime, s.timesAreLocal));
         lines << TrackPreview::tr("End: %1").arg(timeText(*s.lastTime, s.timesAreLocal));
@@ -83,17 +45,16 @@ QString statisticsText(const TrackStatistics& s) {
     }
     if (s.bounds) {
         lines << TrackPreview::tr("Latitude: %1 to %2")
-                     .arg(locale.toString(s.bounds->south, 'f', 5),
-                          locale.toString(s.bounds->north, 'f', 5));
+                     .arg(decimalNumber(s.bounds->south, kCoordinateDecimals),
+                          decimalNumber(s.bounds->north, kCoordinateDecimals));
         lines << TrackPreview::tr("Longitude: %1 to %2")
-                     .arg(locale.toString(s.bounds->west, 'f', 5),
-                          locale.toString(s.bounds->east, 'f', 5));
+                     .arg(decimalNumber(s.bounds->west, kCoordinateDecimals),
+                          decimalNumber(s.bounds->east, kCoordinateDecimals));
     }
     if (s.lowestMeters && s.highestMeters) {
-        lines << TrackPreview::tr("Altitude: %1 m to %2 m, ascent %3 m")
-                     .arg(locale.toString(*s.lowestMeters, 'f', 0),
-                          locale.toString(*s.highestMeters, 'f', 0),
-                          locale.toString(s.ascentMeters, 'f', 0));
+        lines << TrackPreview::tr("Altitude: %1 to %2, ascent %3")
+                     .arg(altitudeText(*s.lowestMeters), altitudeText(*s.highestMeters),
+                          altitudeText(s.ascentMeters));
     }
     if (s.linesRead && s.sentencesPassedOver) {
         lines << TrackPreview::tr("Lines: %1, passed over: %2")
@@ -103,63 +64,8 @@ QString statisticsText(const TrackStatistics& s) {
     return lines.join(QLatin1Char('\n'));
 }
 
-TrackMapView::TrackMapView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 140);
-    setAccessibleName(TrackPreview::tr("Track map"));
-}
-
-void TrackMapView::setTrack(std::vector<TrackSample> outline) {
-    outline_ = std::move(outline);
-    update();
-}
-
-void TrackMapView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    if (outline_.empty()) return;
-    std::vector<QPointF> points;
-    points.reserve(outline_.size());
-    for (const TrackSample& sample : outline_) {
-        points.push_back(mercator(sample.latitude, sample.longitude));
-    }
-    const auto [left, right] = std::minmax_element(points.begin(), points.end(),
-                                                   [](auto a, auto b) { return a.x() < b.x(); });
-    const auto [top, bottom] = std::minmax_element(points.begin(), points.end(),
-                                                   [](auto a, auto b) { return a.y() < b.y(); });
-    const QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin - 16);
-    const double spanX = std::max(right->x() - left->x(), 1e-9);
-    const double spanY = std::max(bottom->y() - top->y(), 1e-9);
-    const double scale = std::min(area.width() / spanX, area.height() / spanY);
-    const QPointF origin(area.center().x() - (left->x() + spanX / 2) * scale,
-                         area.center().y() - (top->y() + spanY / 2) * scale);
-    QPainterPath path;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const QPointF at = origin + points[i] * scale;
-        i == 0 ? path.moveTo(at) : path.lineTo(at);
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().highlight(), 2));
-    painter.drawPath(path);
-    painter.setPen(QPen(palette().text(), 1));
-    painter.setBrush(QColor(0, 160, 0));
-    painter.drawEllipse(path.elementAt(0), 5, 5);
-    painter.setBrush(QColor(200, 0, 0));
-    const QPointF end = path.currentPosition();
-    painter.drawRect(QRectF(end.x() - 4, end.y() - 4, 8, 8));
-
-    // The scale bar, true at the middle latitude of the track.
-    const double middle = (outline_.front().latitude + outline_.back().latitude) / 2;
-    const double metresPerPixel =
-        kEarthRadiusKm * 1000 * std::cos(middle * std::numbers::pi / 180) / scale;
-    const double metres = roundLength(metresPerPixel * width() / 4);
-    const double pixels = metres / metresPerPixel;
-    const QPointF barStart(kMargin, height() - kMargin);
-    painter.drawLine(barStart, barStart + QPointF(pixels, 0));
-    painter.drawText(barStart + QPointF(pixels + 4, 4), lengthText(metres));
-}
-
 ElevationProfileView::ElevationProfileView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 140);
+    setMinimumSize(120, 60);
     setAccessibleName(TrackPreview::tr("Elevation profile"));
 }
 
@@ -179,7 +85,9 @@ void ElevationProfileView::paintEvent(QPaintEvent*) {
     const double lowest = low->altitudeMeters;
     const double rise = std::max(high->altitudeMeters - lowest, 1.0);
     const double distance = std::max(profile_.back().distanceKm, 1e-9);
-    const QRectF area = QRectF(rect()).adjusted(kMargin + 40, kMargin, -kMargin, -kMargin);
+    const int labelWidth = fontMetrics().horizontalAdvance(altitudeText(high->altitudeMeters));
+    const QRectF area = QRectF(rect()).adjusted(kMargin + labelWidth + 4, kMargin, -kMargin,
+                                                -kMargin - kAxisHeight);
     QPainterPath path(QPointF(area.left(), area.bottom()));
     for (const ProfilePoint& point : profile_) {
         path.lineTo(area.left() + area.width() * point.distanceKm / distance,
@@ -191,14 +99,38 @@ void ElevationProfileView::paintEvent(QPaintEvent*) {
     painter.setBrush(palette().highlight().color().lighter(160));
     painter.drawPath(path);
     painter.setPen(palette().text().color());
-    painter.drawText(QPointF(kMargin, area.top() + 10), lengthText(high->altitudeMeters));
-    painter.drawText(QPointF(kMargin, area.bottom()), lengthText(lowest));
+    painter.drawText(QPointF(kMargin, area.top() + fontMetrics().ascent()),
+                     altitudeText(high->altitudeMeters));
+    // Where both labels have room.
+    if (area.height() > 2 * fontMetrics().height()) {
+        painter.drawText(QPointF(kMargin, area.bottom()), altitudeText(lowest));
+    }
+    drawDistanceAxis(painter, area, distance);
+}
+
+// Ticks at round distances along the bottom, as many as have room.
+void ElevationProfileView::drawDistanceAxis(QPainter& painter, const QRectF& area,
+                                            double distanceKm) const {
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    const int labelRoom = fontMetrics().horizontalAdvance(lengthText(distanceKm * 1000)) + 16;
+    const int ticks = std::max(1, static_cast<int>(area.width() / labelRoom));
+    const double step = roundLength(distanceKm * 1000 / ticks);
+    double labelsEnd = -1;  // where the last label drawn ends
+    for (double metres = 0; metres <= distanceKm * 1000 + 1e-6; metres += step) {
+        const double x = area.left() + area.width() * metres / (distanceKm * 1000);
+        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
+        const QString label = lengthText(metres);
+        const double labelWidth = fontMetrics().horizontalAdvance(label);
+        const double left = std::clamp(x - labelWidth / 2, 0.0, width() - labelWidth);
+        if (left < labelsEnd + 8) continue;
+        painter.drawText(QPointF(left, area.bottom() + 3 + fontMetrics().ascent()), label);
+        labelsEnd = left + labelWidth;
+    }
 }
 
 TrackPreview::TrackPreview(QWidget* parent) : QWidget(parent) {
     summary_.setObjectName(QStringLiteral("lblPreviewSummary"));
     summary_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_.setWordWrap(false);
     summary_.setAlignment(Qt::AlignTop | Qt::AlignLeft);
     map_.setObjectName(QStringLiteral("previewMap"));
     profile_.setObjectName(QStringLiteral("previewProfile"));
@@ -256,7 +188,7 @@ void TrackPreview::showReading() {
 
 void TrackPreview::showStatistics(const TrackStatistics& statistics) {
     summary_.setText(statisticsText(statistics));
-    map_.setTrack(statistics.outline);
+    map_.setTrack(statistics.outline, statistics.lengthKm, statistics.timesAreLocal);
     profile_.setProfile(statistics.profile);
 }
 

@@ -1,13 +1,12 @@
 // The preview of the file selected in the list: its statistics as text, the
-// track drawn to scale (Web Mercator, north up) with its start and end
-// marked and a scale bar, and, where the file has altitudes, the elevation
-// profile. The file is read off the user-interface thread; a newer request
+// track drawn to scale (TrackMapView), and, where the file has altitudes,
+// the elevation profile. The file is read off the user-interface thread; a newer request
 // stops an older reading. A file that cannot be read shows its error instead.
 #pragma once
 
 #include <QFutureWatcher>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QWidget>
 #include <atomic>
 #include <exception>
@@ -17,23 +16,13 @@
 #include <string>
 
 #include "convert/track_statistics.h"
+#include "ui/fitting_label.h"
+#include "ui/track_map_view.h"
 
 namespace morlindo::ui {
 
-// The track, fitted into the widget.
-class TrackMapView final : public QWidget {
-public:
-    explicit TrackMapView(QWidget* parent = nullptr);
-    void setTrack(std::vector<TrackSample> outline);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::vector<TrackSample> outline_;
-};
-
-// Altitude against distance along the track.
+// Altitude against distance along the track, with the altitudes at its
+// lowest and highest points and a distance axis in round lengths.
 class ElevationProfileView final : public QWidget {
 public:
     explicit ElevationProfileView(QWidget* parent = nullptr);
@@ -44,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawDistanceAxis(QPainter& painter, const QRectF& area, double distanceKm) const;
+
     std::vector<ProfilePoint> profile_;
 };
 
@@ -60,6 +51,7 @@ public:
 
     // The statistics, or the error, as text that a screen reader reads.
     QLabel& summary() { return summary_; }
+    TrackMapView& map() { return map_; }
 
 Q_SIGNALS:
     // The preview of the last file asked for is on screen.
@@ -78,7 +70,7 @@ private:
     void stopReading();
 
     QHBoxLayout layout_{this};
-    QLabel summary_;
+    FittingLabel summary_{FittingLabel::Mode::Wrap};
     TrackMapView map_;
     ElevationProfileView profile_;
     QFutureWatcher<Reading> watcher_;

@@ -89,4 +89,16 @@ TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
 }
 
 }  // namespace
+// The one rounding of the preview and `morlindo info`: to the nearest, and
+// no "-0.0" for an altitude just below sea level.
+TEST(TrackStatistics, WordsFiguresWithOneRounding) {
+    const std::tuple<double, int, std::string> cases[] = {
+        {123.45, kAltitudeDecimals, "123.5"}, {-0.04, kAltitudeDecimals, "0.0"},
+        {-3.06, kAltitudeDecimals, "-3.1"},   {111.19508, kLengthDecimals, "111.195"},
+        {37.5, kCoordinateDecimals, "37.500000"}};
+    for (const auto& [value, decimals, text] : cases) {
+        EXPECT_EQ(decimalText(value, decimals), text) << value;
+    }
+}
+
 }  // namespace morlindo

@@ -39,7 +39,14 @@ class RecordingMessages final : public MessageDialog {
 public:
     std::vector<Message> shown;
     std::vector<Message> asked;
+    std::vector<std::string> offered;  // the second buttons' captions
     bool answer = true;
+    bool takesOffer = false;
+    bool offer(const Message& message, const std::string& action) override {
+        shown.push_back(message);
+        offered.push_back(action);
+        return takesOffer;
+    }
     void show(const Message& message) override { shown.push_back(message); }
     bool ask(const Message& question) override {
         asked.push_back(question);
@@ -51,6 +58,7 @@ struct ConverterCall {
     ConversionKind kind;
     std::filesystem::path input;
     ConversionOptions options;
+    std::filesystem::path outputFolder;
 };
 
 // Records every call; a conversion fails when its input is listed in
@@ -63,8 +71,9 @@ public:
 
     Converter converter() {
         return [this](ConversionKind kind, const std::filesystem::path& input,
-                      const ConversionOptions& options, ReadProgress*) {
-            calls.push_back({kind, input, options});
+                      const ConversionOptions& options, const std::filesystem::path& outputFolder,
+                      ReadProgress*) {
+            calls.push_back({kind, input, options, outputFolder});
             if (onConvert) onConvert();
             for (const auto& failing : failingInputs) {
                 if (failing == input) throw std::runtime_error("cannot read it");

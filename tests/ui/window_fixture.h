@@ -50,15 +50,19 @@ protected:
         Converter convert = converter.converter();
         if (realConverters) {
             convert = [](ConversionKind kind, const std::filesystem::path& input,
-                         const ConversionOptions& options, ReadProgress* progress) {
+                         const ConversionOptions& options,
+                         const std::filesystem::path& outputFolder, ReadProgress* progress) {
                 ConversionContext context = fixedContext();
                 context.progress = progress;
+                context.outputFolder = outputFolder;
                 return convertFile(kind, input, options, context);
             };
         }
         window = std::make_unique<ui::FrmTarvex>(ui::WindowServices{
             fileDialog, messages, colors, std::move(convert),
-            ui::SettingsFile(settingsPath(), executableFolder()), [this] { ++programEnds; }});
+            ui::SettingsFile(settingsPath(), executableFolder()), [this] { ++programEnds; },
+            [this](const std::filesystem::path& folder) { openedFolders.push_back(folder); },
+            folderDialog});
         return *window;
     }
 
@@ -106,6 +110,8 @@ protected:
     FakeColorDialog colors;
     RecordingConverter converter;
     int programEnds = 0;
+    Paths openedFolders;
+    ui::FolderDialog* folderDialog = nullptr;
     std::unique_ptr<ui::FrmTarvex> window;
 };
 

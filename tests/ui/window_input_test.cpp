@@ -25,6 +25,8 @@ TEST_F(WindowTest, TheKeyboardReachesEveryControlLeavesTheListAndChangesTabs) {
                               &child<QWidget>(QStringLiteral("cmbPltType")),
                               &child<QWidget>(QStringLiteral("cmdOpenFile0")),
                               &child<QWidget>(QStringLiteral("cmdTarvexTrack")),
+                              &child<QWidget>(QStringLiteral("cmbOutputFolder")),
+                              &child<QWidget>(QStringLiteral("cmbExistingOutputs")),
                               &child<QWidget>(QStringLiteral("flxFileNames")),
                               &tabs().tab(0)};
     chain[0]->setFocus();
@@ -33,7 +35,7 @@ TEST_F(WindowTest, TheKeyboardReachesEveryControlLeavesTheListAndChangesTabs) {
         EXPECT_EQ(focused(), chain[i]) << i;
     }
     QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), chain[6]);
+    EXPECT_EQ(focused(), chain[8]);
 
     // Enter presses a button, as Space does.
     QTest::keyClick(chain[4], Qt::Key_Return);
@@ -48,7 +50,7 @@ TEST_F(WindowTest, TheKeyboardReachesEveryControlLeavesTheListAndChangesTabs) {
         {Qt::ControlModifier | Qt::Key_PageUp, 0},
         {Qt::ControlModifier | Qt::Key_PageUp, 8}};
     for (const auto& [key, tab] : keys) {
-        QTest::keyClick(chain[6], key.key(), key.keyboardModifiers());
+        QTest::keyClick(chain[8], key.key(), key.keyboardModifiers());
         EXPECT_EQ(tabs().currentIndex(), tab) << tab;
     }
     EXPECT_EQ(fileDialog.requests.size(), 7u);

@@ -7,6 +7,7 @@
 
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
+#include "ui/track_map_view.h"
 #include "window_fixture.h"
 
 namespace morlindo::test {
@@ -15,12 +16,14 @@ namespace {
 const Message kCompletion{"정상적으로 변환이 완료되었습니다", "변환완료", MessageIcon::Information};
 const FileFilter kAlmapFilter{"Almap Track File(*.alr)", "*.alr"};
 
-TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
+std::string firstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
+
+TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogOnceShown) {
     writeFile(settingsPath(), "remembered\r\nsecond line\r\n");
     bool checked = false;
     fileDialog.onOpen = [&](const OpenFileRequest& request) {
         checked = true;
-        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(tabs().currentIndex(), 0);
         EXPECT_EQ(request, (OpenFileRequest{{kAlmapFilter}, ".alr", "remembered", true}));
         EXPECT_EQ(text(child<QComboBox>(QStringLiteral("cmbGarminGps")).currentText()),
@@ -36,7 +39,6 @@ TEST_F(WindowTest, StartsUpInOrderAndOpensTheAlmapDialogBeforeShowing) {
     EXPECT_EQ(listModel().rowCount(), 0);
     EXPECT_EQ(window->fileSelection().startFolder(), "remembered");
     EXPECT_TRUE(messages.shown.empty());
-
 }
 
 TEST_F(WindowTest, ChangingTabByClickOrMenuEmptiesTheListAndAsksAgain) {
@@ -85,7 +87,11 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     clickConvert("cmdTarvexTrack");
     EXPECT_EQ(conversionColumn(), (std::vector<std::string>(2, "Converted")));
     EXPECT_EQ(cell(1, 2), "산책 漢字.alr");
-    EXPECT_EQ(messages.shown, std::vector<Message>{kCompletion});
+    EXPECT_EQ(messages.shown,
+              (std::vector<Message>{
+                  {kCompletion.text + "\n\n변환한 파일: 2개\n저장한 곳: " + displayPath(dir.path()),
+                   kCompletion.title, kCompletion.icon}}));
+    EXPECT_EQ(messages.offered, std::vector<std::string>{"폴더 열기"});
     const auto output = dir.path() / ui::filePathOf(QStringLiteral("산책 漢字.plt"));
     EXPECT_EQ(readFile(output).substr(0, 40), "OziExplorer Track Point File Version 2.1");
 
@@ -94,9 +100,11 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     std::filesystem::remove(output);
     clickConvert("cmdTarvexTrack");
     EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"Converted", "변환 오류", ""}));
-    EXPECT_EQ(messages.shown.back(), (Message{displayPath(dir / "gone.alr") +
-                                                  ": 열 수 없습니다: 그런 파일이나 폴더가 없습니다",
-                                              "변환 오류", MessageIcon::Critical}));
+    EXPECT_EQ(messages.shown.back(),
+              (Message{displayPath(dir / "gone.alr") +
+                           ": 열 수 없습니다: 그런 파일이나 폴더가 없습니다\n\n"
+                           "변환한 파일: 1개\n변환하지 않은 파일: 1개",
+                       "변환 오류", MessageIcon::Critical}));
     EXPECT_FALSE(std::filesystem::exists(output));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -119,7 +127,9 @@ TEST_F(WindowTest, TheFailingRowIsMarkedSelectedAndScrolledIntoView) {
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected[0].row(), 149);
     EXPECT_TRUE(view.viewport()->rect().contains(view.visualRect(selected[0])));
-    EXPECT_EQ(messages.shown.back().text, displayPath("d/150.alr") + ": cannot read it");
+    EXPECT_EQ(messages.shown.back().text, displayPath("d/150.alr") +
+                                              ": cannot read it\n\n변환한 파일: 149개\n"
+                                              "변환하지 않은 파일: 50개");
 }
 
 // The window lives while a large file converts: the bar shows how much of
@@ -150,7 +160,7 @@ TEST_F(WindowTest, CancelStopsABatchWhileItShowsItsProgress) {
     EXPECT_EQ(text(child<QLabel>(QStringLiteral("lblStatus")).text()), "변환을 취소했습니다.");
     EXPECT_EQ(readFile(dir / "big.plt"), "older");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"big.alr", "big.plt", "next.alr"}));
-    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>{"취소됨", ""}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(bar.isVisibleTo(window.get()));
     EXPECT_TRUE(tabs().tab(1).isEnabled());
@@ -179,7 +189,27 @@ TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
         return QTest::qWaitFor([&] { return summary.text().contains(text); }, 5000);
     };
     view.selectRow(0);
-    EXPECT_TRUE(shows(QStringLiteral("점: 2개\n길이: 111.20 km"))) << summary.text().toStdString();
+    EXPECT_TRUE(shows(QStringLiteral("점: 2개\n길이: 111.195 km"))) << summary.text().toStdString();
+
+    // The map zooms about a point, pans, fits the track again, and reads
+    // out the point nearest the pointer.
+    auto& map = child<ui::TrackMapView>(QStringLiteral("previewMap"));
+    map.resize(300, 300);
+    map.fitWholeTrack();
+    const auto end = [&] {
+        map.hoverAt({150, 12});  // the end, north, at the top
+        return map.readOut();
+    };
+    map.hoverAt({150, 150});
+    EXPECT_TRUE(map.readOut().isEmpty());
+    EXPECT_EQ(text(end()), "출발점에서 111.195 km");
+    map.zoomAbout({150, 150}, 8);
+    map.hoverAt({150, 150});
+    EXPECT_TRUE(map.readOut().isEmpty());
+    map.panBy({0, -1000});
+    EXPECT_EQ(text(end()), "");
+    map.fitWholeTrack();
+    EXPECT_EQ(text(end()), "출발점에서 111.195 km");
     view.selectRow(1);
     EXPECT_TRUE(shows(QStringLiteral("gone.alr: 열 수 없습니다"))) << summary.text().toStdString();
 }
@@ -244,7 +274,7 @@ TEST_F(WindowTest, ExitByMenuOrByClosingSavesTheStartFolder) {
     fileDialog.answers = {{gps / "a.alr"}};
     startWindow();
     action("mnuExit").trigger();
-    EXPECT_EQ(readFile(settingsPath()), (gps / "").string() + "\r\n");
+    EXPECT_EQ(firstLine(readFile(settingsPath())), (gps / "").string());
     EXPECT_EQ(programEnds, 1);
 
     makeWindow();
@@ -253,7 +283,7 @@ TEST_F(WindowTest, ExitByMenuOrByClosingSavesTheStartFolder) {
     window->Form_Load();
     window->show();
     window->close();
-    EXPECT_EQ(readFile(settingsPath()), gps.string() + "\r\n");
+    EXPECT_EQ(firstLine(readFile(settingsPath())), gps.string());
     EXPECT_EQ(programEnds, 2);
 }
 
@@ -262,7 +292,7 @@ TEST_F(WindowTest, TheHelpMenuShowsTheAboutBox) {
     action("mnuHelp").trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string ten(10, ' ');
-    EXPECT_EQ(messages.shown[0], (Message{ten + "MorlindoConverter Version 1.1" + ten + "\r\n" +
+    EXPECT_EQ(messages.shown[0], (Message{ten + "MorlindoConverter Version 1.1.1" + ten + "\r\n" +
                                               ten + std::string(ui::kAuthorCredit) + ten,
                                           "About", MessageIcon::None}));
 }

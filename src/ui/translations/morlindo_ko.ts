@@ -186,13 +186,17 @@
         <source>Not converted</source>
         <translation>변환 전</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>건너뜀</translation>
+    </message>
 </context>
 <context>
     <name>FrmTarvex</name>
-    <message>
-        <source>File list</source>
-        <translation>파일 목록</translation>
-    </message>
     <message>
         <source>The conversion was cancelled.</source>
         <translation>변환을 취소했습니다.</translation>
@@ -257,6 +261,34 @@
         <source>&amp;Help</source>
         <translation>도움말</translation>
     </message>
+    <message>
+        <source>Con&amp;vert Files</source>
+        <translation>변환하기</translation>
+    </message>
+    <message>
+        <source>Files converted: %1</source>
+        <translation>변환한 파일: %1개</translation>
+    </message>
+    <message>
+        <source>Files skipped because their output exists: %1</source>
+        <translation>변환한 파일이 이미 있어 건너뛴 파일: %1개</translation>
+    </message>
+    <message>
+        <source>Output folder: beside each input file</source>
+        <translation>저장한 곳: 각 입력 파일과 같은 폴더</translation>
+    </message>
+    <message>
+        <source>Output folder: %1</source>
+        <translation>저장한 곳: %1</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>Files not tried: %1</source>
+        <translation>변환하지 않은 파일: %1개</translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
@@ -299,6 +331,48 @@
     <message>
         <source>Background color</source>
         <translation>배경 색상</translation>
+    </message>
+</context>
+<context>
+    <name>OutputChoiceBar</name>
+    <message>
+        <source>Beside each input file</source>
+        <translation>입력 파일과 같은 폴더</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>폴더 선택...</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>덮어쓰기</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>저장할 곳:</translation>
+    </message>
+    <message>
+        <source>Existing files:</source>
+        <translation>같은 이름의 파일:</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewText</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 (local time)</source>
+        <translation>%1 (현지 시각)</translation>
     </message>
 </context>
 <context>
@@ -376,6 +450,17 @@
     </message>
 </context>
 <context>
+    <name>TrackMapView</name>
+    <message>
+        <source>%1 from the start</source>
+        <translation>출발점에서 %1</translation>
+    </message>
+    <message>
+        <source>Track map</source>
+        <translation>트랙 지도</translation>
+    </message>
+</context>
+<context>
     <name>WaypointNamingGroup</name>
     <message>
         <source>(e.g.) </source>
@@ -399,26 +484,34 @@
     </message>
 </context>
 <context>
+    <name>morlindo::ui::FileListView</name>
+    <message>
+        <source>File list</source>
+        <translation>파일 목록</translation>
+    </message>
+    <message>
+        <source>Drop files here or press %1</source>
+        <extracomment>The hint in the empty file list; &quot;Open&quot; is the caption of the open button.</extracomment>
+        <translation>파일을 여기에 끌어다 놓거나 &quot;%1&quot; 단추를 누르십시오</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열  기</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>목록에서 빼기</translation>
+    </message>
+    <message>
+        <source>Open containing &amp;folder</source>
+        <translation>들어 있는 폴더 열기</translation>
+    </message>
+</context>
+<context>
     <name>morlindo::ui::TrackPreview</name>
-    <message>
-        <source>%1 km</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 m</source>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>%1 (local time)</source>
-        <translation>%1 (현지 시각)</translation>
-    </message>
     <message>
         <source>Points: %1</source>
         <translation>점: %1개</translation>
-    </message>
-    <message>
-        <source>Length: %1 km</source>
-        <translation>길이: %1 km</translation>
     </message>
     <message>
         <source>Start: %1</source>
@@ -441,16 +534,8 @@
         <translation>경도: %1 ~ %2</translation>
     </message>
     <message>
-        <source>Altitude: %1 m to %2 m, ascent %3 m</source>
-        <translation>고도: %1 m ~ %2 m, 오른 높이 %3 m</translation>
-    </message>
-    <message>
         <source>Lines: %1, passed over: %2</source>
         <translation>줄: %1, 건너뛴 줄: %2</translation>
-    </message>
-    <message>
-        <source>Track map</source>
-        <translation>트랙 지도</translation>
     </message>
     <message>
         <source>Elevation profile</source>
@@ -459,6 +544,14 @@
     <message>
         <source>Reading %1 ...</source>
         <translation>%1 읽는 중...</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>길이: %1</translation>
+    </message>
+    <message>
+        <source>Altitude: %1 to %2, ascent %3</source>
+        <translation>고도: %1 ~ %2, 오른 높이 %3</translation>
     </message>
 </context>
 </TS>
