@@ -63,18 +63,10 @@ if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
     exit 0
 fi
 
-require_packages "${CORE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${GUI_PACKAGES[@]}" \
-    "${WINDOWS_GUI_PACKAGES[@]}"
+require_packages "${CORE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${GUI_PACKAGES[@]}" ninja-build perl
 source scripts/debian-source.sh
 work=$cache_root/qt6-$qt_version-build
 mkdir -p "$work"
-# One build at a time: another one waits for it, then takes its result.
-exec 9>"$work/lock"
-flock 9
-if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
-    echo "Qt for Windows: $prefix (cached)"
-    exit 0
-fi
 source_dir=$(find "$work/source" -maxdepth 1 -type d -name 'qt6-base-*' 2>/dev/null | head -n 1 || true)
 if [ -z "$source_dir" ] || [ ! -f "$source_dir/CMakeLists.txt" ]; then
     echo "== qt6-base source from Debian into $work/source"
@@ -82,6 +74,11 @@ if [ -z "$source_dir" ] || [ ! -f "$source_dir/CMakeLists.txt" ]; then
     fetch_debian_source qt6-base "$work/source"
     source_dir=$(find "$work/source" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 fi
+
+# Qt 6.4's windows platform plugin takes dynamic OpenGL for granted where it
+# asks for it: without OpenGL it does not compile. (Idempotent.)
+sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+    "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
 
 build=$work/build-$options_hash
 started=$SECONDS
