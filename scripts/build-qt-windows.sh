@@ -29,7 +29,7 @@ toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
 # What is built: only what the window needs. Features are Qt's configure
 # features; switched off are the modules the window does not use and the
 # libraries the MinGW sysroot does not have (Qt's bundled zlib, libpng,
-# PCRE2 and HarfBuzz are used instead).
+# PCRE2, FreeType and HarfBuzz are used instead).
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
@@ -38,9 +38,12 @@ qt_options=(
     -DCMAKE_SHARED_LINKER_FLAGS=-static -DCMAKE_MODULE_LINKER_FLAGS=-static
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
-    -DFEATURE_printsupport=OFF -DFEATURE_testlib=OFF -DFEATURE_opengl=OFF
+    # INPUT_opengl=no turns dynamic OpenGL off too, which the windows
+    # platform plugin of Qt 6.4 does not compile without OpenGL.
+    -DFEATURE_printsupport=OFF -DFEATURE_testlib=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no
     -DFEATURE_vulkan=OFF -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
-    -DFEATURE_freetype=OFF -DFEATURE_fontconfig=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    # The windows platform's DirectWrite font database is built with (Qt's) FreeType.
+    -DFEATURE_fontconfig=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_direct2d=OFF -DFEATURE_qmake=OFF -DFEATURE_androiddeployqt=OFF
@@ -74,11 +77,6 @@ if [ -z "$source_dir" ] || [ ! -f "$source_dir/CMakeLists.txt" ]; then
     fetch_debian_source qt6-base "$work/source"
     source_dir=$(find "$work/source" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 fi
-
-# Qt 6.4's windows platform plugin takes dynamic OpenGL for granted where it
-# asks for it: without OpenGL it does not compile. (Idempotent.)
-sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
-    "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
 
 build=$work/build-$options_hash
 started=$SECONDS
