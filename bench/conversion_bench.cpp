@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "bench_inputs.h"
-#include "convert/almap_input.h"
 #include "convert/conversions.h"
+#include "formats/ozi_text_file.h"
 #include "support/test_files.h"
 
 namespace {

@@ -1,9 +1,10 @@
 // Any bytes as an AlMap track file: the conversion to an OziExplorer track
-// either writes one point line per whole record, or refuses a record that is
-// not a coordinate with an Error, leaving no output behind.
+// either writes one point line per record, or refuses a file that is not a
+// track (its signature, its length, a record off the earth) with an Error,
+// leaving no output behind.
 #include <algorithm>
 
-#include "convert/almap_to_ozi_track.h"
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "fuzz_file.h"
 #include "io/error.h"
@@ -14,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto output = fuzz::scratchFolder() / "track.plt";
     std::filesystem::remove(output);
     try {
-        const auto result = convertAlmapToOziTrack(input, OziTrackOptions{}, fuzz::fuzzContext());
+        const auto result =
+            convertFile(ConversionKind::AlmapToOziTrack, input, {}, fuzz::fuzzContext());
         if (result.points != almapRecordCount(size)) fuzz::fuzzFailure("record count");
         const std::string text = fuzz::readWholeFile(output);
         const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

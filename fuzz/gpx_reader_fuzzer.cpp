@@ -15,21 +15,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace morlindo;
     const auto input = fuzz::writeScratchFile("in.gpx", data, size);
     const auto copy = fuzz::scratchFolder() / "copy.gpx";
-    std::vector<GpxPoint> points;
+    std::vector<Item> items;
     try {
         GpxReader reader(input);
         OutputFile output(copy);
-        GpxTrackWriter writer(output, std::string_view(reinterpret_cast<const char*>(data),
-                                                       std::min<std::size_t>(size, 64)));
-        while (const auto p = reader.next()) {
-            const auto& time = p->utcTime;
-            if (!gpxCanHold(p->latitude, p->longitude) ||
-                (p->elevationMeters && !std::isfinite(*p->elevationMeters)) ||
+        GpxItemWriter writer(WriteTarget{
+            output, input,
+            std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 64))});
+        Item p;
+        while (reader.next(p)) {
+            const auto& time = p.utcTime;
+            if (!gpxCanHold(p.latitude, p.longitude) ||
+                (p.altitudeMeters && !std::isfinite(*p.altitudeMeters)) ||
                 (time && (!isValidDateTime(*time) || time->year < 1 || time->year > 9999))) {
                 fuzz::fuzzFailure("a point out of range");
             }
-            writer.writePoint(p->latitude, p->longitude, p->elevationMeters, time);
-            if (points.size() < 1000) points.push_back(*p);
+            writer.write(p);
+            if (items.size() < 1000) items.push_back(p);
         }
         writer.finish();
         output.commit();
@@ -37,12 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (error.line() < 0) fuzz::fuzzFailure("a negative line");
         return 0;
     }
+    // The copy holds the same items, but a track without a segment or a name
+    // gets the name given.
     GpxReader again(copy);
-    for (const GpxPoint& p : points) {
-        const auto back = again.next();
-        if (!back || back->latitude != p.latitude || back->elevationMeters != p.elevationMeters ||
-            back->utcTime != p.utcTime ||
-            back->longitude != (p.longitude == 180 ? -180 : p.longitude)) {
+    Item back;
+    for (const Item& p : items) {
+        if (!again.next(back) || back.kind != p.kind) fuzz::fuzzFailure("another item read back");
+        if (p.kind == ItemKind::TrackStart || p.kind == ItemKind::SegmentStart ||
+            p.kind == ItemKind::RouteStart) {
+            continue;
+        }
+        if (back.latitude != p.latitude || back.altitudeMeters != p.altitudeMeters ||
+            back.utcTime != p.utcTime ||
+            back.longitude != (p.longitude == 180 ? -180 : p.longitude)) {
             fuzz::fuzzFailure("the written GPX reads differently");
         }
     }

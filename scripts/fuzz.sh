@@ -54,6 +54,7 @@ run_target() {
 
 run_target almap_track_fuzzer - '*.alr'
 run_target ozi_track_fuzzer ozi_track.dict '*.plt'
+run_target ozi_records_fuzzer ozi_records.dict '*.wpt' '*.rte'
 run_target number_text_fuzzer - '*.bin'
 run_target nmea_paired_fuzzer nmea.dict '*.nmea'
 run_target nmea_gga_fuzzer nmea.dict '*.nmea'

@@ -9,7 +9,9 @@
 
 namespace morlindo {
 
-enum class EntryState { Waiting, Converted, Failed, Cancelled, Skipped };
+// ConvertedWithDrops: the output could not hold all that the input held.
+// Empty: converted, but the file gave no point.
+enum class EntryState { Waiting, Converted, ConvertedWithDrops, Empty, Failed, Cancelled, Skipped };
 
 struct BatchEntry {
     std::filesystem::path input;

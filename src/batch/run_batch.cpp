@@ -58,8 +58,9 @@ BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::pa
             tell(row, RowEvent::Skipped);
             continue;
         }
+        ConversionResult result;
         try {
-            convert(kind, inputs[row], readOptions(), output.folder, progress);
+            result = convert(kind, inputs[row], readOptions(), output.folder, progress);
         } catch (const ConversionCancelled&) {
             outcome.cancelled = true;
             tell(row, RowEvent::Cancelled);
@@ -71,7 +72,13 @@ BatchOutcome runBatch(ConversionKind kind, const std::vector<std::filesystem::pa
             return outcome;
         }
         ++outcome.converted;
-        tell(row, RowEvent::Converted);
+        if (result.points == 0) {
+            ++outcome.empty;
+            if (result.keptOlderOutput) ++outcome.keptOlder;
+            tell(row, RowEvent::Empty);
+        } else {
+            tell(row, result.dropped.any() ? RowEvent::ConvertedWithDrops : RowEvent::Converted);
+        }
     }
     return outcome;
 }

@@ -28,7 +28,10 @@ using Converter = std::function<ConversionResult(
 // The options of the tab, as its controls stand.
 using OptionsReader = std::function<ConversionOptions()>;
 
-enum class RowEvent { Started, Converted, Failed, Cancelled, Skipped };
+// ConvertedWithDrops: converted, but the output could not hold everything
+// the input held (segments joined, waypoints left out, ...).
+// Empty: converted, but the file gave no point.
+enum class RowEvent { Started, Converted, ConvertedWithDrops, Empty, Failed, Cancelled, Skipped };
 using RowHook = std::function<void(std::size_t row, RowEvent event)>;
 
 // The conversions of the table, with the system's clock and code page.
@@ -44,7 +47,9 @@ struct OutputChoice {
 };
 
 struct BatchOutcome {
-    std::size_t converted = 0;  // rows converted
+    std::size_t converted = 0;  // rows converted (the empty ones too)
+    std::size_t empty = 0;      // of them, the files that gave no point
+    std::size_t keptOlder = 0;  // of those, the ones whose older output was kept
     std::size_t skipped = 0;    // rows whose output existed and was left alone
     bool cancelled = false;
     // The failing row's input and what it failed with; empty when none failed.

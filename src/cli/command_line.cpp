@@ -132,6 +132,15 @@ std::optional<DateTime> parseLocalTime(const std::string& text) {
     return value;
 }
 
+}  // namespace
+
+std::optional<DateTime> parseDate(const std::string& text) {
+    if (text.size() != 10) return std::nullopt;
+    return parseLocalTime(text + "T00:00:00");
+}
+
+namespace {
+
 using OptionHandler = std::function<void(Request&, const std::string&)>;
 
 void requireLength(const std::string& option, const std::string& value, std::size_t limit) {
@@ -232,11 +241,19 @@ const std::map<std::string, OptionHandler>& valueOptions() {
          [](Request& r, const std::string& v) {
              const auto encoding = TextEncoding::named(v);
              if (!encoding) {
-                 throw UsageError("--encoding takes the name of a code page this system knows, "
-                                  "such as CP949, CP1252 or UTF-8, not \"" +
-                                  v + "\"");
+                 throw UsageError(
+                     "--encoding takes the name of a code page this system knows, "
+                     "such as CP949, CP1252 or UTF-8, not \"" +
+                     v + "\"");
              }
              r.encoding = *encoding;
+         }},
+        {"--date",
+         [](Request& r, const std::string& v) {
+             r.options.nmeaReading.date = parseDate(v);
+             if (!r.options.nmeaReading.date) {
+                 throw UsageError("--date takes a date as YYYY-MM-DD, not \"" + v + "\"");
+             }
          }},
         {"--now",
          [](Request& r, const std::string& v) {
@@ -257,6 +274,7 @@ bool handleFlag(Request& request, const std::string& argument) {
     if (argument == "-r" || argument == "--recursive") return request.recursive = true;
     if (argument == "-n" || argument == "--no-overwrite") return request.noOverwrite = true;
     if (argument == "--json") return request.json = true;
+    if (argument == "--ignore-checksums") return request.options.nmeaReading.ignoreChecksums = true;
     return false;
 }
 
@@ -317,8 +335,7 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
         source = fileKindOf(file);
         if (!source || !isSource(*source)) {
             throw UsageError("cannot tell what kind of file " + displayPath(file) +
-                             " is; name it " + kindNames(isSource, ".") + ", or say --from " +
-                             kindNames(isSource));
+                             " is: it reads " + readExtensionsText());
         }
     }
     const auto kind = conversionBetween(*source, request.target);
@@ -336,8 +353,8 @@ std::string helpText() {
     text += "       morlindo info [--json] [--from KIND] FILE...\n";
     text += R"(
 Converts GPS track files. Each output is written beside its input (or into the
-folder of --output-dir), under the input's name up to its first "." with the
-new extension.
+folder of --output-dir), under the input's name less its last extension with
+the new extension.
 
 )";
     for (const FileKindInfo& info : fileKinds()) text += kindLine(info);
@@ -373,6 +390,9 @@ Options:
                                 CP1252 (the system's)
   --now YYYY-MM-DDTHH:MM:SS     stamp AlMap -> .plt points with this local time
                                 instead of the clock
+  --date YYYY-MM-DD             the UTC date of an NMEA log that holds none (no
+                                RMC or ZDA sentence): the date of its first fix
+  --ignore-checksums            read NMEA sentences whose checksum is wrong
   --json                        print one JSON object per file on stdout
                                 (input, output, points, status, error) in
                                 place of the lines for people

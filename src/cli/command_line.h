@@ -49,6 +49,9 @@ ConversionKind conversionFor(const Request& request, const std::filesystem::path
 // "#RRGGBB" or a colour name, as R + 256 G + 65536 B; nullopt when neither.
 std::optional<std::int32_t> parseColor(const std::string& text);
 
+// "YYYY-MM-DD", a real date; nullopt otherwise.
+std::optional<DateTime> parseDate(const std::string& text);
+
 std::string helpText();
 
 }  // namespace morlindo::cli

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/command_line.h"
 #include "cli/output_text.h"
 #include "convert/track_statistics.h"
 #include "io/error.h"
@@ -15,6 +16,7 @@ namespace {
 struct InfoRequest {
     bool json = false;
     std::optional<FileKind> kind;
+    NmeaReadOptions reading;
     std::vector<std::filesystem::path> files;
 };
 
@@ -31,8 +33,19 @@ std::optional<InfoRequest> parseInfo(const std::vector<std::string>& arguments, 
                     << arguments[i] << "\"\n";
                 return std::nullopt;
             }
+        } else if (argument == "--ignore-checksums") {
+            request.reading.ignoreChecksums = true;
+        } else if (argument == "--date" && i + 1 < arguments.size()) {
+            request.reading.date = parseDate(arguments[++i]);
+            if (!request.reading.date) {
+                err << "morlindo: --date takes a date as YYYY-MM-DD, not \"" << arguments[i]
+                    << "\"\n";
+                return std::nullopt;
+            }
         } else if (argument.starts_with('-') && argument != "-") {
-            err << "morlindo: info takes --json, --from KIND and files, not " << argument << "\n";
+            err << "morlindo: info takes --json, --from KIND, --date DATE, --ignore-checksums "
+                   "and files, not "
+                << argument << "\n";
             return std::nullopt;
         } else {
             request.files.push_back(pathFromUtf8(argument));
@@ -66,6 +79,9 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
     };
     out << displayPath(file) << "\n";
     line("kind:", std::string(fileKindInfo(s.kind).description));
+    line("holds:", std::to_string(s.tracks) + " tracks, " + std::to_string(s.segments) +
+                       " segments, " + std::to_string(s.waypoints) + " waypoints, " +
+                       std::to_string(s.routes) + " routes");
     line("points:", std::to_string(s.points));
     line("length:", decimalText(s.lengthKm, kLengthDecimals) + " km");
     if (s.firstTime && s.lastTime) {
@@ -73,7 +89,10 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
                            (s.timesAreLocal ? " (local time)" : ""));
         line("end:", timeText(*s.lastTime, s.timesAreLocal, ' ') +
                          (s.timesAreLocal ? " (local time)" : ""));
-        line("duration:", durationText(*s.durationSeconds()));
+        if (const auto seconds = s.durationSeconds()) {
+            line("duration:",
+                 durationText(*seconds) + (s.timesInOrder ? "" : " (the times are not in order)"));
+        }
     }
     if (s.bounds) {
         line("latitude:", decimalText(s.bounds->south, kCoordinateDecimals) + " to " +
@@ -87,19 +106,21 @@ void printBlock(std::ostream& out, const std::filesystem::path& file, const Trac
                               decimalText(s.ascentMeters, kAltitudeDecimals) + " m");
     }
     if (s.linesRead && s.sentencesPassedOver) {
+        const std::uint64_t bad = s.badChecksums.value_or(0);
         line("lines:", std::to_string(*s.linesRead) + ", passed over " +
-                           std::to_string(*s.sentencesPassedOver));
+                           std::to_string(*s.sentencesPassedOver) +
+                           (bad > 0 ? ", bad checksum " + std::to_string(bad) : ""));
     }
 }
 
 void printJson(std::ostream& out, const std::filesystem::path& file, const TrackStatistics& s) {
-    out << "{\"file\":" << jsonString(displayPath(file))
+    out << "{\"file\":" << jsonPathString(file)
         << ",\"kind\":" << jsonString(fileKindInfo(s.kind).shortName) << ",\"points\":" << s.points
         << ",\"lengthKm\":" << decimalText(s.lengthKm, kLengthDecimals);
     if (s.firstTime && s.lastTime) {
         out << ",\"start\":" << jsonString(timeText(*s.firstTime, s.timesAreLocal, 'T'))
-            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'))
-            << ",\"durationSeconds\":" << *s.durationSeconds();
+            << ",\"end\":" << jsonString(timeText(*s.lastTime, s.timesAreLocal, 'T'));
+        if (const auto seconds = s.durationSeconds()) out << ",\"durationSeconds\":" << *seconds;
     }
     if (s.bounds) {
         out << ",\"south\":" << decimalText(s.bounds->south, kCoordinateDecimals)
@@ -113,9 +134,12 @@ void printJson(std::ostream& out, const std::filesystem::path& file, const Track
             << ",\"ascentMeters\":" << decimalText(s.ascentMeters, kAltitudeDecimals);
     }
     if (s.linesRead && s.sentencesPassedOver) {
-        out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver;
+        out << ",\"lines\":" << *s.linesRead << ",\"passedOver\":" << *s.sentencesPassedOver
+            << ",\"badChecksums\":" << s.badChecksums.value_or(0);
     }
-    out << "}\n";
+    out << ",\"tracks\":" << s.tracks << ",\"segments\":" << s.segments
+        << ",\"waypoints\":" << s.waypoints << ",\"routes\":" << s.routes
+        << ",\"timesInOrder\":" << (s.timesInOrder ? "true" : "false") << "}\n";
 }
 
 }  // namespace
@@ -127,7 +151,7 @@ int runInfo(const std::vector<std::string>& arguments, std::ostream& out, std::o
     for (std::size_t i = 0; i < request->files.size(); ++i) {
         const auto& file = request->files[i];
         try {
-            const TrackStatistics statistics = trackStatisticsOf(file, request->kind);
+            const TrackStatistics statistics = trackStatisticsOf(file, request->kind, nullptr, request->reading);
             if (request->json) {
                 printJson(out, file, statistics);
             } else {
@@ -135,7 +159,13 @@ int runInfo(const std::vector<std::string>& arguments, std::ostream& out, std::o
                 printBlock(out, file, statistics);
             }
         } catch (const Error& error) {
-            err << "morlindo: " << error.what() << "\n";
+            // Scripts get one object per file, the failures among them.
+            if (request->json) {
+                out << "{\"file\":" << jsonPathString(file)
+                    << ",\"error\":" << jsonString(error.what()) << "}\n";
+            } else {
+                err << "morlindo: " << error.what() << "\n";
+            }
             status = 1;
         }
         out.flush();

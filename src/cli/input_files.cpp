@@ -92,14 +92,6 @@ std::vector<fs::directory_entry> entriesOf(const fs::path& folder, std::error_co
     return entries;
 }
 
-// A path as compared for sameness: absolute, lexically normal, and in the
-// system's letter case.
-NativeString identity(const fs::path& path) {
-    std::error_code status;
-    const fs::path absolute = fs::absolute(path, status);
-    return comparable((status ? path : absolute).lexically_normal().native());
-}
-
 // Walks the arguments into the list of files.
 class Expansion {
 public:
@@ -198,10 +190,11 @@ std::vector<FileToConvert> withoutRepeats(std::vector<FileToConvert> files) {
     std::map<NativeString, std::size_t> byOutput;
     for (auto& file : files) {
         if (!file.failure) {
-            const auto [found, added] = byOutput.try_emplace(identity(file.output), kept.size());
+            const auto [found, added] =
+                byOutput.try_emplace(pathIdentity(file.output), kept.size());
             if (!added) {
                 const FileToConvert& earlier = kept[found->second];
-                if (identity(earlier.input) == identity(file.input)) continue;
+                if (pathIdentity(earlier.input) == pathIdentity(file.input)) continue;
                 throw UsageError(displayPath(earlier.input) + " and " + displayPath(file.input) +
                                  " would both be written to " + displayPath(file.output));
             }

@@ -7,6 +7,7 @@
 #include "cli/info_command.h"
 #include "cli/input_files.h"
 #include "cli/report.h"
+#include "formats/ozi_text.h"
 #include "io/error.h"
 #include "io/version.h"
 
@@ -43,6 +44,23 @@ bool isLeftAlone(const Request& request, const FileToConvert& file) {
            !std::filesystem::equivalent(file.input, file.output, ignored);
 }
 
+// "PATH: no fixes in 12 lines (0 bad checksums, 4 without a fix)" for a log,
+// "PATH: no points" for another input; and whether an older output was kept.
+std::string emptyMessage(const std::filesystem::path& input, const ConversionResult& result) {
+    std::string message = displayPath(input) + ": ";
+    if (result.log) {
+        message += "no fixes in " + std::to_string(result.log->lines) + " lines (" +
+                   std::to_string(result.log->badChecksums) + " bad checksums, " +
+                   std::to_string(result.log->withoutFix) + " without a fix)";
+    } else {
+        message += "no points";
+    }
+    if (result.keptOlderOutput) {
+        message += "; the older " + displayPath(result.output) + " was left as it was";
+    }
+    return message;
+}
+
 // Converts one file into the report; the output folder is made first.
 void convertInto(Report& report, const FileToConvert& file, const Request& request,
                  ConversionContext context) {
@@ -60,11 +78,43 @@ void convertInto(Report& report, const FileToConvert& file, const Request& reque
         context.progress = &report;
         const auto result =
             convertFile(file.conversion, file.input, request.options, context, request.source);
-        report.converted(file.input, result.output, result.points);
+        if (result.points == 0) {
+            report.empty(file.input, result.output, emptyMessage(file.input, result));
+        } else {
+            report.converted(file.input, result.output, result.points, result.dropped);
+        }
+        if (result.charactersReplaced && !result.keptOlderOutput) {
+            report.note(displayPath(result.output) + ": characters that " +
+                        request.encoding.name() + " lacks were written as \"?\"");
+        }
     } catch (const Error& error) {
         report.failed(file.input, file.output, error.what());
     } catch (const std::exception& error) {
         report.failed(file.input, file.output, displayPath(file.input) + ": " + error.what());
+    }
+}
+
+// The option texts that go into the files of this target, each with its option.
+std::vector<std::pair<const char*, const std::string*>> optionTexts(const Request& request) {
+    if (request.target == FileKind::OziRoute) {
+        return {{"--route-name", &request.options.route.routeName},
+                {"--route-description", &request.options.route.routeDescription}};
+    }
+    if (request.target == FileKind::OziWaypoints) {
+        return {{"--prefix", &request.options.waypoints.namePrefix}};
+    }
+    return {};
+}
+
+// Says once which option text loses its commas or control characters in the
+// files, so that the user is not surprised by a name that differs.
+void noteChangedTexts(const Request& request, Report& report) {
+    for (const auto& [option, text] : optionTexts(request)) {
+        const std::string field = oziTextField(*text);
+        if (field == *text) continue;
+        report.note(std::string(option) + " \"" + printableText(*text) + "\" is written as \"" +
+                    printableText(field) +
+                    "\": the texts of OziExplorer files hold no commas or control characters");
     }
 }
 
@@ -76,6 +126,7 @@ int convertAll(const Request& request, const std::vector<FileToConvert>& files, 
                   ReportStyle{request.quiet, request.json,
                               showsProgress(request, files, errorTerminal), errorTerminal.columns},
                   files.size());
+    noteChangedTexts(request, report);
     for (const auto& file : files) {
         if (file.failure) {
             report.failed(file.input, {}, file.failure->what());
@@ -86,7 +137,7 @@ int convertAll(const Request& request, const std::vector<FileToConvert>& files, 
         }
     }
     report.finish();
-    return report.anyFailed() ? kExitSomeFailed : kExitConverted;
+    return report.anyFailed() || report.anyEmpty() ? kExitSomeFailed : kExitConverted;
 }
 
 }  // namespace

@@ -81,6 +81,11 @@ std::string jsonString(std::string_view text) {
     return json + "\"";
 }
 
+std::string jsonPathString(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return jsonString(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+}
+
 std::size_t columnsOf(std::string_view text) {
     std::size_t columns = 0;
     for (const auto& [bytes, width] : characterWidths(text)) columns += width;

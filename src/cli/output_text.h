@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ namespace morlindo::cli {
 // escaped, and each byte that is not part of valid UTF-8 as U+FFFD, so that
 // every JSON reader takes it.
 std::string jsonString(std::string_view text);
+
+// A path as a JSON string: its UTF-8 exactly, control characters and all
+// escaped the JSON way (messages show them escaped the C way instead).
+std::string jsonPathString(const std::filesystem::path& path);
 
 // The columns text takes on a terminal: two for each wide character of East
 // Asian scripts (Hangul among them) and for emoji, one for any other

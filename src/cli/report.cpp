@@ -9,7 +9,7 @@ namespace morlindo::cli {
 namespace {
 
 std::string jsonPath(const std::filesystem::path& path) {
-    return path.empty() ? "null" : jsonString(displayPath(path));
+    return path.empty() ? "null" : jsonPathString(path);
 }
 
 // A file name on the progress line, where a control character (a name
@@ -67,15 +67,22 @@ void Report::advanced(std::uint64_t bytesRead, std::uint64_t totalBytes) {
 }
 
 void Report::converted(const std::filesystem::path& input, const std::filesystem::path& output,
-                       std::uint64_t points) {
+                       std::uint64_t points, const Dropped& dropped) {
     ++converted_;
     points_ += points;
+    const std::string left = droppedText(dropped);
     if (!style_.quiet && !style_.json) {
         clear();
         out_ << displayPath(input) << " -> " << displayPath(output) << " (" << pointsText(points)
              << ")\n";
+        if (!left.empty()) {
+            out_.flush();
+            err_ << "morlindo: " << displayPath(input) << ": " << displayPath(output.filename())
+                 << " cannot hold everything; dropped: " << left << "\n";
+            err_.flush();
+        }
     }
-    finished(input, output, points, "converted", nullptr);
+    finished(input, output, points, "converted", nullptr, left);
 }
 
 void Report::skipped(const std::filesystem::path& input, const std::filesystem::path& output) {
@@ -86,6 +93,17 @@ void Report::skipped(const std::filesystem::path& input, const std::filesystem::
              << " (skipped: the output exists)\n";
     }
     finished(input, output, 0, "skipped", nullptr);
+}
+
+void Report::empty(const std::filesystem::path& input, const std::filesystem::path& output,
+                   const std::string& message) {
+    ++empty_;
+    if (!style_.json) {
+        clear();
+        err_ << "morlindo: " << message << "\n";
+        err_.flush();
+    }
+    finished(input, output, 0, "empty", &message);
 }
 
 void Report::failed(const std::filesystem::path& input, const std::filesystem::path& output,
@@ -99,14 +117,23 @@ void Report::failed(const std::filesystem::path& input, const std::filesystem::p
     finished(input, output, 0, "failed", &message);
 }
 
+void Report::note(const std::string& text) {
+    if (style_.quiet) return;
+    clear();
+    err_ << "morlindo: " << text << "\n";
+    err_.flush();
+}
+
 void Report::finished(const std::filesystem::path& input, const std::filesystem::path& output,
-                      std::uint64_t points, const char* status, const std::string* error) {
+                      std::uint64_t points, const char* status, const std::string* error,
+                      const std::string& dropped) {
     ++done_;
     if (style_.json) {
         clear();
         out_ << "{\"input\":" << jsonPath(input) << ",\"output\":" << jsonPath(output)
              << ",\"points\":" << points << ",\"status\":\"" << status
-             << "\",\"error\":" << (error ? jsonString(*error) : "null") << "}\n";
+             << "\",\"error\":" << (error ? jsonString(*error) : "null")
+             << ",\"dropped\":" << (dropped.empty() ? "null" : jsonString(dropped)) << "}\n";
     }
     out_.flush();
 }
@@ -119,7 +146,7 @@ void Report::finish() {
                             .count() /
                         100;
     err_ << converted_ << " converted, " << skipped_ << " skipped, " << failed_ << " failed, "
-         << points_ << " points written in " << tenths / 10 << "." << tenths % 10 << " s\n";
+         << (empty_ > 0 ? std::to_string(empty_) + " empty, " : "") << points_ << " points written in " << tenths / 10 << "." << tenths % 10 << " s\n";
     err_.flush();
 }
 

@@ -4,24 +4,104 @@
 #include <array>
 #include <cctype>
 
-#include "convert/almap_to_ozi_track.h"
-#include "convert/gpx_to_almap.h"
-#include "convert/gpx_to_ozi_track.h"
-#include "convert/nmea_to_almap.h"
-#include "convert/ozi_track_to_almap.h"
+#include "convert/output_path.h"
+#include "formats/almap_items.h"
+#include "formats/gpx_reader.h"
+#include "formats/gpx_writer.h"
+#include "formats/ozi_text.h"
+#include "formats/ozi_track_items.h"
 #include "io/error.h"
 
 namespace morlindo {
 namespace {
 
-constexpr std::array<FileKindInfo, 6> kFileKinds{{
-    {FileKind::AlmapTrack, "alr", ".alr", "AlMap track", "Almap Track File(*.alr)", "*.alr"},
-    {FileKind::OziTrack, "plt", ".plt", "OziExplorer track", "Ozi Track File(*.plt)", "*.plt"},
-    {FileKind::OziRoute, "rte", ".rte", "OziExplorer route", "Ozi Route File(*.rte)", "*.rte"},
+// The readers and writers of the kinds, made as the conversion's options say.
+
+std::unique_ptr<ItemReader> readAlmap(const std::filesystem::path& path, const ReaderSetup& setup) {
+    return std::make_unique<AlmapItemReader>(path, setup.progress);
+}
+
+std::unique_ptr<ItemWriter> writeAlmap(const WriterSetup& setup) {
+    return std::make_unique<AlmapItemWriter>(setup.target.output);
+}
+
+std::unique_ptr<ItemReader> readOziTrack(const std::filesystem::path& path,
+                                         const ReaderSetup& setup) {
+    return std::make_unique<OziTrackItemReader>(
+        path, OziTrackReading{setup.timeZoneHours, setup.positionsOnly}, setup.progress);
+}
+
+// An AlMap track, which has no times, is stamped with the conversion's time
+// and rendered as AlMap tracks always were; every other source as a
+// receiver's recording.
+std::unique_ptr<ItemWriter> writeOziTrack(const WriterSetup& setup) {
+    const bool fromAlmap = setup.source == FileKind::AlmapTrack;
+    OziTrackWriting writing;
+    writing.options = fromAlmap ? setup.options.track : setup.options.nmeaTrack;
+    writing.style = fromAlmap ? OziTrackStyle::Stamped : OziTrackStyle::Receiver;
+    writing.timeZoneHours = setup.options.nmeaTrack.timeZoneHours;
+    // The first track's name, else the file's.
+    const TextEncoding& encoding = setup.context.encoding;
+    writing.trackName = encoding.fromPath(oziFileNameField(baseNameOf(setup.target.source)),
+                                          &writing.trackNameReplaced);
+    if (setup.facts) {
+        writing.pointCount = setup.facts->counts.points;
+        if (!setup.facts->firstTrackName.empty()) {
+            writing.trackNameReplaced = false;
+            writing.trackName = encoding.fromUtf8(oziTextField(setup.facts->firstTrackName),
+                                                  &writing.trackNameReplaced);
+        }
+    }
+    return std::make_unique<OziTrackItemWriter>(setup.target.output, writing, setup.context.clock,
+                                                encoding);
+}
+
+std::unique_ptr<ItemReader> readOziRoute(const std::filesystem::path& path,
+                                         const ReaderSetup& setup) {
+    return std::make_unique<OziRouteReader>(path, setup.progress);
+}
+
+std::unique_ptr<ItemWriter> writeOziRoute(const WriterSetup& setup) {
+    return std::make_unique<OziRouteWriter>(setup.target.output, setup.options.route,
+                                            setup.context.encoding);
+}
+
+std::unique_ptr<ItemReader> readOziWaypoints(const std::filesystem::path& path,
+                                             const ReaderSetup& setup) {
+    return std::make_unique<OziWaypointsReader>(path, setup.progress);
+}
+
+std::unique_ptr<ItemWriter> writeOziWaypoints(const WriterSetup& setup) {
+    return std::make_unique<OziWaypointsWriter>(setup.target.output, setup.options.waypoints,
+                                                setup.context.encoding);
+}
+
+std::unique_ptr<ItemReader> readNmea(const std::filesystem::path& path, const ReaderSetup& setup) {
+    return std::make_unique<NmeaItemReader>(path, setup.nmeaReading, setup.progress,
+                                            setup.nmeaOptions);
+}
+
+std::unique_ptr<ItemReader> readGpx(const std::filesystem::path& path, const ReaderSetup& setup) {
+    return std::make_unique<GpxReader>(path, setup.progress);
+}
+
+std::unique_ptr<ItemWriter> writeGpx(const WriterSetup& setup) {
+    return std::make_unique<GpxItemWriter>(setup.target);
+}
+
+const std::array<FileKindInfo, 6> kFileKinds{{
+    {FileKind::AlmapTrack, "alr", ".alr", "AlMap track", "Almap Track File(*.alr)", "*.alr",
+     readAlmap, writeAlmap, false, false, Holds::TrackLine},
+    {FileKind::OziTrack, "plt", ".plt", "OziExplorer track", "Ozi Track File(*.plt)", "*.plt",
+     readOziTrack, writeOziTrack, true, false, Holds::TrackLine},
+    {FileKind::OziRoute, "rte", ".rte", "OziExplorer route", "Ozi Route File(*.rte)", "*.rte",
+     readOziRoute, writeOziRoute, false, false, Holds::Routes},
     {FileKind::OziWaypoints, "wpt", ".wpt", "OziExplorer waypoints", "Ozi WayPoint File(*.wpt)",
-     "*.wpt"},
-    {FileKind::NmeaLog, "nmea", ".nmea", "NMEA 0183 log", "Nmea File(*.nmea)", "*.nmea"},
-    {FileKind::Gpx, "gpx", ".gpx", "GPS Exchange (GPX)", "Gpx File(*.gpx)", "*.gpx"},
+     "*.wpt", readOziWaypoints, writeOziWaypoints, false, false, Holds::Waypoints},
+    {FileKind::NmeaLog, "nmea", ".nmea", "NMEA 0183 log", "Nmea File(*.nmea)", "*.nmea", readNmea,
+     nullptr, false, false, Holds::Everything},
+    {FileKind::Gpx, "gpx", ".gpx", "GPS Exchange (GPX)", "Gpx File(*.gpx)", "*.gpx", readGpx,
+     writeGpx, false, true, Holds::Everything},
 }};
 
 bool sameLetters(std::string_view a, std::string_view b) {
@@ -39,42 +119,30 @@ const std::vector<Conversion>& conversionRows() {
          "Almap Track -> Ozi Track",
          "Almap Track -> Ozi Track",
          "cmdTarvexTrack",
-         OptionsKind::OziTrack,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
-            const ConversionContext& context) {
-             return convertAlmapToOziTrack(input, options.track, context);
-         }},
+         OptionsKind::OziTrack},
         {ConversionKind::AlmapToOziRoute,
-         {FileKind::AlmapTrack},
+         {FileKind::AlmapTrack, FileKind::Gpx},
          FileKind::OziRoute,
          "AlMap Track -> Ozi Route",
          "Almap Track -> Ozi Route",
          "cmdTarvexRoute",
          OptionsKind::OziRoute,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
-            const ConversionContext& context) {
-             return convertAlmapToOziRoute(input, options.route, context);
-         }},
+         Fit::PointsAsRoute},
         {ConversionKind::AlmapToOziWaypoints,
-         {FileKind::AlmapTrack},
+         {FileKind::AlmapTrack, FileKind::Gpx},
          FileKind::OziWaypoints,
          "AlMap Track -> WayPoint",
          "Almap Track -> Ozi WayPoint",
          "cmdTarvexWayPoint",
          OptionsKind::OziWaypoints,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
-            const ConversionContext& context) {
-             return convertAlmapToOziWaypoints(input, options.waypoints, context);
-         }},
+         Fit::PointsAsWaypoints},
         {ConversionKind::OziTrackToAlmap,
          {FileKind::OziTrack},
          FileKind::AlmapTrack,
          "Ozi Track -> AlMap Track",
          "Ozi Track -> Almap Track",
          "cmdOzi2AlTrack",
-         OptionsKind::None,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions&,
-            const ConversionContext& context) { return convertOziTrackToAlmap(input, context); }},
+         OptionsKind::None},
         {ConversionKind::NmeaToAlmap,
          {FileKind::NmeaLog},
          FileKind::AlmapTrack,
@@ -82,54 +150,37 @@ const std::vector<Conversion>& conversionRows() {
          "Nmea Data -> Almap Track",
          "cmdNmea2AlmapTrack",
          OptionsKind::None,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions&,
-            const ConversionContext& context) { return convertNmeaToAlmap(input, context); }},
+         Fit::AsIs,
+         NmeaReading::GgaOnly},
         {ConversionKind::NmeaToOziTrack,
          {FileKind::NmeaLog},
          FileKind::OziTrack,
          "Nmea -> Ozi Track",
          "",
          "cmdNmea2OziTrack",
-         OptionsKind::NmeaOziTrack,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
-            const ConversionContext& context) {
-             return convertNmeaToOziTrack(input, options.nmeaTrack, context);
-         }},
+         OptionsKind::NmeaOziTrack},
         {ConversionKind::GpxToAlmap,
          {FileKind::Gpx},
          FileKind::AlmapTrack,
          "GPX -> AlMap Track",
          "GPX -> AlMap Track",
          "cmdGpx2AlmapTrack",
-         OptionsKind::None,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions&,
-            const ConversionContext& context) { return convertGpxToAlmap(input, context); }},
+         OptionsKind::None},
         {ConversionKind::GpxToOziTrack,
          {FileKind::Gpx},
          FileKind::OziTrack,
          "GPX -> Ozi Track",
          "GPX -> Ozi Track",
          "cmdGpx2OziTrack",
-         OptionsKind::NmeaOziTrack,
-         [](FileKind, const std::filesystem::path& input, const ConversionOptions& options,
-            const ConversionContext& context) {
-             return convertGpxToOziTrack(input, options.nmeaTrack, context);
-         }},
+         OptionsKind::NmeaOziTrack},
         {ConversionKind::TrackToGpx,
-         {FileKind::AlmapTrack, FileKind::OziTrack, FileKind::NmeaLog},
+         {FileKind::AlmapTrack, FileKind::OziTrack, FileKind::NmeaLog, FileKind::OziWaypoints,
+          FileKind::OziRoute},
          FileKind::Gpx,
          "Track -> GPX",
          "Track -> GPX",
          "cmdTrack2Gpx",
-         OptionsKind::TrackGpx,
-         [](FileKind source, const std::filesystem::path& input, const ConversionOptions& options,
-            const ConversionContext& context) {
-             if (source == FileKind::OziTrack) {
-                 return convertOziTrackToGpx(input, options.gpx, context);
-             }
-             if (source == FileKind::NmeaLog) return convertNmeaToGpx(input, context);
-             return convertAlmapToGpx(input, context);
-         }},
+         OptionsKind::TrackGpx},
     };
     return rows;
 }
@@ -199,11 +250,42 @@ std::optional<ConversionKind> conversionBetween(FileKind source, FileKind target
     return std::nullopt;
 }
 
+std::string readExtensionsText() {
+    std::vector<std::string_view> read;
+    for (const FileKindInfo& info : fileKinds()) {
+        for (const Conversion& row : conversionRows()) {
+            if (std::find(row.sources.begin(), row.sources.end(), info.kind) != row.sources.end()) {
+                read.push_back(info.extension);
+                break;
+            }
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (i > 0) text += i + 1 == read.size() ? " and " : ", ";
+        text += read[i];
+    }
+    return text;
+}
+
 ConversionResult convertFile(ConversionKind kind, const std::filesystem::path& input,
                              const ConversionOptions& options, const ConversionContext& context,
                              std::optional<FileKind> source) {
     const Conversion& row = conversion(kind);
-    return row.run(source ? *source : sourceKindOf(row, input), input, options, context);
+    const FileKind from = source ? *source : sourceKindOf(row, input);
+    const FileKindInfo& reading = fileKindInfo(from);
+    const FileKindInfo& writing = fileKindInfo(row.target);
+    const StreamConversion steps{from,
+                                 row.target,
+                                 writing.extension,
+                                 reading.makeReader,
+                                 writing.makeWriter,
+                                 writing.writerNeedsFacts && !reading.readOnce,
+                                 writing.holds,
+                                 from == FileKind::AlmapTrack ? row.fit : Fit::AsIs,
+                                 row.nmeaReading,
+                                 row.target == FileKind::AlmapTrack};
+    return runStreamConversion(steps, input, options, context);
 }
 
 }  // namespace morlindo

@@ -1,9 +1,11 @@
 // The one table of what the system converts: every file kind it reads or
-// writes, and every conversion, numbered as the window's tabs that offer
-// them. The command line (names, help, kind checks), the window (tabs, menu,
-// dialog filters, option panels) and the batch all read these rows, so a new
-// conversion is one row here, its converter unit and, if it has options, its
-// panel in the window.
+// writes with its reader and writer, and every conversion, numbered as the
+// window's tabs that offer them. The command line (names, help, kind
+// checks), the window (tabs, menu, dialog filters, option panels) and the
+// batch all read these rows. A conversion is the source kind's reader, the
+// target kind's writer and options; a new file kind is a reader and/or
+// writer unit in formats/, one kind row here (conversions.cpp), the
+// conversion rows that use it and, if it has options, its panel.
 #pragma once
 
 #include <filesystem>
@@ -12,13 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/almap_to_ozi_route.h"
-#include "convert/almap_to_ozi_waypoints.h"
 #include "convert/conversion_context.h"
 #include "convert/conversion_result.h"
-#include "convert/nmea_to_ozi_track.h"
-#include "convert/track_to_gpx.h"
+#include "convert/stream_conversion.h"
+#include "formats/ozi_route.h"
 #include "formats/ozi_track.h"
+#include "formats/ozi_waypoints.h"
 
 namespace morlindo {
 
@@ -31,6 +32,14 @@ struct FileKindInfo {
     std::string_view description;    // "AlMap track"
     std::string_view filterCaption;  // in the open-file dialog: "Almap Track File(*.alr)"
     std::string_view filterPattern;  // "*.alr"
+    MakeReader makeReader;           // nullptr: the kind is not read
+    MakeWriter makeWriter;           // nullptr: the kind is not written
+    bool writerNeedsFacts;           // its header tells the counts and the name
+    // Reading it costs more than keeping a scratch copy of the lines written:
+    // a writer that needs facts first writes its header last instead of
+    // reading the file twice.
+    bool readOnce;
+    Holds holds;  // what its writer keeps
 };
 
 std::span<const FileKindInfo> fileKinds();
@@ -57,6 +66,14 @@ enum class ConversionKind {
 // controls its tab shows.
 enum class OptionsKind { None, OziTrack, OziRoute, OziWaypoints, NmeaOziTrack, TrackGpx };
 
+struct NmeaOziTrackOptions : OziTrackOptions {
+    int timeZoneHours = 9;  // added to the UTC time of every fix
+};
+
+struct TrackGpxOptions {
+    int timeZoneHours = 9;  // the zone of an OziExplorer track's local times
+};
+
 // The options of every kind in one record; a conversion reads its own.
 struct ConversionOptions {
     OziTrackOptions track;
@@ -64,11 +81,8 @@ struct ConversionOptions {
     OziWaypointOptions waypoints;
     NmeaOziTrackOptions nmeaTrack;  // NMEA log or GPX -> OziExplorer track
     TrackGpxOptions gpx;
+    NmeaReadOptions nmeaReading;  // how every conversion reads an NMEA log
 };
-
-using RunConversion = ConversionResult (*)(FileKind source, const std::filesystem::path& input,
-                                           const ConversionOptions& options,
-                                           const ConversionContext& context);
 
 struct Conversion {
     ConversionKind kind;
@@ -78,7 +92,8 @@ struct Conversion {
     std::string_view menuCaption;    // in the "변환" menu; empty when the menu has no item for it
     std::string_view convertButton;  // the object name of the tab's convert button
     OptionsKind options;
-    RunConversion run;
+    Fit fit = Fit::AsIs;  // of an AlMap track's points; other sources keep their items
+    NmeaReading nmeaReading = NmeaReading::Paired;
 };
 
 std::span<const Conversion> conversions();
@@ -87,6 +102,10 @@ const Conversion& conversion(ConversionKind kind);
 std::span<const std::optional<ConversionKind>> convertMenu();
 // The conversion that reads source and writes target, if there is one.
 std::optional<ConversionKind> conversionBetween(FileKind source, FileKind target);
+
+// The extensions of the kinds some conversion reads, for messages:
+// ".alr, .plt, .nmea and .gpx".
+std::string readExtensionsText();
 
 // Converts one file. Its kind is source when given; otherwise the
 // conversion's only source kind or, for a conversion that reads several, the

@@ -1,6 +1,11 @@
 #include "convert/output_path.h"
 
 #include <string_view>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace morlindo {
 namespace {
@@ -26,7 +31,7 @@ std::size_t folderLength(const NativeString& path) {
 
 NativeString baseName(const NativeString& path) {
     NativeString name = path.substr(folderLength(path));
-    return name.substr(0, name.find(NativeChar('.')));
+    return name.substr(0, name.rfind(NativeChar('.')));
 }
 
 }  // namespace
@@ -47,6 +52,16 @@ std::filesystem::path outputPathFor(const std::filesystem::path& inputPath,
 
 std::filesystem::path baseNameOf(const std::filesystem::path& inputPath) {
     return std::filesystem::path(baseName(inputPath.native()));
+}
+
+NativeString pathIdentity(const std::filesystem::path& path) {
+    std::error_code status;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, status);
+    NativeString text = (status ? path : absolute).lexically_normal().native();
+#ifdef _WIN32
+    if (!text.empty()) CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+#endif
+    return text;
 }
 
 }  // namespace morlindo

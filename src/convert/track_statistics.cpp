@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
-#include "formats/almap_track.h"
-#include "formats/gpx_reader.h"
-#include "formats/nmea_log.h"
-#include "formats/ozi_track.h"
+#include "formats/nmea_items.h"
 #include "io/error.h"
 
 namespace morlindo {
@@ -25,6 +22,15 @@ void thinOut(std::vector<T>& items) {
     items.resize(kept);
 }
 
+// thinOut for the outline: a segment's break on a sample left out goes to
+// the sample after it.
+void thinOutline(std::vector<TrackSample>& outline) {
+    for (std::size_t i = 1; i + 1 < outline.size(); i += 2) {
+        if (outline[i].startsSegment) outline[i + 1].startsSegment = true;
+    }
+    thinOut(outline);
+}
+
 void widen(std::optional<GeoBounds>& bounds, double latitude, double longitude) {
     if (!bounds) {
         bounds = GeoBounds{latitude, longitude, latitude, longitude};
@@ -36,54 +42,11 @@ void widen(std::optional<GeoBounds>& bounds, double latitude, double longitude) 
     bounds->east = std::max(bounds->east, longitude);
 }
 
-void readAlmapTrack(const std::filesystem::path& file, ReadProgress* progress,
-                    TrackStatisticsBuilder& builder) {
-    AlmapTrackReader reader(file, progress);
-    while (const auto point = reader.next()) {
-        if (!std::isfinite(point->latitude) || !std::isfinite(point->longitude)) {
-            throw Error(file,
-                        "record %1: the coordinates are not finite numbers; "
-                        "this is not an AlMap track file",
-                        {std::to_string(reader.recordsRead())});
-        }
-        builder.add({point->latitude, point->longitude, std::nullopt, std::nullopt});
-    }
-}
-
-void readOziTrack(const std::filesystem::path& file, ReadProgress* progress,
-                  TrackStatisticsBuilder& builder) {
-    OziTrackReader reader(file, progress);
-    while (const auto point = reader.next()) {
-        const OziTrackPointDetails details = readOziTrackPointDetails(reader.otherFields());
-        std::optional<double> altitude;
-        if (details.altitudeFeet) altitude = *details.altitudeFeet * kMetresPerFoot;
-        builder.add({point->latitude, point->longitude, altitude, details.localTime});
-    }
-}
-
-void readNmeaLog(const std::filesystem::path& file, ReadProgress* progress,
-                 TrackStatisticsBuilder& builder) {
-    NmeaLogReader reader(file, progress);
-    std::uint64_t fixes = 0;
-    while (const auto fix = reader.nextPairedFix()) {
-        builder.add({fix->latitude, fix->longitude, fix->altitudeMeters, fix->utcTime});
-        ++fixes;
-    }
-    // Each point of the paired reading takes a GGA and an RMC sentence.
-    builder.setLogLines(reader.linesRead(), reader.nonEmptyLinesRead() - 2 * fixes);
-}
-
-void readGpx(const std::filesystem::path& file, ReadProgress* progress,
-             TrackStatisticsBuilder& builder) {
-    GpxReader reader(file, progress);
-    while (const auto point = reader.next()) {
-        builder.add({point->latitude, point->longitude, point->elevationMeters, point->utcTime});
-    }
-}
-
 }  // namespace
 
 std::optional<std::int64_t> TrackStatistics::durationSeconds() const {
+    // The earliest and the latest time: a time that goes backwards starts
+    // nothing new, and the span is never negative.
     if (!firstTime || !lastTime) return std::nullopt;
     return secondsSinceDayZero(*lastTime) - secondsSinceDayZero(*firstTime);
 }
@@ -113,7 +76,37 @@ TrackStatisticsBuilder::TrackStatisticsBuilder(FileKind kind) {
     statistics_.timesAreLocal = kind == FileKind::OziTrack;
 }
 
-void TrackStatisticsBuilder::add(const TrackSample& sample) {
+void TrackStatisticsBuilder::add(const Item& item) {
+    TrackStatistics& s = statistics_;
+    switch (item.kind) {
+        case ItemKind::TrackStart:
+            ++s.tracks;
+            return;
+        case ItemKind::RouteStart:
+            ++s.routes;
+            [[fallthrough]];
+        case ItemKind::SegmentStart:
+            // Length and ascent are summed within a segment, never across
+            // the break.
+            ++s.segments;
+            last_.reset();
+            lastAltitude_.reset();
+            segmentBegins_ = true;
+            return;
+        case ItemKind::Waypoint:
+            ++s.waypoints;
+            widen(s.bounds, item.latitude, item.longitude);
+            return;
+        case ItemKind::Point:
+        case ItemKind::RoutePoint:
+            addPoint(
+                {item.latitude, item.longitude, item.altitudeMeters, item.utcTime, segmentBegins_});
+            segmentBegins_ = false;
+            return;
+    }
+}
+
+void TrackStatisticsBuilder::addPoint(const TrackSample& sample) {
     TrackStatistics& s = statistics_;
     if (last_) {
         s.lengthKm +=
@@ -121,8 +114,10 @@ void TrackStatisticsBuilder::add(const TrackSample& sample) {
     }
     widen(s.bounds, sample.latitude, sample.longitude);
     if (sample.time) {
-        if (!s.firstTime) s.firstTime = sample.time;
-        s.lastTime = sample.time;
+        if (lastTime_ && *sample.time < *lastTime_) s.timesInOrder = false;
+        lastTime_ = sample.time;
+        if (!s.firstTime || *sample.time < *s.firstTime) s.firstTime = sample.time;
+        if (!s.lastTime || *sample.time > *s.lastTime) s.lastTime = sample.time;
     }
     if (sample.altitudeMeters) {
         const double altitude = *sample.altitudeMeters;
@@ -137,16 +132,22 @@ void TrackStatisticsBuilder::add(const TrackSample& sample) {
     ++s.points;
 }
 
-void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver) {
+void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t passedOver,
+                                         std::uint64_t badChecksums) {
     statistics_.linesRead = linesRead;
     statistics_.sentencesPassedOver = passedOver;
+    statistics_.badChecksums = badChecksums;
 }
 
 void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {
+    // A break passed over by the thinning goes to the next sample kept.
+    breakPassedOver_ = breakPassedOver_ || sample.startsSegment;
     if (statistics_.points % outlineStride_ != 0) return;
     statistics_.outline.push_back(sample);
+    statistics_.outline.back().startsSegment = breakPassedOver_;
+    breakPassedOver_ = false;
     if (statistics_.outline.size() == 2 * kOutlinePoints) {
-        thinOut(statistics_.outline);
+        thinOutline(statistics_.outline);
         outlineStride_ *= 2;
     }
 }
@@ -175,24 +176,23 @@ TrackStatistics TrackStatisticsBuilder::finish() {
 }
 
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::optional<FileKind> kind,
-                                  ReadProgress* progress) {
+                                  ReadProgress* progress, const NmeaReadOptions& reading) {
     if (!kind) kind = fileKindOf(file);
-    TrackStatisticsBuilder builder(kind.value_or(FileKind::AlmapTrack));
-    switch (kind.value_or(FileKind::OziRoute)) {
-        case FileKind::AlmapTrack:
-            readAlmapTrack(file, progress, builder);
-            break;
-        case FileKind::OziTrack:
-            readOziTrack(file, progress, builder);
-            break;
-        case FileKind::NmeaLog:
-            readNmeaLog(file, progress, builder);
-            break;
-        case FileKind::Gpx:
-            readGpx(file, progress, builder);
-            break;
-        default:
-            throw Error(file, "cannot tell what kind of file it is from its extension");
+    if (!kind || fileKindInfo(*kind).makeReader == nullptr) {
+        throw Error(file, "cannot tell what kind of file it is: it reads %1",
+                    {readExtensionsText()});
+    }
+    TrackStatisticsBuilder builder(*kind);
+    ReaderSetup setup;
+    setup.progress = progress;
+    setup.timeZoneHours = 0;  // an OziExplorer track's times stay local
+    setup.nmeaOptions = reading;
+    const auto reader = fileKindInfo(*kind).makeReader(file, setup);
+    Item item;
+    while (reader->next(item)) builder.add(item);
+    if (const auto* log = dynamic_cast<const NmeaItemReader*>(reader.get())) {
+        builder.setLogLines(log->log().linesRead(), log->log().linesPassedOver(),
+                            log->log().counts().badChecksums);
     }
     return builder.finish();
 }

@@ -1,10 +1,10 @@
-// What a track file holds, found in one pass over it whatever its kind: the
-// number of points, the length along the track, the first and last time, the
-// bounding box, the lowest and highest altitude and the total ascent, and for
-// a receiver log how many lines it has and how many of them were passed
-// over. The window's preview and `morlindo info` show these. Memory stays
-// flat: the outline and the elevation profile kept for drawing are thinned
-// as they grow, to at most kOutlinePoints each.
+// What a track file holds, found in one pass over its items whatever its
+// kind: the number of tracks, segments, waypoints and routes, the number of
+// points (of tracks and routes), the length along them within each segment, the first and last
+// time, the bounding box, the lowest and highest altitude and the total ascent, and for a receiver
+// log how many lines it has and how many of them were passed over. The window's preview and
+// `morlindo info` show these. Memory stays flat: the outline and the elevation profile kept for
+// drawing are thinned as they grow, to at most kOutlinePoints each.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "convert/conversions.h"
+#include "formats/item_stream.h"
+#include "formats/nmea_log.h"
 #include "io/civil_time.h"
 #include "io/read_progress.h"
 
@@ -28,6 +30,7 @@ struct TrackSample {
     double longitude = 0;
     std::optional<double> altitudeMeters;
     std::optional<DateTime> time;
+    bool startsSegment = false;  // no line leads to it from the sample before
 };
 
 struct GeoBounds {
@@ -44,13 +47,19 @@ struct ProfilePoint {
 
 struct TrackStatistics {
     FileKind kind = FileKind::AlmapTrack;
-    std::uint64_t points = 0;
+    std::uint64_t tracks = 0;
+    std::uint64_t segments = 0;  // of tracks, and one per route
+    std::uint64_t waypoints = 0;
+    std::uint64_t routes = 0;
+    std::uint64_t points = 0;  // of tracks and routes
     double lengthKm = 0;
     std::optional<GeoBounds> bounds;
-    // Of the kinds that carry times: UTC, but local time in an OziExplorer track.
+    // Of the kinds that carry times, the earliest and the latest: UTC, but
+    // local time in an OziExplorer track.
     std::optional<DateTime> firstTime;
     std::optional<DateTime> lastTime;
     bool timesAreLocal = false;
+    bool timesInOrder = true;  // no time is earlier than the one before it
     // Of the kinds that carry altitudes.
     std::optional<double> lowestMeters;
     std::optional<double> highestMeters;
@@ -58,11 +67,12 @@ struct TrackStatistics {
     // Of a receiver log: its lines, and those that gave no point.
     std::optional<std::uint64_t> linesRead;
     std::optional<std::uint64_t> sentencesPassedOver;
+    std::optional<std::uint64_t> badChecksums;  // sentences passed over for their checksum
     // For drawing: the track and its altitude against the distance, thinned.
     std::vector<TrackSample> outline;
     std::vector<ProfilePoint> profile;
 
-    // Seconds from the first time to the last.
+    // Seconds from the earliest time to the latest.
     std::optional<std::int64_t> durationSeconds() const;
 };
 
@@ -83,19 +93,24 @@ double greatCircleKm(double latitude1, double longitude1, double latitude2, doub
 class TrackStatisticsBuilder {
 public:
     explicit TrackStatisticsBuilder(FileKind kind);
-    void add(const TrackSample& sample);
+    void add(const Item& item);
     // Of a receiver log: its lines, and the sentences that gave no point.
-    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver);
+    void setLogLines(std::uint64_t linesRead, std::uint64_t passedOver,
+                     std::uint64_t badChecksums = 0);
     // The statistics of the points added so far.
     TrackStatistics finish();
 
 private:
+    void addPoint(const TrackSample& sample);
     void addToOutline(const TrackSample& sample);
     void addToProfile(double altitudeMeters);
 
     TrackStatistics statistics_;
     std::optional<TrackSample> last_;
     std::optional<double> lastAltitude_;
+    std::optional<DateTime> lastTime_;
+    bool segmentBegins_ = true;
+    bool breakPassedOver_ = false;
     std::uint64_t outlineStride_ = 1;
     std::uint64_t profileStride_ = 1;
     std::uint64_t altitudes_ = 0;
@@ -106,6 +121,7 @@ private:
 // extension names (an Error when it names none this system reads).
 TrackStatistics trackStatisticsOf(const std::filesystem::path& file,
                                   std::optional<FileKind> kind = std::nullopt,
-                                  ReadProgress* progress = nullptr);
+                                  ReadProgress* progress = nullptr,
+                                  const NmeaReadOptions& reading = {});
 
 }  // namespace morlindo

@@ -1,7 +1,12 @@
 #include "formats/almap_track.h"
 
 #include <bit>
+#include <cmath>
+#include <cstdio>
+#include <string>
 #include <string_view>
+
+#include "io/error.h"
 
 namespace morlindo {
 namespace {
@@ -32,6 +37,25 @@ std::int16_t readWord(const char* bytes) {
     return std::bit_cast<std::int16_t>(readLittleEndian<std::uint16_t>(bytes));
 }
 
+std::string degreesText(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "infinity" : "-infinity";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+// A coordinate a track can hold: a finite number of degrees within limit
+// either way. Anything else means the bytes are not a track's records.
+void checkDegrees(const std::filesystem::path& file, std::uint64_t record, const char* name,
+                  double value, int limit) {
+    if (std::isfinite(value) && std::fabs(value) <= limit) return;
+    throw Error(file,
+                "record %1: the %2 %3 is not a number of degrees from -%4 to %4; "
+                "this is not an AlMap track file",
+                {std::to_string(record), name, degreesText(value), std::to_string(limit)});
+}
+
 }  // namespace
 
 std::uint64_t almapRecordCount(std::uint64_t fileLength) {
@@ -41,7 +65,19 @@ std::uint64_t almapRecordCount(std::uint64_t fileLength) {
 
 AlmapTrackReader::AlmapTrackReader(const std::filesystem::path& path, ReadProgress* progress)
     : file_(path, progress), recordCount_(almapRecordCount(file_.size())) {
-    if (recordCount_ > 0) file_.seek(kAlmapSignatureSize);
+    std::array<char, kAlmapSignatureSize> signature{};
+    if (file_.size() >= kAlmapSignatureSize) file_.readExactly(signature.data(), signature.size());
+    if (std::string_view(signature.data(), signature.size()) != kSignature) {
+        throw Error(path,
+                    "this is not an AlMap track file: it does not begin with the AlMap "
+                    "track signature");
+    }
+    if (const auto rest = (file_.size() - kAlmapSignatureSize) % kAlmapRecordSize; rest != 0) {
+        throw Error(path,
+                    "the file ends %1 bytes into record %2; it was cut short or is not an AlMap "
+                    "track file",
+                    {std::to_string(rest), std::to_string(recordCount_ + 1)});
+    }
 }
 
 std::optional<AlmapTrackPoint> AlmapTrackReader::next() {
@@ -57,6 +93,8 @@ std::optional<AlmapTrackPoint> AlmapTrackReader::next() {
     point.word2 = readWord(record.data() + 26);
     point.word3 = readWord(record.data() + 28);
     point.word4 = readWord(record.data() + 30);
+    checkDegrees(file_.path(), recordsRead_, "latitude", point.latitude, 90);
+    checkDegrees(file_.path(), recordsRead_, "longitude", point.longitude, 180);
     return point;
 }
 

@@ -4,7 +4,7 @@
 //   16 binary64 value3                        24 four signed 16-bit words
 // This system uses only longitude and latitude; it writes value3 = 0.0 and
 // the words 60, 0, 0, 0. There is no record count: readers take it from the
-// file length, and a trailing piece shorter than a record is ignored.
+// file length, which is the signature and whole records.
 #pragma once
 
 #include <array>
@@ -30,15 +30,20 @@ struct AlmapTrackPoint {
 inline constexpr std::uint64_t kAlmapSignatureSize = 13;
 inline constexpr std::uint64_t kAlmapRecordSize = 32;
 
-// Records in a file of the given length: (length - 13) / 32, 0 below 13.
+// Whole records in a file of the given length: (length - 13) / 32, 0 below 13.
 std::uint64_t almapRecordCount(std::uint64_t fileLength);
 
-// Reads a track record by record, from the first record on: the signature
-// is skipped, not checked, so any file is read from byte 13 on.
+// Reads a track record by record, from the first record on. Only a file that
+// is what it claims is read: one that does not begin with the signature, or
+// whose length is not the signature plus whole records, is refused when it
+// is opened; a record whose latitude is not within -90 to 90 or longitude
+// not within -180 to 180 (or not a finite number) is refused when it is
+// read, naming the record. Random bytes or another kind of file renamed to
+// .alr would otherwise read as points far off the earth.
 class AlmapTrackReader {
 public:
-    // Opens an existing file and counts its records; progress, when given,
-    // hears how far it has been read.
+    // Opens an existing file, checks its signature and counts its records;
+    // progress, when given, hears how far it has been read.
     explicit AlmapTrackReader(const std::filesystem::path& path, ReadProgress* progress = nullptr);
 
     std::uint64_t recordCount() const noexcept { return recordCount_; }
@@ -46,8 +51,9 @@ public:
     std::uint64_t recordsRead() const noexcept { return recordsRead_; }
     const std::filesystem::path& path() const noexcept { return file_.path(); }
 
-    // The next record; nullopt after the last whole one. Throws Error when
-    // the file ends early (it shrank while being read).
+    // The next record; nullopt after the last. Throws Error for a record
+    // whose coordinates are off the earth, and when the file ends early (it
+    // shrank while being read).
     std::optional<AlmapTrackPoint> next();
 
 private:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "io/code_page_decoder.h"
 #include "io/error.h"
 #include "io/input_file.h"
 
@@ -27,27 +29,49 @@ constexpr std::size_t kReadSize = 1 << 16;
 // An ele or time text longer than this is no number or time at all; keeping
 // no more of it keeps memory flat.
 constexpr std::size_t kMaxValueText = 256;
+// Names and descriptions are cut after so many bytes.
+constexpr std::size_t kMaxNameText = 4096;
 constexpr std::size_t kQuotedLength = 40;
 // expat holds a tag, comment or declaration whole until its end; one longer
 // than this is no GPX, and refusing it keeps memory bounded.
 constexpr std::uint64_t kMaxTokenBytes = 1 << 20;
-// Points are handed over in batches of up to so many: expat stops after each
-// batch and resumes when it has been taken. Stopping after every point would
+// Items are handed over in batches of up to so many: expat stops after each
+// batch and resumes when it has been taken. Stopping after every item would
 // cost as much again as the handlers.
 constexpr std::size_t kBatchSize = 512;
 
 // The elements that matter, by where they stand; every other is Other.
-enum class Element : std::uint8_t { Other, Gpx, Trk, Trkseg, Rte, Trkpt, Rtept, Wpt, Ele, Time };
+enum class Element : std::uint8_t {
+    Other,
+    Gpx,
+    Trk,
+    Trkseg,
+    Rte,
+    Trkpt,
+    Rtept,
+    Wpt,
+    Ele,
+    Time,
+    Name,
+    Desc,
+};
 // The elements whose children are classified: gpx/trk/trkseg/trkpt/ele is
 // the deepest path that matters.
 constexpr int kTrackedDepth = 5;
 
-enum class PointKind : std::uint8_t { Track, Route, Waypoint };
+ItemKind itemKindOf(Element point) {
+    return point == Element::Trkpt   ? ItemKind::Point
+           : point == Element::Rtept ? ItemKind::RoutePoint
+                                     : ItemKind::Waypoint;
+}
 
-PointKind pointKindOf(Element element) {
-    return element == Element::Trkpt   ? PointKind::Track
-           : element == Element::Rtept ? PointKind::Route
-                                       : PointKind::Waypoint;
+bool isValue(Element element) {
+    return element == Element::Ele || element == Element::Time || element == Element::Name ||
+           element == Element::Desc;
+}
+
+Element nameOrDescription(std::string_view name) {
+    return name == "name" ? Element::Name : name == "desc" ? Element::Desc : Element::Other;
 }
 
 bool isPoint(Element element) {
@@ -80,18 +104,41 @@ Element childElement(Element parent, std::string_view name) {
                    : name == "wpt" ? Element::Wpt
                                    : Element::Other;
         case Element::Trk:
-            return name == "trkseg" ? Element::Trkseg : Element::Other;
+            return name == "trkseg" ? Element::Trkseg : nameOrDescription(name);
         case Element::Trkseg:
             return name == "trkpt" ? Element::Trkpt : Element::Other;
         case Element::Rte:
-            return name == "rtept" ? Element::Rtept : Element::Other;
+            return name == "rtept" ? Element::Rtept : nameOrDescription(name);
         case Element::Trkpt:
+            return name == "ele" ? Element::Ele : name == "time" ? Element::Time : Element::Other;
         case Element::Rtept:
         case Element::Wpt:
-            return name == "ele" ? Element::Ele : name == "time" ? Element::Time : Element::Other;
+            return name == "ele"    ? Element::Ele
+                   : name == "time" ? Element::Time
+                                    : nameOrDescription(name);
         default:
             return Element::Other;
     }
+}
+
+// Whether text holds bytes that are no UTF-8 character before its end (a
+// character cut short by the end is taken as whole).
+bool holdsInvalidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80             ? 1
+                                   : (lead & 0xE0) == 0xC0 ? 2
+                                   : (lead & 0xF0) == 0xE0 ? 3
+                                   : (lead & 0xF8) == 0xF0 ? 4
+                                                           : 0;
+        if (length == 0 || (length == 2 && lead < 0xC2) || (lead > 0xF4)) return true;
+        for (std::size_t k = 1; k < length; ++k) {
+            if (i + k == text.size()) return false;
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return true;
+        }
+        i += length;
+    }
+    return false;
 }
 
 bool isXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -203,7 +250,8 @@ public:
     }
     ~Parse() { XML_ParserFree(parser_); }
 
-    std::optional<GpxPoint> next();
+    bool next(Item& item);
+    void rewind();
     const std::filesystem::path& path() const noexcept { return file_.path(); }
 
 private:
@@ -218,6 +266,11 @@ private:
     // at the end. A fault is kept until the points before it are taken.
     bool parseOn();
     Error parseError() const;
+    // Whether the file is read as UTF-8, as it declares or as XML takes a
+    // file without a byte-order mark that declares nothing.
+    bool readsUtf8() const;
+    // Whether the parser stopped at bytes that are no UTF-8 character.
+    bool atInvalidUtf8() const;
     std::int64_t currentLine() const {
         return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     }
@@ -228,7 +281,11 @@ private:
     void onStart(const char* name, const char** attributes);
     void onEnd();
     void onText(const char* text, int length);
-    void startPoint(const char** attributes);
+    void startPoint(Element element, const char** attributes);
+    void startOwner(ItemKind kind);
+    // Hands over the track or route begun last, once its name is known.
+    void flushOwner();
+    void emit(const Item& item);
     void readCoordinate(const char* name, const char* text, double limit, double& value);
     void endValue(Element element);
 
@@ -241,32 +298,68 @@ private:
     static void XMLCALL textHandler(void* self, const XML_Char* text, int length) {
         static_cast<Parse*>(self)->onText(text, length);
     }
-    static int XMLCALL unknownEncodingHandler(void* self, const XML_Char* name, XML_Encoding*) {
-        static_cast<Parse*>(self)->unknownEncoding_ = name;
-        return XML_STATUS_ERROR;
+    // A declared encoding that expat does not read itself is read through
+    // the system's code pages, when it can be: expat then decodes each
+    // character of several bytes through decodeHandler.
+    static int XMLCALL unknownEncodingHandler(void* self, const XML_Char* name,
+                                              XML_Encoding* info) {
+        return static_cast<Parse*>(self)->useCodePage(name, *info);
     }
+    static int XMLCALL decodeHandler(void* decoder, const char* bytes) {
+        const auto& codePage = *static_cast<const CodePageDecoder*>(decoder);
+        const int length = -codePage.byteMap()[static_cast<unsigned char>(bytes[0])];
+        return codePage.decode(bytes, length);
+    }
+    static void XMLCALL declarationHandler(void* self, const XML_Char*, const XML_Char* encoding,
+                                           int) {
+        static_cast<Parse*>(self)->declaredEncoding_ = encoding == nullptr ? "" : encoding;
+    }
+    int useCodePage(const char* name, XML_Encoding& info);
 
     InputFile file_;
     XML_Parser parser_ = nullptr;
-    PointKind wanted_ = PointKind::Track;
-    std::array<bool, 3> kindSeen_{};  // by PointKind, in this pass
     bool suspended_ = false;
     bool lastBufferGiven_ = false;
     bool finished_ = false;
+    bool startsUtf16_ = false;  // a byte-order mark or "<" of UTF-16 begins the file
     std::uint64_t bytesGiven_ = 0;
 
     std::array<Element, kTrackedDepth> path_{};
     int depth_ = 0;
-    bool inWantedPoint_ = false;
-    GpxPoint point_;
-    std::vector<GpxPoint> ready_;
+    bool inPoint_ = false;
+    Item point_;
+    Item owner_;  // the track or route being read
+    bool ownerPending_ = false;
+    std::vector<Item> ready_;
     std::size_t taken_ = 0;  // of ready_
     std::optional<Error> pendingError_;
     bool capturing_ = false;
+    bool valueIsName_ = false;
     std::string valueText_;
     std::optional<Failure> failure_;
     std::string unknownEncoding_;
+    std::string declaredEncoding_;
+    // The code page of the file when expat does not read it itself; kept
+    // for the second reading of a file without track points.
+    std::optional<CodePageDecoder> codePage_;
+    std::string codePageName_;
 };
+
+int GpxReader::Parse::useCodePage(const char* name, XML_Encoding& info) {
+    if (!codePage_ || codePageName_ != name) {
+        codePage_ = CodePageDecoder::named(name);
+        codePageName_ = name;
+    }
+    if (!codePage_) {
+        unknownEncoding_ = name;
+        return XML_STATUS_ERROR;
+    }
+    std::copy(codePage_->byteMap().begin(), codePage_->byteMap().end(), info.map);
+    info.data = &*codePage_;
+    info.convert = decodeHandler;
+    info.release = nullptr;
+    return XML_STATUS_OK;
+}
 
 void GpxReader::Parse::start() {
     if (parser_ != nullptr) XML_ParserFree(parser_);
@@ -276,36 +369,39 @@ void GpxReader::Parse::start() {
     XML_SetElementHandler(parser_, startHandler, endHandler);
     XML_SetCharacterDataHandler(parser_, textHandler);
     XML_SetUnknownEncodingHandler(parser_, unknownEncodingHandler, this);
+    XML_SetXmlDeclHandler(parser_, declarationHandler);
+    declaredEncoding_.clear();
     // Parameter entities and so external DTDs are never read, and without an
     // external entity handler no external entity is either. Internal
     // entities expand within expat's amplification limits, which stay on.
     XML_SetParamEntityParsing(parser_, XML_PARAM_ENTITY_PARSING_NEVER);
-    kindSeen_ = {};
     suspended_ = lastBufferGiven_ = finished_ = false;
     bytesGiven_ = 0;
     depth_ = 0;
-    inWantedPoint_ = capturing_ = false;
+    inPoint_ = capturing_ = ownerPending_ = false;
+    ready_.clear();
+    taken_ = 0;
+    pendingError_.reset();
+    failure_.reset();
     ready_.reserve(kBatchSize);
 }
 
-std::optional<GpxPoint> GpxReader::Parse::next() {
+bool GpxReader::Parse::next(Item& item) {
     for (;;) {
         if (taken_ < ready_.size()) {
-            return ready_[taken_++];
+            item = ready_[taken_++];
+            return true;
         }
         ready_.clear();
         taken_ = 0;
         if (pendingError_) throw *pendingError_;
-        if (!parseOn()) {
-            // A file without track points is read again for its routes' points
-            // or, without those, its waypoints.
-            if (wanted_ != PointKind::Track || kindSeen_[0]) return std::nullopt;
-            if (!kindSeen_[1] && !kindSeen_[2]) return std::nullopt;
-            wanted_ = kindSeen_[1] ? PointKind::Route : PointKind::Waypoint;
-            file_.seek(0);
-            start();
-        }
+        if (!parseOn()) return false;
     }
+}
+
+void GpxReader::Parse::rewind() {
+    file_.seek(0);
+    start();
 }
 
 bool GpxReader::Parse::parseOn() {
@@ -316,6 +412,11 @@ bool GpxReader::Parse::parseOn() {
         void* buffer = XML_GetBuffer(parser_, static_cast<int>(kReadSize));
         if (buffer == nullptr) throw std::bad_alloc();
         const std::size_t got = file_.read(static_cast<char*>(buffer), kReadSize);
+        if (bytesGiven_ == 0 && got >= 2) {
+            const auto* bytes = static_cast<const unsigned char*>(buffer);
+            startsUtf16_ = (bytes[0] == 0xFE && bytes[1] == 0xFF) ||
+                           (bytes[0] == 0xFF && bytes[1] == 0xFE) || bytes[0] == 0 || bytes[1] == 0;
+        }
         lastBufferGiven_ = got < kReadSize;
         bytesGiven_ += got;
         status = XML_ParseBuffer(parser_, static_cast<int>(got), lastBufferGiven_);
@@ -349,12 +450,31 @@ Error GpxReader::Parse::parseError() const {
     const auto line = static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
     if (code == XML_ERROR_UNKNOWN_ENCODING && !unknownEncoding_.empty()) {
         return Error(file_.path(),
-                     "the file declares the text encoding %1, which cannot be read; GPX files "
-                     "are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII",
+                     "the file declares the text encoding %1, which this system cannot read",
                      {shownText(unknownEncoding_)}, line);
+    }
+    if (code == XML_ERROR_INVALID_TOKEN && readsUtf8() && atInvalidUtf8()) {
+        return Error(file_.path(), "not valid UTF-8 (the file declares UTF-8)", {}, line);
     }
     return Error(file_.path(), "the file is not well-formed XML: %1", {XML_ErrorString(code)},
                  line);
+}
+
+bool GpxReader::Parse::readsUtf8() const {
+    std::string declared;
+    for (const char c : declaredEncoding_) declared += static_cast<char>(std::tolower(c));
+    return declared == "utf-8" || declared == "utf8" || (declared.empty() && !startsUtf16_);
+}
+
+bool GpxReader::Parse::atInvalidUtf8() const {
+    int offset = 0, size = 0;
+    const char* context = XML_GetInputContext(parser_, &offset, &size);
+    if (context == nullptr || offset < 0 || offset >= size) return false;
+    // expat stops at the start of the token that holds the bytes.
+    constexpr int kLookAhead = 1024;
+    const std::string_view rest(context + offset,
+                                static_cast<std::size_t>(std::min(size - offset, kLookAhead)));
+    return holdsInvalidUtf8(rest);
 }
 
 void GpxReader::Parse::fail(ReasonPattern pattern, std::vector<ReasonValue> values) {
@@ -377,19 +497,54 @@ void GpxReader::Parse::onStart(const char* name, const char** attributes) {
     const Element element =
         parent == Element::Other ? Element::Other : childElement(parent, gpxLocalName(name));
     if (depth < kTrackedDepth) path_[static_cast<std::size_t>(depth)] = element;
+    if (failure_) return;
     if (isPoint(element)) {
-        const PointKind kind = pointKindOf(element);
-        kindSeen_[static_cast<std::size_t>(kind)] = true;
-        if (kind == wanted_) startPoint(attributes);
-    } else if ((element == Element::Ele || element == Element::Time) && inWantedPoint_) {
+        startPoint(element, attributes);
+    } else if (element == Element::Trk) {
+        startOwner(ItemKind::TrackStart);
+    } else if (element == Element::Rte) {
+        startOwner(ItemKind::RouteStart);
+    } else if (element == Element::Trkseg) {
+        flushOwner();
+        Item segment;
+        segment.kind = ItemKind::SegmentStart;
+        segment.line = currentLine();
+        emit(segment);
+    } else if (isValue(element)) {
         capturing_ = true;
+        valueIsName_ = element == Element::Name || element == Element::Desc;
         valueText_.clear();
     }
 }
 
-void GpxReader::Parse::startPoint(const char** attributes) {
-    inWantedPoint_ = true;
-    point_ = GpxPoint{};
+void GpxReader::Parse::startOwner(ItemKind kind) {
+    owner_ = Item{};
+    owner_.kind = kind;
+    owner_.line = currentLine();
+    ownerPending_ = true;
+}
+
+void GpxReader::Parse::flushOwner() {
+    if (!ownerPending_) return;
+    ownerPending_ = false;
+    emit(owner_);
+}
+
+void GpxReader::Parse::emit(const Item& item) {
+    ready_.push_back(item);
+    // Hand the batch over before parsing on; the reading resumes here.
+    if (ready_.size() == kBatchSize) XML_StopParser(parser_, XML_TRUE);
+}
+
+void GpxReader::Parse::startPoint(Element element, const char** attributes) {
+    if (element == Element::Rtept) flushOwner();
+    inPoint_ = true;
+    point_.kind = itemKindOf(element);
+    point_.altitudeMeters.reset();
+    point_.utcTime.reset();
+    point_.name.clear();
+    point_.description.clear();
+    point_.line = currentLine();
     const char* latitude = nullptr;
     const char* longitude = nullptr;
     for (const char** attribute = attributes; *attribute != nullptr; attribute += 2) {
@@ -419,7 +574,8 @@ void GpxReader::Parse::readCoordinate(const char* name, const char* text, double
 
 void GpxReader::Parse::onText(const char* text, int length) {
     if (!capturing_) return;
-    const std::size_t room = kMaxValueText + 1 - valueText_.size();
+    const std::size_t limit = valueIsName_ ? kMaxNameText : kMaxValueText + 1;
+    const std::size_t room = limit - std::min(limit, valueText_.size());
     valueText_.append(text, std::min(room, static_cast<std::size_t>(length)));
 }
 
@@ -427,22 +583,28 @@ void GpxReader::Parse::onEnd() {
     const int depth = --depth_;
     if (depth >= kTrackedDepth) return;
     const Element element = path_[static_cast<std::size_t>(depth)];
-    if (capturing_ && (element == Element::Ele || element == Element::Time)) {
+    if (failure_) return;
+    if (capturing_ && isValue(element)) {
         endValue(element);
-    } else if (isPoint(element) && inWantedPoint_ && !failure_) {
-        inWantedPoint_ = false;
-        ready_.push_back(point_);
-        // Hand the batch over before parsing on; the reading resumes here.
-        if (ready_.size() == kBatchSize) XML_StopParser(parser_, XML_TRUE);
+    } else if (isPoint(element) && inPoint_) {
+        inPoint_ = false;
+        emit(point_);
+    } else if (element == Element::Trk || element == Element::Rte) {
+        flushOwner();
     }
 }
 
 void GpxReader::Parse::endValue(Element element) {
     capturing_ = false;
+    if (element == Element::Name || element == Element::Desc) {
+        Item& owner = inPoint_ ? point_ : owner_;
+        (element == Element::Name ? owner.name : owner.description) = trimmed(valueText_);
+        return;
+    }
     if (element == Element::Ele) {
         if (trimmed(valueText_).empty()) return;  // an empty ele gives no elevation
-        point_.elevationMeters = parseGpxNumber(valueText_);
-        if (!point_.elevationMeters) {
+        point_.altitudeMeters = parseGpxNumber(valueText_);
+        if (!point_.altitudeMeters) {
             fail("the ele %1 is not a number of metres", {shownText(trimmed(valueText_))});
         }
         return;
@@ -459,8 +621,10 @@ GpxReader::GpxReader(const std::filesystem::path& path, ReadProgress* progress)
 
 GpxReader::~GpxReader() = default;
 
-std::optional<GpxPoint> GpxReader::next() { return parse_->next(); }
+bool GpxReader::next(Item& item) { return parse_->next(item); }
 
-const std::filesystem::path& GpxReader::path() const noexcept { return parse_->path(); }
+void GpxReader::rewind() { parse_->rewind(); }
+
+const std::filesystem::path& GpxReader::path() const { return parse_->path(); }
 
 }  // namespace morlindo

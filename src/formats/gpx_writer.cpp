@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "io/error.h"
 #include "io/version.h"
 
 namespace morlindo {
@@ -48,6 +49,12 @@ void appendShortestDecimal(std::string& out, double value) {
     const auto result =
         std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     out.append(text.data(), result.ptr);
+}
+
+std::string shortestDecimal(double value) {
+    std::array<char, 32> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), result.ptr);
 }
 
 void appendDigits(std::string& out, int value, int width) {
@@ -110,7 +117,8 @@ std::string xmlText(std::string_view utf8) {
     return text;
 }
 
-GpxTrackWriter::GpxTrackWriter(OutputFile& output, std::string_view trackName) : output_(output) {
+GpxItemWriter::GpxItemWriter(const WriteTarget& target)
+    : output_(target.output), source_(target.source), defaultName_(target.defaultName) {
     output_.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     output_.write(std::string("<gpx version=\"1.1\" creator=\"MorlindoConverter ") + kVersionText +
                   "\"\n");
@@ -119,37 +127,101 @@ GpxTrackWriter::GpxTrackWriter(OutputFile& output, std::string_view trackName) :
         "     xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n"
         "     xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
         "http://www.topografix.com/GPX/1/1/gpx.xsd\">\n");
-    output_.write("  <trk>\n    <name>" + xmlText(trackName) + "</name>\n    <trkseg>\n");
 }
 
-void GpxTrackWriter::writePoint(double latitude, double longitude,
-                                const std::optional<double>& elevationMeters,
-                                const std::optional<DateTime>& utcTime) {
-    line_.assign("      <trkpt lat=\"");
-    appendShortestDecimal(line_, latitude);
+void GpxItemWriter::write(const Item& item) {
+    switch (item.kind) {
+        case ItemKind::TrackStart:
+            close(Open::Nothing);
+            output_.write("  <trk>\n");
+            writeNames(item.name.empty() ? defaultName_ : item.name, item.description);
+            open_ = Open::Track;
+            break;
+        case ItemKind::SegmentStart:
+            close(Open::Track);
+            output_.write("    <trkseg>\n");
+            open_ = Open::Segment;
+            break;
+        case ItemKind::Point:
+            writePoint(item, "      <trkpt", "trkpt");
+            break;
+        case ItemKind::Waypoint:
+            close(Open::Nothing);
+            writePoint(item, "  <wpt", "wpt");
+            break;
+        case ItemKind::RouteStart:
+            close(Open::Nothing);
+            output_.write("  <rte>\n");
+            writeNames(item.name, item.description);
+            open_ = Open::Route;
+            break;
+        case ItemKind::RoutePoint:
+            writePoint(item, "    <rtept", "rtept");
+            break;
+    }
+}
+
+void GpxItemWriter::finish() {
+    close(Open::Nothing);
+    output_.write("</gpx>\n");
+}
+
+void GpxItemWriter::close(Open keep) {
+    if (open_ == Open::Segment && keep != Open::Segment) {
+        output_.write("    </trkseg>\n");
+        open_ = Open::Track;
+    }
+    if (open_ == Open::Track && keep == Open::Nothing) output_.write("  </trk>\n");
+    if (open_ == Open::Route && keep == Open::Nothing) output_.write("  </rte>\n");
+    if (keep == Open::Nothing) open_ = Open::Nothing;
+}
+
+void GpxItemWriter::writeNames(std::string_view name, std::string_view description) {
+    if (!name.empty()) output_.write("    <name>" + xmlText(name) + "</name>\n");
+    if (!description.empty()) output_.write("    <desc>" + xmlText(description) + "</desc>\n");
+}
+
+void GpxItemWriter::writePoint(const Item& item, std::string_view head, std::string_view tag) {
+    ++points_;
+    if (!gpxCanHold(item.latitude, item.longitude)) {
+        throw Error(source_,
+                    "point %1 at latitude %2, longitude %3 lies outside what GPX holds "
+                    "(latitude -90 to 90, longitude -180 to 180)",
+                    {std::to_string(points_), shortestDecimal(item.latitude),
+                     shortestDecimal(item.longitude)},
+                    item.line);
+    }
+    line_.assign(head);
+    line_ += " lat=\"";
+    appendShortestDecimal(line_, item.latitude);
     line_ += "\" lon=\"";
-    appendShortestDecimal(line_, longitude == 180 ? -180.0 : longitude);
+    appendShortestDecimal(line_, item.longitude == 180 ? -180.0 : item.longitude);
     line_ += '"';
-    if (!elevationMeters && !utcTime) {
+    const bool named = item.kind != ItemKind::Point && !item.name.empty();
+    const bool described = item.kind != ItemKind::Point && !item.description.empty();
+    if (!item.altitudeMeters && !item.utcTime && !named && !described) {
         line_ += "/>\n";
         output_.write(line_);
         return;
     }
     line_ += '>';
-    if (elevationMeters) {
+    // The order of the GPX 1.1 schema: ele, time, name, desc.
+    if (item.altitudeMeters) {
         line_ += "<ele>";
-        appendShortestDecimal(line_, *elevationMeters);
+        appendShortestDecimal(line_, *item.altitudeMeters);
         line_ += "</ele>";
     }
-    if (utcTime) {
+    if (item.utcTime) {
         line_ += "<time>";
-        appendUtcTime(line_, *utcTime);
+        appendUtcTime(line_, *item.utcTime);
         line_ += "</time>";
     }
-    line_ += "</trkpt>\n";
+    if (named) line_ += "<name>" + xmlText(item.name) + "</name>";
+    if (described) line_ += "<desc>" + xmlText(item.description) + "</desc>";
+    line_ += "</";
+    line_ += tag;
+    line_ += ">\n";
     output_.write(line_);
 }
-
-void GpxTrackWriter::finish() { output_.write("    </trkseg>\n  </trk>\n</gpx>\n"); }
 
 }  // namespace morlindo

@@ -1,7 +1,8 @@
 // Writing the GPS Exchange file (GPX 1.1) that every modern map tool reads:
 // UTF-8 with LF line ends (XML does not mind which), the root gpx with the
-// GPX 1.1 namespace and schema location, one trk named after its source, one
-// trkseg, and one trkpt per point with its optional ele and time:
+// GPX 1.1 namespace and schema location, then wpt, rte with rtept, and trk
+// with trkseg and trkpt elements, each point with its optional ele, time,
+// name and desc:
 //   <trkpt lat="37.5" lon="127.25"><ele>545.4</ele><time>2004-11-08T06:30:00Z</time></trkpt>
 // Numbers are written in the shortest plain decimal that reads back as the
 // same double, never with an exponent (negative zero as "0").
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/item_stream.h"
 #include "io/civil_time.h"
 #include "io/output_file.h"
 
@@ -25,20 +27,33 @@ bool gpxCanHold(double latitude, double longitude);
 // U+FFFD, so that any file name makes a well-formed file.
 std::string xmlText(std::string_view utf8);
 
-class GpxTrackWriter {
+// Writes the stream as GPX: every track (named after the source when it has
+// no name) with its segments, every waypoint and every route, in stream
+// order. GPX wants waypoints before routes before tracks; every reader of
+// this system yields them so or has only one of them.
+class GpxItemWriter final : public ItemWriter {
 public:
-    // Writes everything before the first point; trackName is UTF-8.
-    GpxTrackWriter(OutputFile& output, std::string_view trackName);
+    // Writes everything before the first item.
+    explicit GpxItemWriter(const WriteTarget& target);
 
-    // The point must be one that gpxCanHold; utcTime is written as
-    // "YYYY-MM-DDThh:mm:ssZ" and must lie in the years 1 to 9999.
-    void writePoint(double latitude, double longitude, const std::optional<double>& elevationMeters,
-                    const std::optional<DateTime>& utcTime);
+    // A point GPX cannot hold (see gpxCanHold) is an Error naming the source,
+    // the point's number among the points written and its line.
+    void write(const Item& item) override;
     // Writes the closing tags.
-    void finish();
+    void finish() override;
 
 private:
+    enum class Open : std::uint8_t { Nothing, Track, Segment, Route };
+    // Closes the open elements down to keep (Nothing: all of them).
+    void close(Open keep);
+    void writeNames(std::string_view name, std::string_view description);
+    void writePoint(const Item& item, std::string_view head, std::string_view tag);
+
     OutputFile& output_;
+    std::filesystem::path source_;
+    std::string defaultName_;
+    Open open_ = Open::Nothing;
+    std::uint64_t points_ = 0;
     std::string line_;
 };
 

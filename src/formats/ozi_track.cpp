@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "formats/number_text.h"
 #include "io/error.h"
@@ -31,6 +32,13 @@ std::string_view fieldsAfterTheSecond(std::string_view line) {
     const std::size_t first = line.find(',');
     const std::size_t second = line.find(',', first + 1);
     return second == std::string_view::npos ? std::string_view() : line.substr(second + 1);
+}
+
+constexpr double kFeetPerMetre = 3.2808399;
+
+double roundHalfToEven(double value) {
+    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
+    return std::round(value);
 }
 
 bool isBlankLine(std::string_view line) {
@@ -67,7 +75,60 @@ OziTrackReader::OziTrackReader(const std::filesystem::path& path, ReadProgress* 
                 "the file ends before line 6, which gives the number of points; "
                 "it is not an OziExplorer track file");
         }
+        readHeaderLine(number, line);
     }
+}
+
+void OziTrackReader::readHeaderLine(int number, std::string_view line) {
+    if (number == 2) checkOziDatum(file_.path(), line, 2);
+    if (number == 3) altitudeInMeters_ = lowerCase(trimmedBlanks(line)) == "altitude is in meters";
+    if (number == 5) {
+        // 0,width,colour,name,...: the fourth field.
+        for (int field = 0; field < 3; ++field) {
+            const std::size_t comma = line.find(',');
+            line = comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
+        }
+        trackName_ = line.substr(0, line.find(','));
+    }
+}
+
+bool OziTrackReader::startsSegment() const noexcept {
+    return trimmedBlanks(otherFields_.substr(0, otherFields_.find(','))) == "1";
+}
+
+std::string_view trimmedBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+void checkOziDatum(const std::filesystem::path& path, std::string_view line, std::int64_t number) {
+    std::string letters;
+    for (const char c : lowerCase(line)) {
+        if (c != ' ' && c != '\t') letters += c;
+    }
+    if (letters != "wgs84") {
+        throw Error(path, "datum %1 is not WGS 84; convert the file to WGS 84 first",
+                    {quoted(trimmedBlanks(line))}, number);
+    }
+}
+
+std::int32_t altitudeFeet(const std::optional<double>& meters) {
+    if (!meters) return kNoAltitudeFeet;
+    const double feet = roundHalfToEven(*meters * kFeetPerMetre);
+    if (!(feet >= std::numeric_limits<std::int32_t>::min() &&
+          feet <= std::numeric_limits<std::int32_t>::max())) {
+        return kNoAltitudeFeet;
+    }
+    return static_cast<std::int32_t>(feet);
 }
 
 void OziTrackReader::fail(ReasonPattern pattern, std::vector<ReasonValue> values) const {
@@ -87,7 +148,9 @@ std::optional<OziTrackPoint> OziTrackReader::next() {
             throw Error(file_.path(), kNoSeparator, {}, number);
         }
         otherFields_ = fieldsAfterTheSecond(line);
-        return parsePointLine(line);
+        const OziTrackPoint point = parsePointLine(line);
+        ++pointsRead_;
+        return point;
     }
     return std::nullopt;
 }

@@ -4,10 +4,13 @@
 //   5 track attributes: 0,width,colour,name,1,type,0,colour
 //   6 the number of point lines that follow
 //   7.. latitude,longitude,code,altitude in feet,day number,date,time
-// The two writers of this system render lines 4 and 6 and the point fields
-// differently (see the converters); the reader accepts both. Line 6 is
-// written correctly but not trusted when read: the map program does not use
-// it, and real files announce more or fewer points than they hold.
+// Field 3 (code) is 1 on a point that begins a new segment, a break in the
+// line. Line 2 names the datum: only "WGS 84" is read. Line 3 tells the unit
+// of the altitudes, feet unless it says "Altitude is in Meters". The two
+// renderings of this system's writer differ in lines 4 and 6 and the point
+// fields (see ozi_track_items.h); the reader accepts both. Line 6 is written
+// correctly but not trusted when read: the map program does not use it, and
+// real files announce more or fewer points than they hold.
 #pragma once
 
 #include <cstdint>
@@ -60,9 +63,27 @@ struct OziTrackPointDetails {
 };
 OziTrackPointDetails readOziTrackPointDetails(std::string_view otherFields);
 
+// OziExplorer's altitude for "no valid altitude".
+inline constexpr std::int32_t kNoAltitudeFeet = -777;
+
+// The altitude in whole feet, halves to the even neighbour (2.5 -> 2,
+// 3.5 -> 4); "no altitude" when there is none or the feet do not fit a
+// 32-bit integer.
+std::int32_t altitudeFeet(const std::optional<double>& meters);
+
+// The text without blanks (spaces, tabs) at either end; ASCII letters in
+// lower case.
+std::string_view trimmedBlanks(std::string_view text);
+std::string lowerCase(std::string_view text);
+
+// Line `number` of an OziExplorer file names its datum: "WGS 84", in any
+// spacing and letter case, or an Error saying the file is on another.
+void checkOziDatum(const std::filesystem::path& path, std::string_view line, std::int64_t number);
+
 // Reads the points of a track file: every point line after the six header
-// lines, to the end of the file, whatever line 6 announces; the header lines
-// are not examined. Empty lines yield nothing, and a DOS end-of-file byte
+// lines, to the end of the file, whatever line 6 announces. Of the header,
+// line 2 must name WGS 84 (another datum is an Error), line 3 tells the unit
+// of altitudes and line 5 the track's name. Empty lines yield nothing, and a DOS end-of-file byte
 // (0x1A) alone on the last line ends the file. Any fault of the file is an
 // Error naming the file and the line.
 class OziTrackReader {
@@ -74,18 +95,31 @@ public:
     std::optional<OziTrackPoint> next();
     // The line number of the point last read.
     std::int64_t lineNumber() const noexcept { return lines_.lineNumber(); }
+    // The points read so far.
+    std::uint64_t pointsRead() const noexcept { return pointsRead_; }
     // The fields of that point's line after the longitude ("code,altitude,
     // day number,..."), as readOziTrackPointDetails takes them; valid until
     // the next point is read.
     std::string_view otherFields() const noexcept { return otherFields_; }
+    // Field 3 of that point is 1: it begins a new segment.
+    bool startsSegment() const noexcept;
+
+    // Line 3 says "Altitude is in Meters" (in any letter case).
+    bool altitudeInMeters() const noexcept { return altitudeInMeters_; }
+    // Field 4 of line 5, as the file holds it.
+    const std::string& trackName() const noexcept { return trackName_; }
 
 private:
     [[noreturn]] void fail(ReasonPattern pattern, std::vector<ReasonValue> values = {}) const;
     OziTrackPoint parsePointLine(std::string_view line) const;
+    void readHeaderLine(int number, std::string_view line);
 
     InputFile file_;
     LineReader lines_;
     std::string_view otherFields_;
+    bool altitudeInMeters_ = false;
+    std::string trackName_;
+    std::uint64_t pointsRead_ = 0;
 };
 
 // readOziTrackPoints: calls onPoint(latitude, longitude) for every point, in

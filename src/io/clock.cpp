@@ -19,4 +19,17 @@ DateTime SystemClock::now() const {
     return lastLocal_;
 }
 
+DateTime SystemClock::nowInZone(int utcOffsetHours) const {
+    const std::time_t current = std::time(nullptr);
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &current);
+#else
+    gmtime_r(&current, &utc);
+#endif
+    const DateTime value{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
+                         utc.tm_hour,        utc.tm_min,     utc.tm_sec > 59 ? 59 : utc.tm_sec};
+    return addHours(value, utcOffsetHours);
+}
+
 }  // namespace morlindo

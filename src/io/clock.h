@@ -13,11 +13,15 @@ public:
     virtual ~Clock() = default;
     // The current local date and time, whole seconds.
     virtual DateTime now() const = 0;
+    // The current date and time in the zone utcOffsetHours east of UTC (the
+    // zone a conversion was told to write), whole seconds.
+    virtual DateTime nowInZone(int utcOffsetHours) const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
     DateTime now() const override;
+    DateTime nowInZone(int utcOffsetHours) const override;
 
 private:
     // Turning a time into a local date is slow next to writing a point line,
@@ -30,6 +34,8 @@ class FixedClock final : public Clock {
 public:
     explicit FixedClock(DateTime value) : value_(value) {}
     DateTime now() const override { return value_; }
+    // The time given stands for the local time of whichever zone is asked.
+    DateTime nowInZone(int) const override { return value_; }
 
 private:
     DateTime value_;

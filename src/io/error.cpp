@@ -67,7 +67,30 @@ std::string fillPattern(std::string_view pattern, std::span<const std::string> v
 
 std::string displayPath(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return printableText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+}
+
+std::string printableText(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            shown += c;
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else {
+            static constexpr char kHex[] = "0123456789abcdef";
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xF];
+        }
+    }
+    return shown;
 }
 
 }  // namespace morlindo

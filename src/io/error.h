@@ -77,7 +77,13 @@ private:
 // holds "%2" stays as it is); a place without a value stays as written.
 std::string fillPattern(std::string_view pattern, std::span<const std::string> values);
 
-// A path as UTF-8 text, for messages.
+// A path as UTF-8 text, for messages: each control character in it is shown
+// escaped (printableText), since a name may hold a line break, which would
+// split the message's line.
 std::string displayPath(const std::filesystem::path& path);
+
+// Text with each control character escaped as C does ("\n", "\r", "\t",
+// "\x7f"); everything else stays as it is.
+std::string printableText(std::string_view text);
 
 }  // namespace morlindo

@@ -98,6 +98,21 @@ void OutputFile::flushBuffer() {
     buffer_.clear();
 }
 
+void OutputFile::appendTo(OutputFile& other) {
+    flushBuffer();
+    std::FILE* written = openNativeFile(temporary_, NativeMode::Read);
+    if (written == nullptr) throw Error(target_, "cannot read it: %1", {systemReason(errno)});
+    std::string chunk(kBufferSize, '\0');
+    std::size_t got = 0;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), written)) > 0) {
+        other.write(std::string_view(chunk.data(), got));
+    }
+    const bool failed = std::ferror(written) != 0;
+    const int reason = errno;
+    std::fclose(written);
+    if (failed) throw Error(target_, "cannot read it: %1", {systemReason(reason)});
+}
+
 void OutputFile::commit() {
     flushBuffer();
     std::FILE* file = std::exchange(file_, nullptr);

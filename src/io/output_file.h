@@ -35,6 +35,11 @@ public:
     // on failure.
     void commit();
 
+    // Appends everything written so far to another output: this one then
+    // serves as scratch space for what must follow a part written last (a
+    // header that counts the lines after it). Throws Error on failure.
+    void appendTo(OutputFile& other);
+
 private:
     void flushBuffer();
     void discard() noexcept;

@@ -84,12 +84,13 @@ std::optional<UINT> codePageNamed(std::string_view name) {
         }
     }
     static constexpr std::pair<std::string_view, UINT> kNamed[] = {
-        {"UTF8", CP_UTF8},   {"UTF7", CP_UTF7},   {"ASCII", 20127},     {"USASCII", 20127},
-        {"UHC", 949},        {"EUCKR", 51949},    {"JOHAB", 1361},      {"SHIFTJIS", 932},
-        {"SJIS", 932},       {"EUCJP", 20932},    {"GBK", 936},         {"GB2312", 936},
-        {"GB18030", 54936},  {"BIG5", 950},       {"KOI8R", 20866},     {"KOI8U", 21866},
-        {"LATIN1", 28591},   {"ISO88591", 28591}, {"ISO88592", 28592},  {"ISO88595", 28595},
-        {"ISO88597", 28597}, {"ISO88599", 28599}, {"ISO885915", 28605}, {"MACINTOSH", 10000},
+        {"UTF8", CP_UTF8},    {"UTF7", CP_UTF7},   {"ASCII", 20127},     {"USASCII", 20127},
+        {"UHC", 949},         {"EUCKR", 51949},    {"KSC56011987", 949}, {"JOHAB", 1361},
+        {"SHIFTJIS", 932},    {"SJIS", 932},       {"EUCJP", 20932},     {"GBK", 936},
+        {"GB2312", 936},      {"GB18030", 54936},  {"BIG5", 950},        {"KOI8R", 20866},
+        {"KOI8U", 21866},     {"LATIN1", 28591},   {"ISO88591", 28591},  {"ISO88592", 28592},
+        {"ISO88595", 28595},  {"ISO88597", 28597}, {"ISO88599", 28599},  {"ISO885915", 28605},
+        {"MACINTOSH", 10000},
     };
     for (const auto& [known, codePage] : kNamed) {
         if (canonical == known) return codePage;
@@ -107,7 +108,7 @@ bool takesReplacement(UINT codePage) {
 // A character beyond U+FFFF takes two UTF-16 units, which the system would
 // replace by two "?": in a code page without such characters (all but the
 // Unicode ones and GB18030) it becomes one "?" here.
-std::wstring oneUnitPerMissingCharacter(UINT codePage, std::wstring_view wide) {
+std::wstring oneUnitPerMissingCharacter(UINT codePage, std::wstring_view wide, bool& replaced) {
     if (codePage == CP_UTF8 || codePage == CP_UTF7 || codePage == 54936) return std::wstring(wide);
     std::wstring units;
     for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -115,33 +116,48 @@ std::wstring oneUnitPerMissingCharacter(UINT codePage, std::wstring_view wide) {
                           wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF;
         units += pair ? L'?' : wide[i];
         i += pair ? 1 : 0;
+        replaced = replaced || pair;
     }
     return units;
 }
 
-std::string narrowWithQuestionMarks(UINT codePage, std::wstring_view unicode) {
-    const std::wstring wide = oneUnitPerMissingCharacter(codePage, unicode);
+std::string narrowWithQuestionMarks(UINT codePage, std::wstring_view unicode, bool& replaced) {
+    const std::wstring wide = oneUnitPerMissingCharacter(codePage, unicode, replaced);
     if (wide.empty()) return {};
     const bool replace = takesReplacement(codePage);
     const DWORD flags = replace ? WC_NO_BEST_FIT_CHARS : 0;
     const char* replacement = replace ? "?" : nullptr;
+    BOOL usedReplacement = FALSE;
+    BOOL* used = replace ? &usedReplacement : nullptr;  // the others refuse the question
     const int length = static_cast<int>(wide.size());
     const int size =
-        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, replacement, nullptr);
+        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, replacement, used);
     std::string text(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(codePage, flags, wide.data(), length, text.data(), size, replacement,
                         nullptr);
+    replaced = replaced || usedReplacement;
     return text;
 }
 
+// Whether the system's code page lacks a character of the text; one it has
+// a look-alike for counts as there.
+bool systemCodePageLacksAny(std::wstring_view wide) {
+    if (wide.empty() || !takesReplacement(GetACP())) return false;
+    BOOL used = FALSE;
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                        &used);
+    return used;
+}
+
 // UTF-8 as UTF-16, each byte that is no part of a character as "?".
-std::wstring wideWithQuestionMarks(std::string_view utf8) {
+std::wstring wideWithQuestionMarks(std::string_view utf8, bool& replaced) {
     std::wstring wide;
     while (!utf8.empty()) {
         const Utf8Character character = utf8CharacterAt(utf8);
         if (character.length == 0) {
             wide += L'?';
             utf8.remove_prefix(1);
+            replaced = true;
             continue;
         }
         if (character.codePoint >= 0x10000) {
@@ -157,6 +173,8 @@ std::wstring wideWithQuestionMarks(std::string_view utf8) {
 }
 
 }  // namespace
+
+std::optional<unsigned> windowsCodePageNamed(std::string_view name) { return codePageNamed(name); }
 
 TextEncoding TextEncoding::system() {
     TextEncoding encoding;
@@ -175,14 +193,33 @@ std::optional<TextEncoding> TextEncoding::named(std::string_view name) {
     return encoding;
 }
 
-std::string TextEncoding::fromUtf8(std::string_view utf8) const {
-    if (isSystem_) return systemTextFromUtf8(utf8);
-    return narrowWithQuestionMarks(codePage_, wideWithQuestionMarks(utf8));
+std::string TextEncoding::fromUtf8(std::string_view utf8, bool* replaced) const {
+    bool lost = false;
+    std::string text;
+    if (isSystem_) {
+        text = systemTextFromUtf8(utf8);
+        if (replaced) {
+            const std::wstring wide = wideWithQuestionMarks(utf8, lost);
+            lost = lost || systemCodePageLacksAny(wide);
+        }
+    } else {
+        text = narrowWithQuestionMarks(codePage_, wideWithQuestionMarks(utf8, lost), lost);
+    }
+    if (replaced && lost) *replaced = true;
+    return text;
 }
 
-std::string TextEncoding::fromPath(const std::filesystem::path& name) const {
-    if (isSystem_) return systemText(name);
-    return narrowWithQuestionMarks(codePage_, name.native());
+std::string TextEncoding::fromPath(const std::filesystem::path& name, bool* replaced) const {
+    bool lost = false;
+    std::string text;
+    if (isSystem_) {
+        text = systemText(name);
+        lost = replaced && systemCodePageLacksAny(name.native());
+    } else {
+        text = narrowWithQuestionMarks(codePage_, name.native(), lost);
+    }
+    if (replaced && lost) *replaced = true;
+    return text;
 }
 
 #else
@@ -238,11 +275,13 @@ bool isUtf8(const std::string& charset) { return canonicalName(charset) == "UTF8
 
 // Text from one character set to another; each character the target lacks,
 // and each byte that is no character of the source, becomes one "?".
-std::string convert(std::string_view text, const std::string& from, const std::string& to) {
+std::string convert(std::string_view text, const std::string& from, const std::string& to,
+                    bool* replaced) {
     Conversion conversion(from, to);
     if (!conversion.isOpen()) return std::string(text);  // both names were checked before
     std::string out;
     while (!conversion.convertOnto(text, out)) {
+        if (replaced) *replaced = true;
         const std::size_t length = isUtf8(from) ? utf8CharacterAt(text).length : 0;
         text.remove_prefix(std::max<std::size_t>(length, 1));
         std::string_view questionMark = "?";
@@ -289,15 +328,15 @@ std::optional<TextEncoding> TextEncoding::named(std::string_view name) {
     return encoding;
 }
 
-std::string TextEncoding::fromUtf8(std::string_view utf8) const {
+std::string TextEncoding::fromUtf8(std::string_view utf8, bool* replaced) const {
     if (passesUtf8_) return std::string(utf8);
-    return convert(utf8, "UTF-8", name_);
+    return convert(utf8, "UTF-8", name_, replaced);
 }
 
-std::string TextEncoding::fromPath(const std::filesystem::path& name) const {
+std::string TextEncoding::fromPath(const std::filesystem::path& name, bool* replaced) const {
     if (isSystem_) return name.native();
-    if (isUtf8(fileNameCharset_)) return fromUtf8(name.native());
-    return fromUtf8(convert(name.native(), fileNameCharset_, "UTF-8"));
+    if (isUtf8(fileNameCharset_)) return fromUtf8(name.native(), replaced);
+    return fromUtf8(convert(name.native(), fileNameCharset_, "UTF-8", replaced), replaced);
 }
 
 #endif

@@ -28,10 +28,12 @@ public:
     static std::optional<TextEncoding> named(std::string_view name);
 
     // UTF-8 text in this code page: each character the code page lacks, and
-    // each byte that is no part of a UTF-8 character, becomes one "?".
-    std::string fromUtf8(std::string_view utf8) const;
+    // each byte that is no part of a UTF-8 character, becomes one "?"; then
+    // *replaced, when given, becomes true (it is never set to false), so
+    // that a front end can say that a file lost characters.
+    std::string fromUtf8(std::string_view utf8, bool* replaced = nullptr) const;
     // A file name (or any path part) in this code page, in the same way.
-    std::string fromPath(const std::filesystem::path& name) const;
+    std::string fromPath(const std::filesystem::path& name, bool* replaced = nullptr) const;
 
     const std::string& name() const noexcept { return name_; }
 
@@ -47,5 +49,11 @@ private:
     std::string fileNameCharset_;  // what the bytes of file names are in
 #endif
 };
+
+#ifdef _WIN32
+// The number of the Windows code page that people call by this name:
+// "CP949", "windows-949", "949", "EUC-KR", "Shift_JIS", ...
+std::optional<unsigned> windowsCodePageNamed(std::string_view name);
+#endif
 
 }  // namespace morlindo

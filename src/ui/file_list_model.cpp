@@ -58,6 +58,10 @@ QString FileListModel::stateText(EntryState state) {
     switch (state) {
         case EntryState::Converted:
             return QStringLiteral("Converted");
+        case EntryState::ConvertedWithDrops:
+            return QStringLiteral("Converted (") + tr("not all kept") + QStringLiteral(")");
+        case EntryState::Empty:
+            return tr("No points");
         case EntryState::Failed:
             return tr("Failed");
         case EntryState::Cancelled:

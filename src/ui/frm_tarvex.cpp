@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 
+#include "batch/output_clash.h"
 #include "ui/program_facts.h"
 #include "ui/qt_text.h"
 #include "ui/reason_text.h"
@@ -359,6 +360,18 @@ ConversionOptions FrmTarvex::optionsOf(ConversionKind kind) const {
 
 void FrmTarvex::convert(ConversionKind kind) {
     if (batch_.running() || fileList_.empty()) return;
+    // Two files that would write one output: the second would replace what
+    // the first wrote, so nothing is converted until one leaves the list.
+    if (const auto clash = findOutputClash(kind, fileList_.inputs(), output_.choice().folder)) {
+        messages_.show(
+            {tr("%1 and %2 would both be written to %3, the second replacing the "
+                "first; nothing was converted. Remove one of them from the list, or "
+                "rename it.")
+                 .arg(qStringOf(clash->first), qStringOf(clash->second), qStringOf(clash->output))
+                 .toStdString(),
+             tr("Conversion error").toStdString(), MessageIcon::Critical});
+        return;
+    }
     focusBeforeBatch_ = QApplication::focusWidget();
     setBusy(true);
     progress_.start(static_cast<int>(fileList_.size()));
@@ -438,6 +451,10 @@ void FrmTarvex::showRowEvent(int row, RowEvent event) {
         progress_.fileStarted(row, qStringOf(fileList_[index].input.filename()));
     } else if (event == RowEvent::Converted) {
         fileList_.setState(index, EntryState::Converted);
+    } else if (event == RowEvent::ConvertedWithDrops) {
+        fileList_.setState(index, EntryState::ConvertedWithDrops);
+    } else if (event == RowEvent::Empty) {
+        fileList_.setState(index, EntryState::Empty);
     } else if (event == RowEvent::Failed) {
         fileList_.setState(index, EntryState::Failed);
     } else if (event == RowEvent::Cancelled) {
@@ -480,6 +497,12 @@ void FrmTarvex::batchEnded() {
 
 QStringList FrmTarvex::countLines(const BatchOutcome& outcome) const {
     QStringList lines{tr("Files converted: %1").arg(outcome.converted)};
+    // Files that gave no point are no success: they are counted apart, with
+    // the older outputs their empty results left in place.
+    if (outcome.empty > 0) lines << tr("Files without points (\"No points\"): %1").arg(outcome.empty);
+    if (outcome.keptOlder > 0) {
+        lines << tr("Older outputs kept as they were: %1").arg(outcome.keptOlder);
+    }
     if (outcome.skipped > 0) {
         lines << tr("Files skipped because their output exists: %1").arg(outcome.skipped);
     }
@@ -489,7 +512,11 @@ QStringList FrmTarvex::countLines(const BatchOutcome& outcome) const {
 // The message counts the files and names the folder the outputs went to,
 // which it offers to open.
 void FrmTarvex::reportCompletion(const BatchOutcome& outcome) {
-    QStringList lines{tr("The conversion completed successfully."), QString()};
+    QStringList lines{outcome.empty == 0
+                          ? tr("The conversion completed successfully.")
+                          : tr("The conversion completed, but %n file(s) gave no points.", nullptr,
+                               static_cast<int>(outcome.empty)),
+                      QString()};
     lines << countLines(outcome);
     const std::filesystem::path folder = batchOutputFolder();
     lines << (folder.empty()

@@ -1,9 +1,12 @@
 #include "ui/option_panels.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <array>
+#include <functional>
 
 #include "ui/option_lists.h"
 #include "ui/qt_text.h"
@@ -47,6 +50,50 @@ void fillOptionList(QComboBox& list, const std::array<OptionItem, N>& items, int
 
 QString colorButtonCaption() { return QStringLiteral("..."); }
 
+// How an NMEA log is read: the date of a log that holds none (the earliest
+// date, shown as "None", is no date) and whether wrong checksums are read.
+class NmeaReadingRows {
+    Q_DECLARE_TR_FUNCTIONS(OptionPanels)
+
+public:
+    // With the date, both share one row, so that the tab keeps its height.
+    void addTo(bool withDate, const std::function<void(const QString&, QWidget&)>& addRow) {
+        ignoreChecksums_.setObjectName(QStringLiteral("chkIgnoreChecksums"));
+        ignoreChecksums_.setText(tr("Read sentences with a wrong checksum"));
+        if (!withDate) {
+            addRow(QString(), ignoreChecksums_);
+            return;
+        }
+        date_ = std::make_unique<QDateEdit>();
+        date_->setObjectName(QStringLiteral("dtNmeaDate"));
+        date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        date_->setMinimumDate(kNoDate);
+        date_->setSpecialValueText(tr("None"));
+        date_->setDate(kNoDate);
+        auto* layout = new QHBoxLayout(&row_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(date_.get());
+        layout->addWidget(&ignoreChecksums_);
+        layout->addStretch(1);
+        addRow(tr("Date of a log without one:"), row_);
+    }
+
+    void fill(NmeaReadOptions& reading) const {
+        reading.ignoreChecksums = ignoreChecksums_.isChecked();
+        reading.date.reset();
+        if (date_ && date_->date() != kNoDate) {
+            const QDate date = date_->date();
+            reading.date = DateTime{date.year(), date.month(), date.day(), 0, 0, 0};
+        }
+    }
+
+private:
+    static inline const QDate kNoDate{1980, 1, 1};
+    QWidget row_;  // first: its children below go before it does
+    std::unique_ptr<QDateEdit> date_;
+    QCheckBox ignoreChecksums_;
+};
+
 // Line width, colour and line type of an OziExplorer track; with a time
 // zone when the track's times come from UTC.
 class TrackPanel final : public OptionsPanel {
@@ -68,6 +115,13 @@ public:
             timeZone_->setObjectName(QString::fromLatin1(names.timeZone));
             addRow(QStringLiteral("Time Zone :"), *timeZone_);
         }
+        if (kind == ConversionKind::NmeaToOziTrack) {
+            nmeaReading_ = std::make_unique<NmeaReadingRows>();
+            nmeaReading_->addTo(true,
+                                [this](const QString& caption, QWidget& control) {
+                                    addRow(caption, control);
+                                });
+        }
     }
 
     void fillLists() override {
@@ -82,15 +136,31 @@ public:
         track.trackColor = swatch_.color();
         track.trackType = trackType_.currentData().toInt();
         if (timeZone_) options.nmeaTrack.timeZoneHours = timeZoneHoursAt(timeZone_->currentIndex());
+        if (nmeaReading_) nmeaReading_->fill(options.nmeaReading);
     }
 
 private:
     bool withTimeZone_;
+    std::unique_ptr<NmeaReadingRows> nmeaReading_;
     QComboBox lineWidth_;
     ColorSwatch swatch_{kRed};
     QPushButton colorButton_{colorButtonCaption()};
     QComboBox trackType_;
     std::unique_ptr<QComboBox> timeZone_;
+};
+
+// How an NMEA log is read, for the conversion that takes its positions alone.
+class NmeaReadingPanel final : public OptionsPanel {
+public:
+    NmeaReadingPanel() {
+        rows_.addTo(false,
+                    [this](const QString& caption, QWidget& control) { addRow(caption, control); });
+    }
+
+    void fill(ConversionOptions& options) const override { rows_.fill(options.nmeaReading); }
+
+private:
+    NmeaReadingRows rows_;
 };
 
 // The time zone of an OziExplorer track's local times, for a GPX file of
@@ -235,6 +305,7 @@ std::unique_ptr<OptionsPanel> makeOptionsPanel(const Conversion& conversion, Col
         case OptionsKind::None:
             break;
     }
+    if (conversion.kind == ConversionKind::NmeaToAlmap) return std::make_unique<NmeaReadingPanel>();
     return nullptr;
 }
 

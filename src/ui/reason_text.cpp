@@ -50,8 +50,10 @@ std::string valueText(const ReasonValue& value) {
     return value.text;
 }
 
+// A path in a message, its control characters escaped as the core's
+// messages show them: a line break in a name would split the message.
 QString shownPath(const std::filesystem::path& path) {
-    return QDir::toNativeSeparators(qStringOf(path));
+    return fromUtf8(printableText(QDir::toNativeSeparators(qStringOf(path)).toStdString()));
 }
 
 }  // namespace

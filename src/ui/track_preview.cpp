@@ -38,10 +38,17 @@ QString statisticsText(const TrackStatistics& s) {
     QStringList lines;
     lines << TrackPreview::tr("Points: %1").arg(locale.toString(static_cast<qulonglong>(s.points)));
     lines << TrackPreview::tr("Length: %1").arg(distanceText(s.lengthKm));
+    lines << TrackPreview::tr("Tracks: %1, segments: %2, waypoints: %3, routes: %4")
+                 .arg(locale.toString(static_cast<qulonglong>(s.tracks)),
+                      locale.toString(static_cast<qulonglong>(s.segments)),
+                      locale.toString(static_cast<qulonglong>(s.waypoints)),
+                      locale.toString(static_cast<qulonglong>(s.routes)));
     if (s.firstTime && s.lastTime) {
         lines << TrackPreview::tr("Start: %1").arg(timeText(*s.firstTime, s.timesAreLocal));
         lines << TrackPreview::tr("End: %1").arg(timeText(*s.lastTime, s.timesAreLocal));
-        lines << TrackPreview::tr("Duration: %1").arg(durationText(*s.durationSeconds()));
+        if (const auto seconds = s.durationSeconds()) {
+            lines << TrackPreview::tr("Duration: %1").arg(durationText(*seconds));
+        }
     }
     if (s.bounds) {
         lines << TrackPreview::tr("Latitude: %1 to %2")

@@ -16,9 +16,9 @@ TEST(CommandLineFiles, OpenTheFirstTabThatReadsOneAndListOnlyWhatItReads) {
     EXPECT_EQ(mixed.refused, (Paths{"notes.txt", "h.plt", "out.rte"}));
     EXPECT_EQ(filesToOpen({"day.nmea"}).tab, ConversionKind::NmeaToAlmap);
 
-    const FilesToOpen none = filesToOpen({"out.wpt", "alr"});
+    const FilesToOpen none = filesToOpen({"out.txt", "alr"});
     EXPECT_EQ(none.tab, std::nullopt);
-    EXPECT_EQ(none.refused, (Paths{"out.wpt", "alr"}));
+    EXPECT_EQ(none.refused, (Paths{"out.txt", "alr"}));
 }
 
 }  // namespace

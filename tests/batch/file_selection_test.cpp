@@ -51,17 +51,20 @@ TEST(FileSelection, ChangingTabEmptiesTheListAndAsksWithTheTabsFilter) {
     const FileFilter almap{"Almap Track File(*.alr)", "*.alr"};
     const FileFilter ozi{"Ozi Track File(*.plt)", "*.plt"};
     const FileFilter nmea{"Nmea File(*.nmea)", "*.nmea"};
-    const std::pair<FileFilter, std::string> filters[] = {{almap, ".alr"}, {almap, ".alr"},
-                                                          {almap, ".alr"}, {ozi, ".plt"},
-                                                          {nmea, ".nmea"}, {nmea, ".nmea"}};
+    // The tabs that read an AlMap track or a GPX file offer both and each.
+    const std::vector<FileFilter> almapOrGpx{
+        {"Track Files(*.alr *.gpx)", "*.alr *.gpx"}, almap, {"Gpx File(*.gpx)", "*.gpx"}};
+    const std::pair<std::vector<FileFilter>, std::string> filters[] = {
+        {{almap}, ".alr"}, {almapOrGpx, ".alr"}, {almapOrGpx, ".alr"},
+        {{ozi}, ".plt"},   {{nmea}, ".nmea"},    {{nmea}, ".nmea"}};
     for (int tab = 0; tab < 6; ++tab) {
         selection.takeFiles({"d/x.alr"});
         dialog.onOpen = [&](const OpenFileRequest&) { EXPECT_TRUE(list.empty()) << tab; };
         selection.tabChanged(static_cast<ConversionKind>(tab));
         EXPECT_EQ(selection.currentKind(), static_cast<ConversionKind>(tab));
-        const auto& [filter, extension] = filters[tab];
+        const auto& [tabFilters, extension] = filters[tab];
         EXPECT_EQ(dialog.requests.back(),
-                  (OpenFileRequest{{filter}, extension, fs::path("d") / "", true}));
+                  (OpenFileRequest{tabFilters, extension, fs::path("d") / "", true}));
         EXPECT_TRUE(list.empty());
     }
     // A dialog that fails counts as cancelled.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "batch/output_clash.h"
 #include "io/error.h"
 #include "support/fake_front_end.h"
 #include "support/test_files.h"
@@ -50,9 +51,9 @@ TEST(RunBatch, ConvertsEveryFileReadingTheOptionsJustBeforeIt) {
         [&](std::size_t row, RowEvent event) { events.emplace_back(row, event); }, &progress);
     EXPECT_EQ(outcome.converted, 3u);
     EXPECT_FALSE(outcome.failure || outcome.cancelled);
-    // Each file is read to its end.
-    const std::pair<std::uint64_t, std::uint64_t> whole{45, 45};
-    EXPECT_EQ(progress.heard, (std::vector{whole, whole, whole}));
+    // Each file is read to its end: its signature, then its record.
+    const std::pair<std::uint64_t, std::uint64_t> signature{13, 45}, whole{45, 45};
+    EXPECT_EQ(progress.heard, (std::vector{signature, whole, signature, whole, signature, whole}));
     EXPECT_EQ(events, (Events{{0, RowEvent::Started},
                               {0, RowEvent::Converted},
                               {1, RowEvent::Started},
@@ -105,6 +106,41 @@ TEST(RunBatch, ACancelledConversionStopsTheBatch) {
         []() -> ConversionOptions { throw ConversionCancelled(); }, recording.converter());
     EXPECT_TRUE(early.cancelled);
     EXPECT_EQ(recording.calls.size(), 2u);
+}
+
+}  // namespace
+}  // namespace morlindo
+
+namespace morlindo {
+namespace {
+
+TEST(FindOutputClash, NamesTheFirstTwoInputsThatWouldWriteOneOutput) {
+    struct Case {
+        ConversionKind kind;
+        Paths inputs;
+        std::filesystem::path folder;
+        std::optional<OutputClash> clash;
+    };
+    const Case cases[] = {
+        {ConversionKind::AlmapToOziTrack, {"d/2023.05.01 a.alr", "d/2023.06.01 a.alr"}, {}, {}},
+        {ConversionKind::AlmapToOziTrack, {"d/a.alr", "e/a.alr", "d/a.alr"}, {}, {}},  // a repeat
+        {ConversionKind::AlmapToOziTrack,
+         {"d/a.alr", "e/a.alr"},
+         "out",
+         OutputClash{"d/a.alr", "e/a.alr", std::filesystem::path("out") / "a.plt"}},
+        {ConversionKind::TrackToGpx,
+         {"d/x.nmea", "d/a.alr", "d/a.plt", "d/x.alr"},
+         {},
+         OutputClash{"d/a.alr", "d/a.plt", "d/a.gpx"}},
+    };
+    for (const auto& c : cases) {
+        const auto clash = findOutputClash(c.kind, c.inputs, c.folder);
+        ASSERT_EQ(clash.has_value(), c.clash.has_value());
+        if (!clash) continue;
+        EXPECT_EQ(clash->first, c.clash->first);
+        EXPECT_EQ(clash->second, c.clash->second);
+        EXPECT_EQ(clash->output, c.clash->output);
+    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "cli/command_line.h"
 #include "cli/input_files.h"
+#include "cli/output_text.h"
 #include "io/error.h"
 #include "io/system_text.h"
 #include "support/test_files.h"
@@ -73,7 +74,7 @@ TEST(Morlindo, ConvertsEveryPairWithItsOptions) {
          almapFile({{127.25, 37.5}, {-70.25, -33.5}}),
          "w.rte",
          crlfLines({"OziExplorer Route File Version 1.0", "WGS 84", "reserved 1", "reserved 2",
-                    "R, 0 ,Walk,1,up, then down, 16711680 ",
+                    "R, 0 ,Walk1,up then down, 16711680 ",
                     "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 ",
                     "W, 0 , 2 , 2 ,,-33.5 ,-70.25 ,, 0 , 1 , 3 , 65280 , 0 , 0 , 0 "})},
         {{"--to", "wpt", "--prefix", "PT", "--waypoint-color", "yellow", "--waypoint-background",
@@ -142,9 +143,9 @@ TEST(Morlindo, NamesTheLineOfAMalformedTrackAndGoesOn) {
     TempDir dir;
     const auto bad = (dir / "bad.plt").string();
     const auto good = (dir / "good.plt").string();
-    writeFile(bad, test::crlfLines({"1", "2", "3", "4", "5", "0", "1,2", "3,4", "abc,127"}));
+    writeFile(bad, test::crlfLines({"1", "WGS 84", "3", "4", "5", "0", "1,2", "3,4", "abc,127"}));
     writeFile(dir / "bad.alr", "older");
-    writeFile(good, test::crlfLines({"1", "2", "3", "4", "5", "1", "37.5,127.25"}));
+    writeFile(good, test::crlfLines({"1", "WGS 84", "3", "4", "5", "1", "37.5,127.25"}));
     const CliRun run = morlindo({"--to", "alr", bad, good});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "morlindo: " + bad + ":9: latitude \"abc\" is not a number\n");
@@ -160,7 +161,7 @@ TEST(Morlindo, NamesTheLineOfAMalformedTrackAndGoesOn) {
 // below -o; -n leaves outputs that exist alone; a file named twice is
 // converted once.
 TEST(Morlindo, TakesTheFilesOfFolders) {
-    const std::string track = test::crlfLines({"1", "2", "3", "4", "5", "1", "37.5,127.25"});
+    const std::string track = test::crlfLines({"1", "WGS 84", "3", "4", "5", "1", "37.5,127.25"});
     const std::string log = test::crlfLines({test::kGga, test::kRmc});
     const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
         {{"--to", "plt", "logs"},
@@ -209,6 +210,39 @@ TEST(Morlindo, TakesTheFilesOfFolders) {
 #ifndef _WIN32
 // Names that are not valid UTF-8 still give valid JSON: each stray byte
 // becomes U+FFFD.
+// A text that loses its commas or control characters is named once; a file
+// whose texts lost characters to the code page, once per file; -q says
+// neither.
+TEST(Morlindo, SaysWhichTextsItChangedAndWhichFilesLostCharacters) {
+    TempDir dir;
+    writeFile(dir / "a.alr", almapFile({{127.25, 37.5}}));
+    writeFile(dir / "b.alr", almapFile({{127.25, 37.5}}));
+    const std::vector<std::string> arguments = {"--to",
+                                                "rte",
+                                                "--encoding",
+                                                "ASCII",
+                                                "--route-name",
+                                                "A,B",
+                                                "--route-description",
+                                                "산,\n",
+                                                (dir / "a.alr").string(),
+                                                (dir / "b.alr").string()};
+    const CliRun run = morlindo(arguments);
+    EXPECT_EQ(run.status, 0);
+    const std::string fits =
+        ": the texts of OziExplorer files hold no commas or control characters";
+    EXPECT_EQ(run.err, "morlindo: --route-name \"A,B\" is written as \"AB\"" + fits +
+                           "\nmorlindo: --route-description \"산,\\n\" is written as \"산 \"" +
+                           fits + "\nmorlindo: " + (dir / "a.rte").string() +
+                           ": characters that ASCII lacks were written as \"?\"\nmorlindo: " +
+                           (dir / "b.rte").string() +
+                           ": characters that ASCII lacks were written as \"?\"\n");
+    EXPECT_NE(readFile(dir / "b.rte").find("\r\nR, 0 ,AB,? , 255 \r\n"), std::string::npos);
+    std::vector<std::string> quiet = arguments;
+    quiet.insert(quiet.begin(), "-q");
+    EXPECT_EQ(morlindo(quiet).err, "");
+}
+
 TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
     TempDir dir;
     const InFolder in(dir.path());
@@ -219,14 +253,34 @@ TEST(Morlindo, PrintsOneJsonObjectPerFileForScripts) {
         morlindo({"--json", "-n", "--to", "plt", "q\"산\\\t\xff.alr", "old.alr", "gone.alr"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, R"({"input":"q\"산\\\u0009\ufffd.alr","output":"q\"산\\\u0009\ufffd.plt",)"
-                       R"("points":1,"status":"converted","error":null}
-{"input":"old.alr","output":"old.plt","points":0,"status":"skipped","error":null}
+    EXPECT_EQ(run.out,
+              R"({"input":"q\"산\\\u0009\ufffd.alr","output":"q\"산\\\u0009\ufffd.plt",)"
+              R"("points":1,"status":"converted","error":null,"dropped":null}
+{"input":"old.alr","output":"old.plt","points":0,"status":"skipped","error":null,"dropped":null}
 {"input":"gone.alr","output":"gone.plt","points":0,"status":"failed",)"
-                       R"("error":"gone.alr: cannot open it: No such file or directory"}
+              R"("error":"gone.alr: cannot open it: No such file or directory","dropped":null}
 )");
 }
 #endif
+
+// What the output cannot hold is said once per file: a line on the error
+// stream, or the JSON field.
+TEST(Morlindo, SaysWhatAnOutputDropped) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    writeFile("w.gpx", R"(<gpx><wpt lat="1" lon="2"/><trk><name>A</name><trkseg>)"
+                       R"(<trkpt lat="1" lon="2"/></trkseg><trkseg><trkpt lat="1" lon="3"/>)"
+                       R"(</trkseg></trk></gpx>)");
+    const CliRun run = morlindo({"--to", "alr", "w.gpx"});
+    EXPECT_EQ(run.out, "w.gpx -> w.alr (2 points)\n");
+    EXPECT_EQ(run.err,
+              "morlindo: w.gpx: w.alr cannot hold everything; dropped: tracks joined, "
+              "1 waypoint, names\n");
+    EXPECT_EQ(morlindo({"-q", "--to", "alr", "w.gpx"}).err, "");
+    EXPECT_NE(morlindo({"--json", "--to", "alr", "w.gpx"})
+                  .out.find(R"("dropped":"tracks joined, 1 waypoint, names"})"),
+              std::string::npos);
+}
 
 #ifdef __linux__
 // The real program on a pseudo-terminal: each result line is printed on a
@@ -270,6 +324,56 @@ TEST(MatchesWildcard, TakesAnyCharactersAndOneInAnyLetterCase) {
     }
 }
 
+// A log that gives no point is no success: it says so, and its empty result
+// never replaces an older output. A log without a date, or whose every
+// checksum is wrong, fails until the option that reads it is given.
+TEST(Morlindo, TellsWhatALogWithoutFixesHeld) {
+    TempDir dir;
+    const InFolder in(dir.path());
+    const std::string fix = test::nmeaSentence("GPGGA,100000,3733.9900,N,12658.6800,E,1,08,0.9,5,M,,M,,");
+    std::string badFix = fix;
+    badFix[badFix.size() - 1] ^= 1;
+    writeFile("none.nmea", test::crlfLines({"$GPGSV,1,1,00*79", test::kGga.substr(0, 20) + "*00",
+                                            "$GPGGA,100000,,,,,0,00,,,M,,M,,*67"}));
+    writeFile("undated.nmea", test::crlfLines({fix}));
+    writeFile("bad.nmea", test::crlfLines({badFix, badFix}));
+    writeFile("kept.nmea", test::crlfLines({"$GPGGA,100000,,,,,0,00,,,M,,M,,*67"}));
+    writeFile("kept.alr", almapFile({{127.0, 37.5}}));
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {{"--json", "--to", "alr", "none.nmea"}, 1,
+         R"j({"input":"none.nmea","output":"none.alr","points":0,"status":"empty",)j"
+         R"j("error":"none.nmea: no fixes in 3 lines (1 bad checksums, 1 without a fix)",)j"
+         R"j("dropped":null})j" "\n",
+         ""},
+        {{"--to", "alr", "kept.nmea"}, 1, "",
+         "morlindo: kept.nmea: no fixes in 1 lines (0 bad checksums, 1 without a fix); the older "
+         "kept.alr was left as it was\n"},
+        {{"--to", "plt", "undated.nmea"}, 1, "",
+         "morlindo: undated.nmea:1: the log has no date (no RMC or ZDA sentence); give the date "
+         "with --date\n"},
+        {{"--to", "plt", "--date", "2024-06-01", "undated.nmea"}, 0,
+         "undated.nmea -> undated.plt (1 point)\n", ""},
+        {{"--to", "alr", "bad.nmea"}, 1, "",
+         "morlindo: bad.nmea: every sentence has a wrong checksum (2 sentences); "
+         "--ignore-checksums reads them anyway\n"},
+        {{"--to", "alr", "--ignore-checksums", "bad.nmea"}, 0, "bad.nmea -> bad.alr (2 points)\n", ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = morlindo(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.back();
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+    EXPECT_EQ(readFile("none.alr"), test::kAlmapSignature);
+    EXPECT_EQ(readFile("kept.alr"), almapFile({{127.0, 37.5}}));
+    EXPECT_EQ(readFile("undated.plt").substr(readFile("undated.plt").rfind(',') - 10),
+              "2024/06/01,19:00:00\r\n");
+}
+
 TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
     TempDir dir;
     const auto track = (dir / "t.alr").string();
@@ -279,19 +383,22 @@ TEST(Morlindo, RejectsWrongCommandLinesBeforeConverting) {
         {{"--to", "plt"}, "name at least one file"},
         {{"--to", "xyz", track}, "--to takes alr, plt, rte, wpt or gpx"},
         {{"--to", "rte", (dir / "t.plt").string()}, "cannot convert plt to rte"},
-        {{"--to", "plt", (dir / "t.txt").string()}, "cannot tell what kind of file"},
-        {{"--to", "plt", "--from", "wpt", track}, "--from takes alr, plt, nmea or gpx"},
+        {{"--to", "plt", (dir / "t.txt").string()},
+         "cannot tell what kind of file " + (dir / "t.txt").string() +
+             " is: it reads .alr, .plt, .rte, .wpt, .nmea and .gpx"},
+        {{"--to", "plt", "--from", "wpt", track}, "cannot convert wpt to plt"},
         {{"--to", "rte", (dir / "t.nmea").string()},
-         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, nmea to alr, plt or gpx, gpx "
-         "to alr or plt"},
+         "alr converts to plt, rte, wpt or gpx, plt to alr or gpx, rte to gpx, wpt to gpx, nmea to "
+         "alr, plt or gpx, gpx to alr, plt, rte or wpt"},
         {{"--to", "plt", "--color", "#12345", track}, "--color takes #RRGGBB"},
         {{"--to", "rte", "--route-name", "ABCDEFGHI", track}, "at most 8 characters"},
         {{"--to", "plt", "--time-zone", "14", track}, "whole hours from -12 to 13"},
         {{"--to", "plt", "--now", "2004-02-30T00:00:00", track}, "--now takes a local time"},
+        {{"--to", "plt", "--date", "2004-02-30", track}, "--date takes a date as YYYY-MM-DD"},
         {{"--to", "rte", "--encoding", "NO-SUCH-CODE-PAGE", track}, "--encoding takes the name"},
-        {{"--to", "plt", track, (dir / "t.2004.alr").string()},
-         track + " and " + (dir / "t.2004.alr").string() + " would both be written to " +
-             (dir / "t.plt").string()},
+        {{"--to", "gpx", track, (dir / "t.plt").string()},
+         track + " and " + (dir / "t.plt").string() + " would both be written to " +
+             (dir / "t.gpx").string()},
         {{"--to", "plt", "-o", (dir / "out").string(), track, (dir / "b" / "t.alr").string()},
          "t.alr would both be written to " + (dir / "out" / "t.plt").string()},
     };
@@ -308,9 +415,9 @@ TEST(Morlindo, AnswersHelpAndVersion) {
     EXPECT_EQ(morlindo({"--version"}).out, "morlindo 1.1.1\n");
     const CliRun help = morlindo({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(
-        help.out.find("Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|nmea|gpx}]"),
-        std::string::npos);
+    EXPECT_NE(help.out.find(
+                  "Usage: morlindo --to {alr|plt|rte|wpt|gpx} [--from {alr|plt|rte|wpt|nmea|gpx}]"),
+              std::string::npos);
     EXPECT_NE(help.out.find("  alr   AlMap track             -> plt, rte, wpt, gpx\n"),
               std::string::npos)
         << help.out;
@@ -332,8 +439,18 @@ TEST(Morlindo, InfoTellsWhatEachFileHolds) {
     EXPECT_NE(json.out.find("walk.alr\",\"kind\":\"alr\",\"points\":2,\"lengthKm\":111.195,"),
               std::string::npos)
         << json.out;
-    EXPECT_EQ(json.err, "morlindo: " + (dir / "gone.plt").string() +
-                            ": cannot open it: No such file or directory\n");
+    EXPECT_EQ(json.err, "");
+    EXPECT_NE(
+        json.out.find("}\n{\"file\":" + jsonString((dir / "gone.plt").string()) + ",\"error\":" +
+                      jsonString((dir / "gone.plt").string() +
+                                 ": cannot open it: No such file or directory") +
+                      "}\n"),
+        std::string::npos)
+        << json.out;
+    const CliRun unknown = morlindo({"info", (dir / "a\nb.txt").string()});
+    EXPECT_EQ(unknown.err, "morlindo: " + (dir / "a\\nb.txt").string() +
+                               ": cannot tell what kind of file it is: it reads .alr, .plt, .rte, "
+                               ".wpt, .nmea and .gpx\n");
 }
 
 }  // namespace

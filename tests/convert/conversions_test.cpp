@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/almap_to_ozi_track.h"
+#include "io/error.h"
 #include "support/test_files.h"
 
 namespace morlindo {
@@ -62,19 +62,19 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
          almapFile({{127.0, 37.5}, {127.1234567, 37.7654321}}), "walk.plt", 2,
          almapPltHeader("walk", " 2 ") +
              crlfLines({" 37.5 , 127 " + kStampTail, " 37.765432 , 127.123457 " + kStampTail})},
-        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}), "trip.rte",
-         1,
+        {ConversionKind::AlmapToOziRoute, "trip.2004.alr", almapFile({{127.25, 37.5}}),
+         "trip.2004.rte", 1,
          kRteHeader +
              crlfLines({"R, 0 ,R0,, 255 ",
                         "W, 0 , 1 , 1 ,, 37.5 , 127.25 ,, 0 , 1 , 3 , 255 , 255 , 0 , 0 "})},
         {ConversionKind::AlmapToOziWaypoints, "trip.2004.alr", almapFile({{127.25, 37.5}}),
-         "trip.wpt", 1,
+         "trip.2004.wpt", 1,
          kWptHeader + crlfLines({" 1 ,WPT001, 37.5 , 127.25 ,,, 1 ,, 255 , 255 ,,,,,-777 "})},
-        {ConversionKind::NmeaToOziTrack, "a.b.nmea", crlfLines({kGga, kRmc}), "a.plt", 1,
-         oziTrackHeader("a", "1") +
+        {ConversionKind::NmeaToOziTrack, "a.b.nmea", crlfLines({kGga, kRmc}), "a.b.plt", 1,
+         oziTrackHeader("a.b", "1") +
              crlfLines({"48.1173017,11.5166667, 0 ,1789,34416.899525,1994/03/23,21:35:19"})},
         {ConversionKind::NmeaToOziTrack, "receiver.nmea", readFile(data / "receiver.nmea"),
-         "receiver.plt", 8, readFile(data / "receiver.plt")},
+         "receiver.plt", 9, readFile(data / "receiver.plt")},
         {ConversionKind::NmeaToAlmap, "log.nmea", crlfLines({kGga, kRmc}), "log.alr", 1,
          almapFile({{11 + 31.0 / 60, 48 + 7.0381 / 60}})},
         // The point lines of both writers of this system for the same point.
@@ -94,17 +94,21 @@ TEST(Conversions, WriteTheWorkedExamplesByteForByte) {
         {ConversionKind::GpxToOziTrack, "routes.gpx", readFile(gpx / "routes.gpx"), "routes.plt", 2,
          readFile(gpx / "routes.plt")},
         {ConversionKind::TrackToGpx, "receiver.nmea", readFile(data / "receiver.nmea"),
-         "receiver.gpx", 8, readFile(gpx / "receiver_nmea.gpx")},
+         "receiver.gpx", 9, readFile(gpx / "receiver_nmea.gpx")},
         {ConversionKind::TrackToGpx, "receiver.plt", readFile(data / "receiver.plt"),
-         "receiver.gpx", 8, readFile(gpx / "receiver_plt.gpx")},
+         "receiver.gpx", 9, readFile(gpx / "receiver_plt.gpx")},
         {ConversionKind::TrackToGpx, "R&D.alr",
          almapFile({{180, -90}, {-0.0, 0.1}, {126.97800000000001, 37.5665}}), "R&D.gpx", 3,
          readFile(gpx / "almap.gpx")},
     };
+    // UTF-8 text, whatever the system's code page (the name of tracks.gpx).
+    const auto utf8 = TextEncoding::named("UTF-8");
+    const FixedClock clock(test::kStamp);
+    const ConversionContext context(clock, *utf8);
     for (const auto& c : cases) {
         TempDir dir;
         writeFile(dir / c.input, c.bytes);
-        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), fixedContext());
+        const auto result = convertFile(c.kind, dir / c.input, sampleOptions(), context);
         EXPECT_EQ(result.output, dir / c.output);
         EXPECT_EQ(result.points, c.points) << c.output;
         EXPECT_EQ(readFile(dir / c.output), c.expected) << c.output;
@@ -122,10 +126,8 @@ TEST(Conversions, AlmapCoordinatesInEveryOutput) {
         Texts points;
     };
     const Case cases[] = {
-        {"empty", "", {}},
-        {"trailing piece, negative coordinates",
-         almapFile({{-70.25, -33.5}}) + std::string(31, '\x01'),
-         {{"-33.5 ", "-70.25 "}}},
+        {"the signature alone", almapFile({}), {}},
+        {"negative coordinates", almapFile({{-70.25, -33.5}}), {{"-33.5 ", "-70.25 "}}},
         {"ties round on the 15-digit decimal",
          almapFile({{126.9780005, 37.1234565}}),
          {{" 37.123457 ", " 126.978001 "}}},
@@ -166,6 +168,7 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
         DateTime now() const override {
             return dateTimeFromSecondsSinceDayZero(secondsSinceDayZero(kStamp) + 30 * calls_++);
         }
+        DateTime nowInZone(int) const override { return now(); }
 
     private:
         mutable int calls_ = 0;
@@ -173,7 +176,7 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
     TempDir dir;
     writeFile(dir / "t.alr", almapFile({{1, 2}, {3, 4}, {5, 6}}));
     const Ticking ticking;
-    convertAlmapToOziTrack(dir / "t.alr", OziTrackOptions{}, fixedContext(ticking));
+    convertFile(ConversionKind::AlmapToOziTrack, dir / "t.alr", {}, fixedContext(ticking));
     EXPECT_EQ(readFile(dir / "t.plt"),
               almapPltHeader("t", " 3 ") +
                   crlfLines({" 2 , 1 , 0 ,-777 , 38299.6458333333 ,08-Nov-04,15:30:00",
@@ -182,11 +185,13 @@ TEST(Conversions, AlmapToOziTrackStampsEachLineWithTheTimeItIsWritten) {
 }
 
 std::string gga(const std::string& time, const std::string& altitude) {
-    return "$GNGGA," + time + ",3733.9900,N,12658.6800,E,1,08,0.9," + altitude + ",M,18.4,M,,*5B";
+    return test::nmeaSentence("GNGGA," + time + ",3733.9900,N,12658.6800,E,1,08,0.9," + altitude +
+                              ",M,18.4,M,,");
 }
 
 std::string rmc(const std::string& time, const std::string& date) {
-    return "$GNRMC," + time + ",A,3733.9900,N,12658.6800,E,003.1,045.0," + date + ",,,A*54";
+    return test::nmeaSentence("GNRMC," + time + ",A,3733.9900,N,12658.6800,E,003.1,045.0," + date +
+                              ",,,A");
 }
 
 TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
@@ -209,9 +214,9 @@ TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
     TempDir dir;
     for (const auto& c : cases) {
         writeFile(dir / "t.nmea", crlfLines({gga(c.time, c.altitude), rmc(c.time, c.date)}));
-        NmeaOziTrackOptions options;
-        options.timeZoneHours = c.timeZoneHours;
-        convertNmeaToOziTrack(dir / "t.nmea", options, fixedContext());
+        ConversionOptions options;
+        options.nmeaTrack.timeZoneHours = c.timeZoneHours;
+        convertFile(ConversionKind::NmeaToOziTrack, dir / "t.nmea", options, fixedContext());
         EXPECT_EQ(readFile(dir / "t.plt"),
                   oziTrackHeader("t", "1") + crlfLines({position + c.point}))
             << c.altitude;
@@ -219,26 +224,93 @@ TEST(Conversions, NmeaToOziTrackRendersAltitudeAndLocalTime) {
 }
 
 TEST(Conversions, NmeaToOziTrackCountsExactlyThePointsItWrites) {
-    const std::string point = "37.5665000,126.9780000, 0 ,0126,38299.399421,2004/11/08,09:35:10";
-    const std::string pair = gga("003510", "38.5") + "\r\n" + rmc("003510", "081104") + "\r\n";
-    const std::string noFix = "$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4F\r\n";
+    const auto point = [](const std::string& second, const std::string& day) {
+        return "37.5665000,126.9780000, 0 ,0126,38299.3994" + day + ",2004/11/08,09:35:" + second;
+    };
+    const auto pair = [](const std::string& time) {
+        return gga(time, "38.5") + "\r\n" + rmc(time, "081104") + "\r\n";
+    };
+    const std::string noFix = "$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4D\r\n";
     const std::pair<std::string, Lines> cases[] = {
-        {noFix + rmc("003510", "081104") + "\r\n", {}},
-        {pair + "\r\n" + gga("003510", "38.5") + "\r\n\r\n" + rmc("003510", "081104") + "\n" + pair,
-         {point, point, point}},
-        {pair + gga("003510", "38.5") + "\r\n" + rmc("003510", "311304") + "\r\n" + pair,
-         {point, point}},  // the unreadable date gives no point and no count
+        {noFix + rmc("002153.000", "081104") + "\r\n", {}},
+        {pair("003510") + "\r\n" + gga("003511", "38.5") + "\r\n\r\n" + rmc("003511", "081104") +
+             "\n" + pair("003512"),
+         {point("10", "21"), point("11", "33"), point("12", "44")}},
+        // An unreadable date: the fix takes the date of the last epoch.
+        {pair("003510") + gga("003511", "38.5") + "\r\n" + rmc("003511", "311304") + "\r\n" +
+             pair("003512"),
+         {point("10", "21"), point("11", "33"), point("12", "44")}},
     };
     TempDir dir;
     for (const auto& [log, points] : cases) {
         writeFile(dir / "t.nmea", log);
         const auto result =
-            convertNmeaToOziTrack(dir / "t.nmea", NmeaOziTrackOptions{}, fixedContext());
+            convertFile(ConversionKind::NmeaToOziTrack, dir / "t.nmea", {}, fixedContext());
         EXPECT_EQ(result.points, points.size()) << log;
         EXPECT_EQ(readFile(dir / "t.plt"),
                   oziTrackHeader("t", std::to_string(points.size())) + crlfLines(points))
             << log;
     }
+}
+
+// A log without a fix is an empty result for every target: written when its
+// name is free, never over an older output, and the log's counts go with it.
+// A file that holds something, but nothing the target holds, fails instead.
+TEST(Conversions, AnEmptyResultKeepsTheOlderOutputOfEveryTarget) {
+    TempDir dir;
+    writeFile(dir / "none.nmea", crlfLines({"$GPGGA,002153.000,,,,,0,0,,,M,,M,,*4D"}));
+    const std::pair<ConversionKind, const char*> targets[] = {
+        {ConversionKind::NmeaToAlmap, "none.alr"},
+        {ConversionKind::NmeaToOziTrack, "none.plt"},
+        {ConversionKind::TrackToGpx, "none.gpx"}};
+    for (const auto& [kind, output] : targets) {
+        auto result = convertFile(kind, dir / "none.nmea", {}, fixedContext());
+        EXPECT_EQ(result.points, 0u) << output;
+        EXPECT_FALSE(result.keptOlderOutput) << output;
+        EXPECT_TRUE(std::filesystem::exists(dir / output)) << output;
+        ASSERT_TRUE(result.log) << output;
+        EXPECT_EQ(result.log->withoutFix, 1u) << output;
+        writeFile(dir / output, "older");
+        result = convertFile(kind, dir / "none.nmea", {}, fixedContext());
+        EXPECT_TRUE(result.keptOlderOutput) << output;
+        EXPECT_EQ(readFile(dir / output), "older") << output;
+    }
+    const std::string gpx =
+        "<?xml version=\"1.0\"?><gpx version=\"1.1\" creator=\"t\" "
+        "xmlns=\"http://www.topografix.com/GPX/1/1\">";
+    writeFile(dir / "empty.gpx", gpx + "</gpx>");
+    writeFile(dir / "empty.plt", "older");
+    const auto empty =
+        convertFile(ConversionKind::GpxToOziTrack, dir / "empty.gpx", {}, fixedContext());
+    EXPECT_TRUE(empty.keptOlderOutput);
+    EXPECT_FALSE(empty.log);
+    writeFile(dir / "marks.gpx", gpx + "<wpt lat=\"1\" lon=\"2\"/></gpx>");
+    EXPECT_THROW(convertFile(ConversionKind::GpxToOziTrack, dir / "marks.gpx", {}, fixedContext()),
+                 Error);
+    EXPECT_FALSE(std::filesystem::exists(dir / "marks.plt"));
+}
+
+// The reading options reach both readings of a log.
+TEST(Conversions, TheNmeaReadingOptionsReachEveryTarget) {
+    TempDir dir;
+    std::string bad = gga("100000", "5");
+    bad.back() = bad.back() == '0' ? '1' : '0';
+    writeFile(dir / "bad.nmea", crlfLines({bad}));
+    ConversionOptions options;
+    EXPECT_THROW(
+        convertFile(ConversionKind::NmeaToAlmap, dir / "bad.nmea", options, fixedContext()), Error);
+    options.nmeaReading.ignoreChecksums = true;
+    EXPECT_EQ(
+        convertFile(ConversionKind::NmeaToAlmap, dir / "bad.nmea", options, fixedContext()).points,
+        1u);
+    writeFile(dir / "undated.nmea", crlfLines({gga("100000", "5")}));
+    EXPECT_THROW(convertFile(ConversionKind::TrackToGpx, dir / "undated.nmea", {}, fixedContext()),
+                 Error);
+    options.nmeaReading.date = DateTime{2024, 6, 1};
+    EXPECT_EQ(
+        convertFile(ConversionKind::NmeaToOziTrack, dir / "undated.nmea", options, fixedContext())
+            .points,
+        1u);
 }
 
 }  // namespace

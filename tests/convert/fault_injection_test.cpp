@@ -5,15 +5,15 @@
 // path, with no temporary file left and an older output untouched.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <functional>
 #include <map>
 #include <sstream>
 #include <utility>
 
 #include "cli/morlindo_app.h"
-#include "convert/almap_to_ozi_track.h"
 #include "convert/conversions.h"
-#include "convert/nmea_to_ozi_track.h"
 #include "io/error.h"
 #include "support/test_files.h"
 
@@ -77,8 +77,10 @@ std::string inputContent(ConversionKind kind, int points) {
             return content + "</trkseg></trk></gpx>\n";
         default:
             for (int i = 0; i < points; ++i) {
-                content += "$GPGGA,,3733.9900,N,12658.6800,E,,,,,,,,,\r\n";
-                content += "$GPRMC,000000,,,,,,,,010104,,\r\n";
+                char time[8];
+                std::snprintf(time, sizeof time, "%02d%02d%02d", i / 3600 % 24, i / 60 % 60, i % 60);
+                content += "$GPGGA," + std::string(time) + ",3733.9900,N,12658.6800,E,,,,,,,,,\r\n";
+                content += "$GPRMC," + std::string(time) + ",,,,,,,,010104,,\r\n";
             }
             return content;
     }
@@ -306,7 +308,7 @@ TEST(ChangedInput, ALogWithFewerFixesInItsSecondPass) {
     ConversionContext context = test::fixedContext();
     context.progress = &blank;
     try {
-        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{}, context);
+        convertFile(ConversionKind::NmeaToOziTrack, dir / "log.nmea", {}, context);
         ADD_FAILURE() << "the conversion did not fail";
     } catch (const Error& error) {
         EXPECT_EQ(error.reason(), "the log changed while it was being converted; convert it again");

@@ -10,10 +10,10 @@ struct Case {
     const char* output;
 };
 
-TEST(OutputPathFor, CutsTheFileNameAtItsFirstDot) {
+TEST(OutputPathFor, CutsTheFileNameAtItsLastDot) {
 #ifdef _WIN32
     const Case cases[] = {
-        {R"(C:\gps\walk.2004.alr)", R"(C:\gps\walk.plt)"},
+        {R"(C:\gps\walk.2004.alr)", R"(C:\gps\walk.2004.plt)"},
         {R"(C:\gps\.alr)", R"(C:\gps\.plt)"},
         {R"(C:\\a.alr)", R"(C:\\a.plt)"},
         {R"(C:/gps/walk.alr)", R"(C:/gps/walk.plt)"},
@@ -23,7 +23,9 @@ TEST(OutputPathFor, CutsTheFileNameAtItsFirstDot) {
 #else
     const Case cases[] = {
         {"/gps/walk.alr", "/gps/walk.plt"},
-        {"/gps/walk.2004.alr", "/gps/walk.plt"},
+        {"/gps/walk.2004.alr", "/gps/walk.2004.plt"},
+        {"/gps/2023.05.01 Bukhansan.gpx", "/gps/2023.05.01 Bukhansan.plt"},
+        {"/gps/walk.", "/gps/walk.plt"},
         {"/gps/.alr", "/gps/.plt"},
         {"//gps//walk.alr", "//gps//walk.plt"},  // components are taken unchanged
         {"walk", "walk.plt"},

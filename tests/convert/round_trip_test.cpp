@@ -9,24 +9,25 @@
 #include <cstdio>
 #include <random>
 
-#include "convert/almap_to_ozi_track.h"
-#include "convert/gpx_to_almap.h"
-#include "convert/nmea_to_almap.h"
-#include "convert/nmea_to_ozi_track.h"
-#include "convert/ozi_track_to_almap.h"
-#include "convert/receiver_track_lines.h"
-#include "convert/track_to_gpx.h"
+#include "convert/conversions.h"
 #include "formats/almap_track.h"
 #include "formats/gpx_reader.h"
 #include "formats/number_text.h"
+#include "formats/ozi_track.h"
 #include "support/test_files.h"
 
 namespace morlindo {
 namespace {
 
 using test::TempDir;
+
+void convert(ConversionKind kind, const std::filesystem::path& input,
+             const ConversionOptions& options = {}) {
+    convertFile(kind, input, options, test::fixedContext());
+}
 using test::writeFile;
 using Points = std::vector<std::pair<double, double>>;  // longitude, latitude
+using Lines = std::vector<std::string>;
 
 // Uniform in [low, high), from the engine's raw output alone so that every
 // platform draws the same numbers.
@@ -76,8 +77,8 @@ TEST(RoundTrip, AlmapThroughOziTrackKeepsSixDecimals) {
         const Points track = generatedTrack(seed, 3000);
         TempDir dir;
         writeFile(dir / "walk.alr", test::almapFile(track));
-        convertAlmapToOziTrack(dir / "walk.alr", OziTrackOptions{}, test::fixedContext());
-        convertOziTrackToAlmap(dir / "walk.plt", test::fixedContext());  // replaces walk.alr
+        convert(ConversionKind::AlmapToOziTrack, dir / "walk.alr");
+        convert(ConversionKind::OziTrackToAlmap, dir / "walk.plt");  // replaces walk.alr
         const Points back = readAlmapTrack(dir / "walk.alr");
         ASSERT_EQ(back.size(), track.size()) << seed;
         // Half a step of the sixth decimal, and the binary error of a number up to 180.
@@ -96,20 +97,22 @@ TEST(RoundTrip, AlmapThroughGpxKeepsEveryCoordinate) {
     const Points track = generatedTrack(4, 3000);
     TempDir dir;
     writeFile(dir / "walk.alr", test::almapFile(track));
-    convertAlmapToGpx(dir / "walk.alr", test::fixedContext());
-    convertGpxToAlmap(dir / "walk.gpx", test::fixedContext());  // replaces walk.alr
+    convert(ConversionKind::TrackToGpx, dir / "walk.alr");
+    convert(ConversionKind::GpxToAlmap, dir / "walk.gpx");  // replaces walk.alr
     EXPECT_EQ(readAlmapTrack(dir / "walk.alr"), track);
 }
 
-// A receiver log of random sentences: GGA with and without a position, RMC
-// with real and impossible dates, other sentences, blank lines, every line
-// end. Knows which GGA sentences the paired reading takes: a GGA with a
-// position opens a pair when none is open, and the next RMC closes it, giving
-// a fix when its date and time are real.
+// A receiver log of random epochs, one a second: a GGA with a position
+// (sometimes repeated by another talker), without one, or none; an RMC valid,
+// void or none, before or after the GGA; other sentences, blank lines, every
+// line end. Knows which GGA sentences the GGA-only reading takes and which
+// epochs give paired fixes: the first GGA's, or the RMC's in an epoch without
+// a GGA, none in an epoch with a void RMC.
 struct GeneratedLog {
+    static constexpr std::size_t kFromRmc = SIZE_MAX;
     std::string text;
-    std::size_t positions = 0;        // GGA sentences with a position
-    std::vector<std::size_t> paired;  // which of them became paired fixes
+    std::size_t positions = 0;        // GGA sentences the GGA-only reading takes
+    std::vector<std::size_t> paired;  // of each paired fix, its GGA (or kFromRmc)
 };
 
 std::string twoDigits(int value) {
@@ -129,36 +132,46 @@ std::string degreesAndMinutes(std::mt19937_64& generator, int maxDegrees, int de
     return text;
 }
 
-GeneratedLog generatedLog(unsigned seed, int sentences) {
+std::string randomPosition(std::mt19937_64& generator) {
+    return degreesAndMinutes(generator, 90, 2) + (generator() % 2 ? ",N," : ",S,") +
+           degreesAndMinutes(generator, 180, 3) + (generator() % 2 ? ",E" : ",W");
+}
+
+GeneratedLog generatedLog(unsigned seed, int epochs) {
     std::mt19937_64 generator(seed);
     const char* const lineEnds[] = {"\r\n", "\n", "\r"};
+    const char* const talkers[] = {"GP", "GN", "GL", "GA", "BD"};
     GeneratedLog log;
-    bool pairOpen = false;
-    for (int i = 0; i < sentences; ++i) {
-        const std::string talker = generator() % 2 ? "$GP" : "$GN";
-        const auto kind = generator() % 8;
-        std::string line;
-        if (kind < 3) {
-            line = talker + "GGA,123519.00," + degreesAndMinutes(generator, 90, 2) +
-                   (generator() % 2 ? ",N," : ",S,") + degreesAndMinutes(generator, 180, 3) +
-                   (generator() % 2 ? ",E," : ",W,") + "1,08,0.9,545.4,M,46.9,M,,*47";
-            if (!pairOpen) log.paired.push_back(log.positions);
-            pairOpen = true;
-            ++log.positions;
-        } else if (kind < 5) {
-            const bool real = generator() % 4 != 0;
-            line = talker + "RMC," + twoDigits(static_cast<int>(generator() % 24)) +
-                   "3519,A,,,,,,," + (real ? "230394" : "300294") + ",,,A*6A";
-            if (pairOpen && !real) log.paired.pop_back();
-            pairOpen = false;
-        } else if (kind == 5) {
-            line = talker + "GGA,002153.000,,,,,0,0,,,M,,M,,*4F";
-        } else if (kind == 6) {
-            line = talker + "GSA,A,3,04,05,09,12,24,25,29,,,,,,1.8,0.9,1.5*37";
+    for (int e = 0; e < epochs; ++e) {
+        const std::string time = twoDigits(e / 3600 % 24) + twoDigits(e / 60 % 60) +
+                                 twoDigits(e % 60) + ".00";
+        const std::string talker = talkers[generator() % 5];
+        const auto ggaKind = generator() % 6;  // 0 none, 5 without a position
+        const auto rmcKind = e == 0 ? 4 : generator() % 12;  // 0 to 2 none, 3 void
+        Lines lines;
+        if (ggaKind != 0) {
+            const std::string fix = ggaKind == 5 ? ",,,,,0" : "," + randomPosition(generator) + ",1";
+            lines.push_back(test::nmeaSentence(talker + "GGA," + time + fix + ",08,0.9,545.4,M,,M,,"));
+            if (ggaKind == 4) {
+                lines.push_back(test::nmeaSentence("GQGGA," + time + "," + randomPosition(generator) +
+                                                   ",1,08,0.9,12.5,M,,M,,"));
+            }
         }
-        log.text += line + lineEnds[generator() % 3];
+        if (rmcKind > 2) {
+            const std::string status = rmcKind == 3 ? "V" : "A";
+            const std::string rmc = test::nmeaSentence(talker + "RMC," + time + "," + status + "," +
+                                                       randomPosition(generator) + ",,,230394,,,A");
+            lines.insert(generator() % 2 ? lines.begin() : lines.end(), rmc);
+        }
+        if (generator() % 3 == 0) lines.push_back("$GPGSA,A,3,04,05,09,12,24,25,29,,,,,,1.8,0.9,1.5*37");
+        if (generator() % 5 == 0) lines.push_back("");
+        for (const auto& line : lines) log.text += line + lineEnds[generator() % 3];
+
+        const bool givesGga = ggaKind != 0 && ggaKind != 5;
+        if (rmcKind != 3 && givesGga) log.paired.push_back(log.positions);
+        if (rmcKind > 3 && ggaKind == 0) log.paired.push_back(GeneratedLog::kFromRmc);
+        if (givesGga) ++log.positions;
     }
-    if (pairOpen) log.paired.pop_back();  // the log ended before its RMC
     return log;
 }
 
@@ -167,8 +180,8 @@ TEST(RoundTrip, BothNmeaConversionsAgreeOnTheFixesTheyShare) {
         const GeneratedLog log = generatedLog(seed, 4000);
         TempDir dir;
         writeFile(dir / "log.nmea", log.text);
-        convertNmeaToAlmap(dir / "log.nmea", test::fixedContext());
-        convertNmeaToOziTrack(dir / "log.nmea", NmeaOziTrackOptions{}, test::fixedContext());
+        convert(ConversionKind::NmeaToAlmap, dir / "log.nmea");
+        convert(ConversionKind::NmeaToOziTrack, dir / "log.nmea");
         const Points every = readAlmapTrack(dir / "log.alr");
         const Points paired = readOziTrack(dir / "log.plt");
         ASSERT_EQ(every.size(), log.positions) << seed;
@@ -177,6 +190,7 @@ TEST(RoundTrip, BothNmeaConversionsAgreeOnTheFixesTheyShare) {
         // The track file holds seven decimals of the same numbers.
         constexpr double kSevenDecimals = 0.5e-7 + 1e-12;
         for (std::size_t k = 0; k < paired.size(); ++k) {
+            if (log.paired[k] == GeneratedLog::kFromRmc) continue;
             const auto& fix = every[log.paired[k]];
             EXPECT_NEAR(paired[k].first, fix.first, kSevenDecimals) << seed << " " << k;
             EXPECT_NEAR(paired[k].second, fix.second, kSevenDecimals) << seed << " " << k;
@@ -188,24 +202,31 @@ TEST(RoundTrip, NmeaToGpxHoldsTheFixesAndTimesOfNmeaToOziTrack) {
     const GeneratedLog log = generatedLog(4, 4000);
     TempDir dir;
     writeFile(dir / "log.nmea", log.text);
-    convertNmeaToGpx(dir / "log.nmea", test::fixedContext());
-    NmeaOziTrackOptions options;
-    options.timeZoneHours = -5;
-    convertNmeaToOziTrack(dir / "log.nmea", options, test::fixedContext());
+    convert(ConversionKind::TrackToGpx, dir / "log.nmea");
+    ConversionOptions options;
+    options.nmeaTrack.timeZoneHours = -5;
+    convert(ConversionKind::NmeaToOziTrack, dir / "log.nmea", options);
     GpxReader gpx(dir / "log.gpx");
     OziTrackReader plt(dir / "log.plt");
     std::size_t count = 0;
     constexpr double kSevenDecimals = 0.5e-7 + 1e-12;
+    Item fix;
+    const auto nextPoint = [&] {
+        while (gpx.next(fix)) {
+            if (fix.kind == ItemKind::Point) return true;
+        }
+        return false;
+    };
     for (std::optional<OziTrackPoint> point; (point = plt.next()); ++count) {
-        const auto fix = gpx.next();
-        ASSERT_TRUE(fix && fix->utcTime) << count;
+        ASSERT_TRUE(nextPoint() && fix.utcTime) << count;
         const OziTrackPointDetails details = readOziTrackPointDetails(plt.otherFields());
-        EXPECT_NEAR(point->latitude, fix->latitude, kSevenDecimals) << count;
-        EXPECT_NEAR(point->longitude, fix->longitude, kSevenDecimals) << count;
-        EXPECT_EQ(details.localTime, addHours(*fix->utcTime, -5)) << count;
-        EXPECT_EQ(details.altitudeFeet, altitudeFeet(fix->elevationMeters)) << count;
+        EXPECT_NEAR(point->latitude, fix.latitude, kSevenDecimals) << count;
+        EXPECT_NEAR(point->longitude, fix.longitude, kSevenDecimals) << count;
+        EXPECT_EQ(details.localTime, addHours(*fix.utcTime, -5)) << count;
+        EXPECT_EQ(details.altitudeFeet.value_or(kNoAltitudeFeet), altitudeFeet(fix.altitudeMeters))
+            << count;
     }
-    EXPECT_FALSE(gpx.next());
+    EXPECT_FALSE(nextPoint());
     EXPECT_EQ(count, log.paired.size());
 }
 

@@ -11,16 +11,34 @@ using test::crlfLines;
 using test::TempDir;
 using test::writeFile;
 
+Item pointAt(double latitude, double longitude, std::optional<double> altitude = {},
+             std::optional<DateTime> time = {}) {
+    Item item;
+    item.latitude = latitude;
+    item.longitude = longitude;
+    item.altitudeMeters = altitude;
+    item.utcTime = time;
+    return item;
+}
+
+Item itemOf(ItemKind kind) {
+    Item item;
+    item.kind = kind;
+    return item;
+}
+
 TEST(TrackStatistics, MeasuresKnownTracks) {
     struct Case {
         const char* name;
-        std::vector<TrackSample> samples;
+        std::vector<Item> samples;
         double lengthKm;
         std::optional<double> ascentMeters;
+        std::uint64_t segments = 0;
     };
     const auto at = [](double latitude, double longitude, std::optional<double> altitude = {}) {
-        return TrackSample{latitude, longitude, altitude, std::nullopt};
+        return pointAt(latitude, longitude, altitude);
     };
+    const Item segment = itemOf(ItemKind::SegmentStart);
     const Case cases[] = {
         {"a degree of a meridian", {at(10, 20), at(11, 20)}, 111.19, std::nullopt},
         // Up 100, down 50, up 80, down 200: only the climbs add up.
@@ -28,12 +46,19 @@ TEST(TrackStatistics, MeasuresKnownTracks) {
          {at(0, 0, 100), at(0, 0, 200), at(0, 0, 150), at(0, 0, 230), at(0, 0, 30)},
          0,
          180},
+        // The jump between segments adds neither length nor ascent.
+        {"two segments",
+         {segment, at(10, 20, 0), at(11, 20, 10), segment, at(50, 20, 500), at(51, 20, 400)},
+         222.39,
+         10,
+         2},
     };
     for (const auto& c : cases) {
         TrackStatisticsBuilder builder(FileKind::AlmapTrack);
         for (const auto& sample : c.samples) builder.add(sample);
         const TrackStatistics s = builder.finish();
-        EXPECT_EQ(s.points, c.samples.size()) << c.name;
+        EXPECT_EQ(s.points, c.samples.size() - c.segments) << c.name;
+        EXPECT_EQ(s.segments, c.segments) << c.name;
         EXPECT_NEAR(s.lengthKm, c.lengthKm, 0.01) << c.name;
         EXPECT_DOUBLE_EQ(s.ascentMeters, c.ascentMeters.value_or(0)) << c.name;
         EXPECT_EQ(s.lowestMeters.has_value(), c.ascentMeters.has_value()) << c.name;
@@ -45,7 +70,7 @@ TEST(TrackStatistics, MeasuresKnownTracks) {
 TEST(TrackStatistics, ThinsTheOutlineButKeepsItsEnds) {
     TrackStatisticsBuilder builder(FileKind::AlmapTrack);
     constexpr int kPoints = 1000003;
-    for (int i = 0; i < kPoints; ++i) builder.add({i * 1e-5, 0, i % 7, std::nullopt});
+    for (int i = 0; i < kPoints; ++i) builder.add(pointAt(i * 1e-5, 0, i % 7));
     const TrackStatistics s = builder.finish();
     EXPECT_EQ(s.points, std::uint64_t{kPoints});
     EXPECT_LE(s.outline.size(), 2 * kOutlinePoints);
@@ -59,8 +84,10 @@ TEST(TrackStatistics, ThinsTheOutlineButKeepsItsEnds) {
 
 TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
     TempDir dir;
-    writeFile(dir / "log.nmea", crlfLines({test::kGga, test::kRmc, "$GPGSV,garbage", test::kGga,
-                                           "$GPRMC,123619,A,,,,,,,230394,,*6A"}));
+    writeFile(dir / "log.nmea",
+              crlfLines({test::kGga, test::kRmc, "$GPGSV,garbage",
+                         test::nmeaSentence("GPGGA,123619,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,,M,,"),
+                         test::nmeaSentence("GPRMC,123619,A,,,,,,,230394,,")}));
     const TrackStatistics s = trackStatisticsOf(dir / "log.nmea");
     EXPECT_EQ(s.kind, FileKind::NmeaLog);
     EXPECT_EQ(s.points, 2u);
@@ -72,14 +99,23 @@ TEST(TrackStatistics, ReadsTimesAndAltitudesOfALog) {
 
     // An OziExplorer track: local times from the day numbers, altitudes in
     // feet, -777 for none.
-    writeFile(dir / "t.plt", test::oziTrackHeader("t", "2") +
-                                 crlfLines({"37.5,127, 0 ,1000, 38299.6458333333",
-                                            "37.6,127, 0 ,-777, 38299.6465277778"}));
+    writeFile(dir / "t.plt",
+              test::oziTrackHeader("t", "2") + crlfLines({"37.5,127, 0 ,1000, 38299.6458333333",
+                                                          "37.6,127, 0 ,-777, 38299.6465277778"}));
     const TrackStatistics track = trackStatisticsOf(dir / "t.plt");
     EXPECT_TRUE(track.timesAreLocal);
     EXPECT_EQ(track.firstTime, test::kStamp);
     EXPECT_EQ(track.durationSeconds(), 60);
     EXPECT_DOUBLE_EQ(*track.highestMeters, 304.8);
+
+    // A time that goes backwards: the span from the earliest to the latest.
+    TrackStatisticsBuilder builder(FileKind::Gpx);
+    builder.add(pointAt(0, 0, {}, DateTime{2004, 1, 1, 10, 0, 0}));
+    builder.add(pointAt(0, 0, {}, DateTime{2004, 1, 1, 9, 0, 0}));
+    builder.add(pointAt(0, 0, {}, DateTime{2004, 1, 1, 9, 30, 0}));
+    const TrackStatistics unordered = builder.finish();
+    EXPECT_EQ(unordered.durationSeconds(), 3600);
+    EXPECT_FALSE(unordered.timesInOrder);
 
     writeFile(dir / "empty.nmea", crlfLines({"$GPGSV,no fix here"}));
     const TrackStatistics none = trackStatisticsOf(dir / "empty.nmea");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "io/error.h"
 #include "support/test_files.h"
 
 namespace morlindo {
@@ -39,26 +40,60 @@ TEST(AlmapTrackWriter, WritesSignatureAndFixedTrailingValues) {
     EXPECT_EQ(test::readFile(dir / "one.alr"), expected);
 }
 
-TEST(AlmapTrackReader, SkipsTheSignatureUncheckedAndReadsRecords) {
+TEST(AlmapTrackReader, ReadsRecordsWhateverTheirUnusedFieldsHold) {
     TempDir dir;
-    std::string bytes = "NOT A TRACK!!" + test::almapRecord(-70.25, -33.5);
     std::string odd = test::almapRecord(127.1, 37.2);
     odd.replace(16, 16, std::string(16, '\x7F'));  // value3 and words as another program wrote them
-    bytes += odd + std::string(31, '\xEE');        // and a piece shorter than a record
-    test::writeFile(dir / "t.alr", bytes);
+    test::writeFile(dir / "t.alr", test::almapFile({{-180, -90}}) + odd);
 
     AlmapTrackReader reader(dir / "t.alr");
     ASSERT_EQ(reader.recordCount(), 2u);
     const auto first = reader.next();
     ASSERT_TRUE(first);
-    EXPECT_EQ(first->longitude, -70.25);
-    EXPECT_EQ(first->latitude, -33.5);
+    EXPECT_EQ(first->longitude, -180);
+    EXPECT_EQ(first->latitude, -90);
     EXPECT_EQ(first->word1, 60);
     const auto second = reader.next();
     ASSERT_TRUE(second);
     EXPECT_EQ(second->longitude, 127.1);
     EXPECT_EQ(second->latitude, 37.2);
     EXPECT_FALSE(reader.next());
+}
+
+// A file that is not what its name claims is refused with the reason, and
+// a record off the earth with its number, after the records before it.
+TEST(AlmapTrackReader, RefusesWhatIsNotAnAlmapTrack) {
+    const std::string good = test::almapRecord(127.0, 37.5);
+    const std::string signatureFault =
+        "this is not an AlMap track file: it does not begin with the AlMap track signature";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", signatureFault},
+        {"ALMAPGPS", signatureFault},
+        {"NOT A TRACK!!" + good, signatureFault},
+        {test::almapFile({}) + good + std::string(31, '\0'),
+         "the file ends 31 bytes into record 2; it was cut short or is not an AlMap track file"},
+        {test::almapFile({}) + good + test::almapRecord(127.0, 90.5),
+         "record 2: the latitude 90.5 is not a number of degrees from -90 to 90; this is not an "
+         "AlMap track file"},
+        {test::almapFile({{-180.25, 0}}),
+         "record 1: the longitude -180.25 is not a number of degrees from -180 to 180; this is "
+         "not an AlMap track file"},
+        {test::almapFile({}) + std::string(32, '\xFF'),
+         "record 1: the latitude NaN is not a number of degrees from -90 to 90; this is not an "
+         "AlMap track file"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        TempDir dir;
+        test::writeFile(dir / "t.alr", bytes);
+        try {
+            AlmapTrackReader reader(dir / "t.alr");
+            while (reader.next()) {
+            }
+            ADD_FAILURE() << reason << ": read";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.reason(), reason);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The GPX reader on small files of every shape it meets (1.1 and 1.0, a
-// default namespace, a prefix or none, routes or waypoints only, offsets and
-// fractions in times, CDATA and entities, UTF-16 and ISO-8859-1) and on each
+// default namespace, a prefix or none, tracks, routes and waypoints, offsets
+// and fractions in times, CDATA and entities, UTF-16, ISO-8859-1 and the code
+// pages of the system) and on each
 // fault it reports; the times it reads; the text it writes for names.
 #include <gtest/gtest.h>
 
@@ -15,34 +16,59 @@ namespace {
 
 const std::filesystem::path kGpxData = std::filesystem::path(MORLINDO_TEST_DATA_DIR) / "gpx";
 
-// "latitude longitude elevation time", "-" for what the point lacks.
-std::vector<std::string> pointsOf(const std::filesystem::path& path) {
+// One text per item: "T name" (track), "S" (segment), "R name desc"
+// (route), and for points the kind ("P" track point, "W" waypoint, "r"
+// route point), "latitude longitude elevation time" with "-" for what the
+// point lacks, and a waypoint's name.
+std::vector<std::string> itemsOf(const std::filesystem::path& path) {
     GpxReader reader(path);
-    std::vector<std::string> points;
-    while (const auto p = reader.next()) {
-        const DateTime t = p->utcTime.value_or(DateTime{});
+    std::vector<std::string> items;
+    Item p;
+    while (reader.next(p)) {
+        if (p.kind == ItemKind::TrackStart) items.push_back("T " + p.name);
+        if (p.kind == ItemKind::SegmentStart) items.emplace_back("S");
+        if (p.kind == ItemKind::RouteStart) items.push_back("R " + p.name + " " + p.description);
+        if (p.kind == ItemKind::TrackStart || p.kind == ItemKind::SegmentStart ||
+            p.kind == ItemKind::RouteStart) {
+            continue;
+        }
+        const DateTime t = p.utcTime.value_or(DateTime{});
         char text[96], elevation[32] = "-", time[32] = "-";
-        if (p->elevationMeters) std::snprintf(elevation, 32, "%g", *p->elevationMeters);
-        if (p->utcTime) {
+        if (p.altitudeMeters) std::snprintf(elevation, 32, "%g", *p.altitudeMeters);
+        if (p.utcTime) {
             std::snprintf(time, 32, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
                           t.minute, t.second);
         }
-        std::snprintf(text, sizeof text, "%g %g %s %s", p->latitude, p->longitude, elevation, time);
-        points.emplace_back(text);
+        const char* kind = p.kind == ItemKind::Point      ? "P"
+                           : p.kind == ItemKind::Waypoint ? "W"
+                                                          : "r";
+        std::snprintf(text, sizeof text, "%s %g %g %s %s", kind, p.latitude, p.longitude, elevation,
+                      time);
+        items.push_back(text + (p.name.empty() ? "" : " " + p.name));
     }
-    return points;
+    return items;
 }
 
-TEST(GpxReader, ReadsTrackPointsElseRoutePointsElseWaypoints) {
+TEST(GpxReader, ReadsTracksSegmentsRoutesAndWaypointsInFileOrder) {
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"tracks.gpx",
-         {"37.5665 126.978 38.5 2004-11-08T06:30:00", "-33.5 -70.25 12 2004-11-08T06:30:00",
-          "0 180 - 2004-11-08T02:00:00", "90 -180 100 2005-01-01T00:00:00"}},
-        {"routes.gpx", {"10.5 20.25 -5 -", "11 21 - -"}},
-        {"waypoints.gpx", {"45 -122.5 - 2020-02-29T23:59:59", "-45 1e-06 - -"}},
+         {"W 1 1 - - not read: the file has track points", "R  ", "r 2 2 - -",
+          "T Han \xED\x95\x9C&<river>", "S", "P 37.5665 126.978 38.5 2004-11-08T06:30:00",
+          "P -33.5 -70.25 12 2004-11-08T06:30:00", "S", "P 0 180 - 2004-11-08T02:00:00", "T ", "S",
+          "P 90 -180 100 2005-01-01T00:00:00"}},
+        {"routes.gpx", {"W 1 1 - -", "R caf\xC3\xA9 ", "r 10.5 20.25 -5 -", "r 11 21 - -"}},
+        {"waypoints.gpx", {"W 45 -122.5 - 2020-02-29T23:59:59", "W -45 1e-06 - -"}},
         {"empty.gpx", {}},
+        // Code pages that expat does not read itself, through the system's.
+        {"windows1252.gpx",
+         {"W 48.85 2.35 - - Caf\xC3\xA9 cr\xC3\xA8me \xE2\x80\x93 \xE2\x82\xAC"}},
+        {"euc_kr.gpx",
+         {"T \xEB\xB6\x81\xED\x95\x9C\xEC\x82\xB0 \xEC\x82\xB0\xEC\xB1\x85", "S",
+          "P 37.6586 126.978 836 -"}},
+        // A Hangul syllable that EUC-KR lacks.
+        {"cp949.gpx", {"W 37.5 127 - - \xEB\x98\xA0\xEB\xB0\xA9"}},
     };
-    for (const auto& [file, points] : cases) EXPECT_EQ(pointsOf(kGpxData / file), points) << file;
+    for (const auto& [file, items] : cases) EXPECT_EQ(itemsOf(kGpxData / file), items) << file;
 }
 
 TEST(GpxReader, NamesTheFileAndLineOfEveryFault) {
@@ -54,12 +80,15 @@ TEST(GpxReader, NamesTheFileAndLineOfEveryFault) {
          "the lon \"181\" of the point is not a number of degrees from -180 to 180"},
         {"bad_ele.gpx", 3, "the ele \"high\" is not a number of metres"},
         {"bad_time.gpx", 2, "the time \"2004-11-08 06:30:00\" is not a date and time"},
-        {"windows1252.gpx", 1, "the file declares the text encoding \"windows-1252\""},
+        {"unknown_encoding.gpx", 1,
+         "the file declares the text encoding \"x-no-such-code-page\", which this system cannot "
+         "read"},
+        {"bad_utf8.gpx", 3, "not valid UTF-8 (the file declares UTF-8)"},
         {"entities.gpx", 14, "the file is not well-formed XML: limit on input amplification"},
     };
     for (const auto& [file, line, reason] : cases) {
         try {
-            pointsOf(kGpxData / file);
+            itemsOf(kGpxData / file);
             ADD_FAILURE() << file << " was read";
         } catch (const Error& error) {
             EXPECT_EQ(error.path(), kGpxData / file);

@@ -39,7 +39,8 @@ TEST(OziTrackReader, ReadsEveryPointLineWhateverLine6Says) {
         {"announces more", trackFile("2390", {masked, masked}), 2},
         {"not a number", trackFile("many", {masked}), 1},
         {"no points", trackFile("0", {}), 0},
-        {"lone LF and CR line ends", "a\nb\rc\r\nd\ne\n2\n" + masked + "\r" + spaced + "\n", 2},
+        {"lone LF and CR line ends", "a\nWGS 84\rc\r\nd\ne\n2\n" + masked + "\r" + spaced + "\n",
+         2},
         {"last line without an end", trackFile("1", {}) + masked, 1},
         {"DOS end-of-file byte after the last line end", trackFile("1", {masked}) + "\x1A", 1},
         {"DOS end-of-file byte on the last line", trackFile("1", {masked, "\x1A"}), 1},
@@ -77,7 +78,9 @@ TEST(OziTrackReader, NamesTheLineAndTheFault) {
         std::string reason;
     };
     const Case cases[] = {
-        {crlfLines({"a", "b", "c"}), 3, "the file ends before line 6"},
+        {crlfLines({"a", "wgs84", "c"}), 3, "the file ends before line 6"},
+        {crlfLines({"a", " Tokyo ", "c", "d", "e", "0"}), 2,
+         "datum \"Tokyo\" is not WGS 84; convert the file to WGS 84 first"},
         {trackFile("0", {"37.5,127", "37.5"}), 8, "a point line needs a latitude and a longitude"},
         {trackFile("0", {"37.5,127", "37.5,127", "abc,127"}), 9,
          "latitude \"abc\" is not a number"},

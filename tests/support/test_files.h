@@ -115,9 +115,17 @@ inline std::string oziTrackHeader(const std::string& name, const std::string& co
                       "reserved 3", "0,2,255," + name + ",1,0,0,255", countLine});
 }
 
+// "$" + body + "*hh", hh being the checksum of the body (its bytes' exclusive-or).
+inline std::string nmeaSentence(const std::string& body) {
+    unsigned sum = 0;
+    for (const char c : body) sum ^= static_cast<unsigned char>(c);
+    const char* digits = "0123456789ABCDEF";
+    return "$" + body + "*" + digits[sum >> 4] + digits[sum & 15];
+}
+
 // A fix at 48 07.0381' N, 11 31.000' E and its RMC of 23 March 1994, 12:35:19 UTC.
 inline const std::string kGga =
-    "$GPGGA,123519,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+    "$GPGGA,123519,4807.0381,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*76";
 inline const std::string kRmc =
     "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
 

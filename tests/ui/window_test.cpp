@@ -109,6 +109,25 @@ TEST_F(WindowTest, ConvertsRealFilesAndStopsAtAFailingOne) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// A log without a fix is no success: its row reads "No points", the closing
+// message counts it, and its empty result leaves an older output in place.
+TEST_F(WindowTest, ALogWithoutFixesReadsNoPointsAndIsCounted) {
+    const std::string noFix = crlfLines({"$GPGGA,100000,,,,,0,00,,,M,,M,,*67"});
+    writeFile(dir / "a.nmea", noFix);
+    writeFile(dir / "b.nmea", noFix);
+    writeFile(dir / "b.alr", almapFile({{127.0, 37.5}}));
+    fileDialog.answers = {{}, {dir / "a.nmea", dir / "b.nmea"}};
+    startWindow(true);
+    QTest::mouseClick(&tabs().tab(4), Qt::LeftButton);
+    clickConvert("cmdNmea2AlmapTrack");
+    EXPECT_EQ(conversionColumn(), (std::vector<std::string>(2, "점 없음")));
+    EXPECT_EQ(messages.shown.back().text,
+              "변환은 끝났지만 파일 2개에서 점을 찾지 못했습니다.\n\n변환한 파일: 2개\n"
+              "점이 없는 파일(\"점 없음\"): 2개\n그대로 둔 이전 출력 파일: 1개\n저장한 곳: " +
+                  displayPath(dir.path()));
+    EXPECT_EQ(readFile(dir / "b.alr"), almapFile({{127.0, 37.5}}));
+}
+
 // With 200 files and row 150 failing, the list shows that row, selected,
 // wherever it was scrolled to.
 TEST_F(WindowTest, TheFailingRowIsMarkedSelectedAndScrolledIntoView) {
@@ -130,6 +149,22 @@ TEST_F(WindowTest, TheFailingRowIsMarkedSelectedAndScrolledIntoView) {
     EXPECT_EQ(messages.shown.back().text, displayPath("d/150.alr") +
                                               ": cannot read it\n\n변환한 파일: 149개\n"
                                               "변환하지 않은 파일: 50개");
+}
+
+// Two listed files that would write one output stop the run before any
+// file is converted; the message names both and the output. Dated names
+// that differ after their first "." do not clash.
+TEST_F(WindowTest, TwoInputsWithOneOutputAreNamedBeforeConverting) {
+    fileDialog.answers = {{"d/2023.05.01 b.alr", "d/2023.06.01 b.alr", "d/a.alr", "d/a.ALR"}};
+    startWindow();
+    clickConvert("cmdTarvexTrack");
+    EXPECT_TRUE(converter.calls.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(
+        messages.shown[0].text.find(displayPath("d/a.alr") + " 파일과 " + displayPath("d/a.ALR") +
+                                    " 파일이 모두 " + displayPath("d/a.plt")),
+        0u);
+    EXPECT_EQ(conversionColumn(), std::vector<std::string>(4, ""));
 }
 
 // The window lives while a large file converts: the bar shows how much of

@@ -95,16 +95,20 @@
         <translation>위도 %1은(는) 숫자가 아닙니다</translation>
     </message>
     <message>
+        <source>this is not an AlMap track file: it does not begin with the AlMap track signature</source>
+        <translation>AlMap 트랙 파일이 아닙니다: AlMap 트랙 파일의 서명으로 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>the file ends %1 bytes into record %2; it was cut short or is not an AlMap track file</source>
+        <translation>파일이 %2번째 레코드의 %1바이트에서 끝납니다. 잘렸거나 AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>record %1: the %2 %3 is not a number of degrees from -%4 to %4; this is not an AlMap track file</source>
+        <translation>%1번째 레코드: %2 %3은(는) -%4도에서 %4도 사이의 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
+    </message>
+    <message>
         <source>longitude %1 is not a number</source>
         <translation>경도 %1은(는) 숫자가 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the longitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 경도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
-    </message>
-    <message>
-        <source>record %1: the latitude is not a finite number; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 위도가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
     </message>
     <message>
         <source>the log changed while it was being converted; convert it again</source>
@@ -113,6 +117,10 @@
     <message>
         <source>cannot tell what kind of file it is from its extension</source>
         <translation>확장자로는 파일의 종류를 알 수 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot tell what kind of file it is: it reads %1</source>
+        <translation>어떤 종류의 파일인지 알 수 없습니다: 읽을 수 있는 파일은 %1 파일입니다</translation>
     </message>
     <message>
         <source>the root element is not gpx; this is not a GPX file</source>
@@ -135,8 +143,12 @@
         <translation>time 값 %1은(는) 2004-11-08T06:30:00Z와 같은 날짜와 시간이 아닙니다</translation>
     </message>
     <message>
-        <source>the file declares the text encoding %1, which cannot be read; GPX files are read in UTF-8, UTF-16, ISO-8859-1 or US-ASCII</source>
-        <translation>파일이 읽을 수 없는 텍스트 인코딩 %1을(를) 선언합니다. GPX 파일은 UTF-8, UTF-16, ISO-8859-1, US-ASCII로 읽습니다</translation>
+        <source>the file declares the text encoding %1, which this system cannot read</source>
+        <translation>파일이 선언한 문자 인코딩 %1은(는) 이 시스템에서 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8 (the file declares UTF-8)</source>
+        <translation>올바른 UTF-8이 아닙니다 (파일은 UTF-8이라고 선언합니다)</translation>
     </message>
     <message>
         <source>the file is not well-formed XML: %1</source>
@@ -159,8 +171,48 @@
         <translation>쓰기 금지된 파일입니다</translation>
     </message>
     <message>
-        <source>record %1: the coordinates are not finite numbers; this is not an AlMap track file</source>
-        <translation>%1번째 레코드: 좌표가 유한한 수가 아닙니다. AlMap 트랙 파일이 아닙니다</translation>
+        <source>datum %1 is not WGS 84; convert the file to WGS 84 first</source>
+        <translation>측지계 %1은(는) WGS 84가 아닙니다. 먼저 파일을 WGS 84로 변환하십시오</translation>
+    </message>
+    <message>
+        <source>the file ends before line 4, the last line of its header; it is not an OziExplorer waypoint or route file</source>
+        <translation>헤더의 마지막 줄인 4번째 줄 전에 파일이 끝납니다. OziExplorer 웨이포인트 또는 경로 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the line is too long for a waypoint or route file</source>
+        <translation>웨이포인트 또는 경로 파일의 줄로는 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number of degrees from -%3 to %3</source>
+        <translation>%1 %2은(는) -%3도부터 %3도 사이의 수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the line is neither a route line (R) nor a route point line (W)</source>
+        <translation>경로 줄(R)도 경로 지점 줄(W)도 아닙니다</translation>
+    </message>
+    <message>
+        <source>a route point line (W) comes before any route line (R)</source>
+        <translation>경로 줄(R)보다 경로 지점 줄(W)이 먼저 나옵니다</translation>
+    </message>
+    <message>
+        <source>no track points (the file holds %1: convert it to %2)</source>
+        <translation>트랙 지점이 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
+    </message>
+    <message>
+        <source>no waypoints (the file holds %1: convert it to %2)</source>
+        <translation>웨이포인트가 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
+    </message>
+    <message>
+        <source>no route points (the file holds %1: convert it to %2)</source>
+        <translation>경로 지점이 없습니다 (파일 내용: %1. %2(으)로 변환하십시오)</translation>
+    </message>
+    <message>
+        <source>the log has no date (no RMC or ZDA sentence); give the date with --date</source>
+        <translation>로그에 날짜가 없습니다(RMC나 ZDA 문장이 없음). &quot;날짜 없는 로그의 날짜&quot;를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>every sentence has a wrong checksum (%1 sentences); --ignore-checksums reads them anyway</source>
+        <translation>모든 문장의 체크섬이 틀립니다(문장 %1개). &quot;체크섬이 틀린 문장도 읽기&quot;를 선택하면 읽습니다</translation>
     </message>
 </context>
 <context>
@@ -185,6 +237,14 @@
     <message>
         <source>Not converted</source>
         <translation>변환 전</translation>
+    </message>
+    <message>
+        <source>not all kept</source>
+        <translation>일부 제외</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>점 없음</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -212,6 +272,10 @@
     <message>
         <source>Conversion error</source>
         <translation>변환 오류</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be written to %3, the second replacing the first; nothing was converted. Remove one of them from the list, or rename it.</source>
+        <translation>%1 파일과 %2 파일이 모두 %3 파일로 저장되어 두 번째 파일이 첫 번째 파일을 덮어쓰게 됩니다. 아무것도 변환하지 않았습니다. 둘 중 하나를 목록에서 빼거나 이름을 바꾸십시오.</translation>
     </message>
     <message>
         <source>The tab &quot;%1&quot; does not read these files:</source>
@@ -289,6 +353,20 @@
         <source>Files not tried: %1</source>
         <translation>변환하지 않은 파일: %1개</translation>
     </message>
+    <message>
+        <source>Files without points (&quot;No points&quot;): %1</source>
+        <translation>점이 없는 파일(&quot;점 없음&quot;): %1개</translation>
+    </message>
+    <message>
+        <source>Older outputs kept as they were: %1</source>
+        <translation>그대로 둔 이전 출력 파일: %1개</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion completed, but %n file(s) gave no points.</source>
+        <translation>
+            <numerusform>변환은 끝났지만 파일 %n개에서 점을 찾지 못했습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OptionPanels</name>
@@ -331,6 +409,18 @@
     <message>
         <source>Background color</source>
         <translation>배경 색상</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Date of a log without one:</source>
+        <translation>날짜 없는 로그의 날짜:</translation>
+    </message>
+    <message>
+        <source>Read sentences with a wrong checksum</source>
+        <translation>체크섬이 틀린 문장도 읽기</translation>
     </message>
 </context>
 <context>
@@ -512,6 +602,10 @@
     <message>
         <source>Points: %1</source>
         <translation>점: %1개</translation>
+    </message>
+    <message>
+        <source>Tracks: %1, segments: %2, waypoints: %3, routes: %4</source>
+        <translation>트랙: %1, 구간: %2, 웨이포인트: %3, 경로: %4</translation>
     </message>
     <message>
         <source>Start: %1</source>
