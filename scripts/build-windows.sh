@@ -7,8 +7,18 @@
 # build-windows/expat (through a source list of its own, so that the
 # machine's apt configuration stays as it is). Extra arguments go to the
 # CMake configure step (for example -DMORLINDO_WERROR=ON).
+#
+# With --window (first), the window morlindo-converter.exe is built too, into
+# build-windows/window (the preset windows-cross-window), against the Qt for
+# MinGW-w64 of scripts/build-qt-windows.sh, which is built first when its
+# cache is missing (long: see README.md, "Windows").
 set -euo pipefail
 cd "$(dirname "$0")/.."
+window=false
+if [ "${1:-}" = --window ]; then
+    window=true
+    shift
+fi
 source scripts/setup.sh
 require_packages "${CORE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
@@ -32,37 +42,12 @@ if [ ! -f "$googletest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
     quietly cmake --install "$googletest"
 fi
 
-# The Debian mirror and release this machine installs from.
-debian_mirror() {
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources
-    else
-        sed -n 's/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\).*/\2/p' /etc/apt/sources.list | head -n 1
-    fi
-}
-
-# Downloads and unpacks Debian's expat source (with Debian's patches) into
-# the folder given, through apt's own lists and cache kept beside it.
-fetch_expat_source() {
-    local folder apt codename
-    folder=$(realpath "$1")
-    apt=$folder/apt
-    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
-        "$(debian_mirror) $codename main" >"$apt/sources.list"
-    local options=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-        -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache"
-        -o Dir::State::status=/dev/null -o APT::Sandbox::User=root)
-    quietly apt-get "${options[@]}" update
-    (cd "$folder" && quietly apt-get "${options[@]}" source expat)
-}
-
+source scripts/debian-source.sh
 expat=build-windows/expat
 if [ ! -f "$expat/install/lib/libexpat.a" ]; then
     echo "== expat for Windows (Debian's source)"
     rm -rf "$expat" && mkdir -p "$expat"
-    fetch_expat_source "$expat"
+    fetch_debian_source expat "$expat"
     source_dir=$(find "$expat" -maxdepth 3 -name CMakeLists.txt -path '*/expat-*/expat/*' -printf '%h\n' |
         head -n 1)
     quietly cmake -S "$source_dir" -B "$expat/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -80,3 +65,15 @@ echo "== build-windows/release"
 cmake --preset windows-cross "$@"
 cmake --build --preset windows-cross -j"$jobs"
 echo "Built build-windows/release/bin/morlindo.exe"
+$window || exit 0
+
+bash scripts/build-qt-windows.sh
+qt=$(bash scripts/build-qt-windows.sh --print-prefix)
+require_packages "${GUI_PACKAGES[@]}" "${WINDOWS_GUI_PACKAGES[@]}"
+echo "== build-windows/window"
+# Qt's packages are searched for below the MinGW sysroot and below Qt's
+# folder; its tools (moc, rcc, uic, lrelease) are Debian's Linux ones.
+cmake --preset windows-cross-window -DQt6_DIR="$qt/lib/cmake/Qt6" -DCMAKE_FIND_ROOT_PATH="$qt" \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch)/cmake" "$@"
+cmake --build --preset windows-cross-window -j"$jobs"
+echo "Built build-windows/window/bin/morlindo-converter.exe"

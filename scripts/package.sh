@@ -2,8 +2,13 @@
 # Makes the packages, into build-package/; installs what is missing first.
 #   scripts/package.sh            the Debian package morlindo-converter_VERSION_ARCH.deb,
 #                                 built in build-package/ (cpack -G DEB)
-#   scripts/package.sh --windows  morlindo-VERSION-windows-x64.zip: morlindo.exe of the
-#                                 cross build (scripts/build-windows.sh), README.md, LICENSE
+#   scripts/package.sh --windows  morlindo-VERSION-windows-x64.zip, both programs for
+#                                 Windows with what the window loads, and the installer
+#                                 morlindo-converter-VERSION-setup.exe; builds the Qt for
+#                                 MinGW-w64 first when its cache is missing (long; see
+#                                 scripts/package-windows.sh)
+#   scripts/package.sh --windows --without-window
+#                                 the zip of morlindo.exe alone, without Qt
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -11,17 +16,8 @@ out=build-package
 jobs=$(nproc)
 
 if [ "${1:-}" = --windows ]; then
-    require_packages "${ZIP_PACKAGES[@]}"
-    bash scripts/build-windows.sh
-    version=$(sed -n 's/^project(MorlindoConverter VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-    name=morlindo-$version-windows-x64
-    rm -rf "${out:?}/$name" "$out/$name.zip"
-    mkdir -p "$out/$name"
-    x86_64-w64-mingw32-strip -o "$out/$name/morlindo.exe" build-windows/release/bin/morlindo.exe
-    cp README.md LICENSE "$out/$name/"
-    (cd "$out" && zip -qrX "$name.zip" "$name")
-    echo "Made $out/$name.zip"
-    exit 0
+    shift
+    exec bash scripts/package-windows.sh "$@"
 fi
 
 require_packages "${CORE_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"

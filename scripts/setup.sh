@@ -33,6 +33,14 @@ BENCH_PACKAGES=(libbenchmark-dev time)
 # dpkg-dev unpacks Debian's expat source for the Windows build.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 locales dpkg-dev)
 
+# What the window for Windows needs besides: Ninja and Perl to build Qt for
+# MinGW-w64 (scripts/build-qt-windows.sh), rsvg-convert and icotool for the
+# program's icon, NSIS (makensis) for the installer, zip for the zip, and for
+# the checks under Wine a virtual X server, xdotool to find the window, xwd
+# and netpbm for a screenshot.
+WINDOWS_GUI_PACKAGES=(ninja-build perl librsvg2-bin icoutils nsis zip xvfb xauth xdotool x11-apps
+                      netpbm)
+
 # What the desktop program needs besides: Qt 6 Widgets to build and run it,
 # Qt Linguist's tools to compile its translation (qt6-tools-dev for CMake,
 # qt6-l10n-tools for lupdate and lrelease), Qt's own translations for its

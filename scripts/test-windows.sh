@@ -6,6 +6,13 @@
 # build's outputs; last it makes the Windows zip (scripts/package.sh
 # --windows). The Linux morlindo is taken from build/ (built there by
 # scripts/test.sh) or else built into build-windows/linux.
+#
+# The window (morlindo-converter.exe) is built, packed (zip and installer)
+# and checked under Wine on a virtual X display only when the Qt for
+# MinGW-w64 is in its cache: building that Qt takes longer on a small
+# machine than the whole of CI may (scripts/build-qt-windows.sh builds it,
+# and so does scripts/package.sh --windows). Without it (or with
+# MORLINDO_WINDOWS_WINDOW=0) the zip holds morlindo.exe alone, as before.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
@@ -49,6 +56,31 @@ echo "== Windows tests under Wine"
 "${korean[@]}" bash tests/windows/morlindo_exe_test.sh "$linux_morlindo" \
     build-windows/release/bin/morlindo.exe build-windows/morlindo-exe-test
 # The zip made from the same build, its stripped morlindo.exe started once.
-bash scripts/package.sh --windows
+if qt=$(bash scripts/build-qt-windows.sh --print-prefix) && [ "${MORLINDO_WINDOWS_WINDOW:-1}" != 0 ]; then
+    echo "== The window for Windows, with the Qt in $qt"
+    bash scripts/package.sh --windows
+    # The package check's driver, as a Qt plugin for Windows.
+    quiet_log=build-windows/driver.log
+    { cmake -S tests/windows -B build-windows/driver -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DQt6_DIR="$qt/lib/cmake/Qt6" \
+        -DCMAKE_FIND_ROOT_PATH="$qt" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch)/cmake" &&
+        cmake --build build-windows/driver; } >"$quiet_log" 2>&1 || { cat "$quiet_log"; exit 1; }
+    # A prefix of its own, made on the X display the window shows on.
+    WINEPREFIX=$PWD/build-windows/wine-window
+    rm -rf "$WINEPREFIX"
+    # shellcheck disable=SC2016  # expanded by the inner shell
+    "${korean[@]}" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+        "$WINE" wineboot --init >/dev/null 2>&1 && bash tests/windows/window_exe_test.sh "$@"' \
+        window "$linux_morlindo" build-package/morlindo-*-windows-x64/ \
+        build-package/morlindo-converter-*-setup.exe build-windows/driver/plugins \
+        build-windows/window-test
+    echo "A screenshot of the Korean window: build-windows/window-test/korean.png"
+    WINEPREFIX=$PWD/build-windows/wine
+else
+    echo "== The window for Windows is left out: no Qt for MinGW-w64 in $qt"
+    echo "   (scripts/build-qt-windows.sh builds it; long)"
+    bash scripts/package.sh --windows --without-window
+fi
 "${korean[@]}" "$WINE" build-package/morlindo-*-windows-x64/morlindo.exe --version
 echo "Windows stage took $((SECONDS - started)) s"

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The window and the installer for Windows, under Wine on an X display:
+#  1. in Korean, given a sample and driven by the package check's driver,
+#     the window converts it byte for byte as the Linux morlindo does, and
+#     says so in Korean;
+#  2. in Korean without files, it opens Qt's own Open dialog (dialogs=none)
+#     under its Korean title; WORK/korean.png is a screenshot of it;
+#  3. the silent installer (run as administrator: for all users) installs
+#     the zip's files, the Start menu entry, the "Open with" and uninstall
+#     entries; the silent uninstaller removes them all again.
+# Usage: window_exe_test.sh LINUX_MORLINDO ZIP_FOLDER SETUP_EXE DRIVER_PLUGINS WORK
+# Environment: WINE (default /usr/lib/wine/wine64), WINEPREFIX, DISPLAY.
+set -euo pipefail
+linux_morlindo=$(realpath "$1") folder=$(realpath "$2") setup=$(realpath "$3")
+plugins=$(realpath "$4") wine=${WINE:-/usr/lib/wine/wine64}
+rm -rf "$5" && mkdir -p "$5" && work=$(realpath "$5")
+windowsPath() { printf 'Z:%s' "${1//\//\\}"; }
+query() { "$wine" reg query "$@" >/dev/null 2>&1; }
+
+cp samples/hike.plt "$work/window.plt" && cp samples/hike.plt "$work/cli.plt"
+"$linux_morlindo" --quiet --to alr "$work/cli.plt"
+QT_PLUGIN_PATH=$(windowsPath "$plugins") QT_QPA_GENERIC_PLUGINS=morlindodriver:cmdOzi2AlTrack \
+    timeout 120 "$wine" "$folder/morlindo-converter.exe" --lang ko "$(windowsPath "$work/window.plt")" \
+    >"$work/messages.txt"
+cmp "$work/window.alr" "$work/cli.alr" && grep -q '변환이 완료되었습니다' "$work/messages.txt"
+
+QT_QPA_PLATFORM=windows:dialogs=none "$wine" "$folder/morlindo-converter.exe" --lang ko &
+for _ in $(seq 60); do xdotool search --name '^열기$' >/dev/null && break; sleep 1; done
+sleep 2 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$work/korean.png"
+dialog=$(xdotool search --name '^열기$' || true)
+kill %1 && test -n "$dialog"
+
+dir=$WINEPREFIX/drive_c/Program\ Files/MorlindoConverter
+link=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/MorlindoConverter.lnk
+keys=('HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\MorlindoConverter'
+      'HKLM\Software\Classes\MorlindoConverter.Track' 'HKLM\Software\Classes\Applications\morlindo-converter.exe'
+      'HKLM\Software\Classes\.gpx\OpenWithProgids /v MorlindoConverter.Track')
+"$wine" "$setup" /S
+diff <(cd "$folder" && find . -type f | sort) <(cd "$dir" && find . -type f ! -name uninstall.exe | sort)
+test -f "$dir/uninstall.exe" && test -f "$link"
+# shellcheck disable=SC2086  # a key, or a key and its value
+for key in "${keys[@]}"; do query $key; done
+# The uninstaller runs from a copy of itself, which it starts and leaves.
+"$wine" "$dir/uninstall.exe" /S
+for _ in $(seq 60); do query "${keys[0]}" || break; sleep 1; done
+test ! -e "$dir" && test ! -e "$link"
+# shellcheck disable=SC2086
+for key in "${keys[@]}"; do if query $key; then echo "FAILED: $key is left"; exit 1; fi; done
+echo "The window and installer checks passed"
