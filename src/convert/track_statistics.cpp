@@ -23,12 +23,15 @@ void thinOut(std::vector<T>& items) {
 }
 
 // thinOut for the outline: a segment's break on a sample left out goes to
-// the sample after it.
-void thinOutline(std::vector<TrackSample>& outline) {
+// the sample after it. True when the last sample, left out, started a
+// segment: its break goes to the next sample kept.
+bool thinOutline(std::vector<TrackSample>& outline) {
     for (std::size_t i = 1; i + 1 < outline.size(); i += 2) {
         if (outline[i].startsSegment) outline[i + 1].startsSegment = true;
     }
+    const bool lastBreakLeftOut = outline.size() % 2 == 0 && outline.back().startsSegment;
     thinOut(outline);
+    return lastBreakLeftOut;
 }
 
 void widen(std::optional<GeoBounds>& bounds, double latitude, double longitude) {
@@ -147,7 +150,7 @@ void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {
     statistics_.outline.back().startsSegment = breakPassedOver_;
     breakPassedOver_ = false;
     if (statistics_.outline.size() == 2 * kOutlinePoints) {
-        thinOutline(statistics_.outline);
+        breakPassedOver_ = thinOutline(statistics_.outline);
         outlineStride_ *= 2;
     }
 }
@@ -168,6 +171,7 @@ TrackStatistics TrackStatisticsBuilder::finish() {
     // The drawing ends where the track ends, whatever the thinning kept.
     if (last_ && (result.outline.empty() || (result.points - 1) % outlineStride_ != 0)) {
         result.outline.push_back(*last_);
+        result.outline.back().startsSegment = breakPassedOver_;
     }
     if (lastProfilePoint_ && (altitudes_ - 1) % profileStride_ != 0) {
         result.profile.push_back(*lastProfilePoint_);

@@ -32,11 +32,15 @@ QPointF mercator(double latitude, double longitude) {
             -std::log(std::tan(std::numbers::pi / 4 + phi / 2))};
 }
 
-// The lines to draw: the whole outline as one line, as long as the core
-// gives no segments.
-std::vector<std::pair<std::size_t, std::size_t>> linesOf(const std::vector<QPointF>& points) {
-    if (points.empty()) return {};
-    return {{0, points.size()}};
+// The lines to draw, as [first, end) ranges of the outline: a new one at
+// each sample that starts a segment, so that no line crosses a break.
+std::vector<std::pair<std::size_t, std::size_t>> linesOf(const std::vector<TrackSample>& outline) {
+    std::vector<std::pair<std::size_t, std::size_t>> lines;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        if (i == 0 || outline[i].startsSegment) lines.emplace_back(i, i);
+        lines.back().second = i + 1;
+    }
+    return lines;
 }
 
 }  // namespace
@@ -57,7 +61,8 @@ TrackMapView::TrackMapView(QWidget* parent) : QWidget(parent) {
 }
 
 // The distances along the thinned outline are scaled to the track's whole
-// length, which the thinning shortens.
+// length, which the thinning shortens. Like that length, they add nothing
+// across a break between segments.
 void TrackMapView::setTrack(std::vector<TrackSample> outline, double lengthKm, bool timesAreLocal) {
     outline_ = std::move(outline);
     timesAreLocal_ = timesAreLocal;
@@ -67,7 +72,7 @@ void TrackMapView::setTrack(std::vector<TrackSample> outline, double lengthKm, b
     for (std::size_t i = 0; i < outline_.size(); ++i) {
         const TrackSample& s = outline_[i];
         projected_.push_back(mercator(s.latitude, s.longitude));
-        if (i > 0) {
+        if (i > 0 && !s.startsSegment) {
             along += greatCircleKm(outline_[i - 1].latitude, outline_[i - 1].longitude, s.latitude,
                                    s.longitude);
         }
@@ -76,6 +81,7 @@ void TrackMapView::setTrack(std::vector<TrackSample> outline, double lengthKm, b
     if (along > 0 && lengthKm > 0) {
         for (double& distance : distanceKm_) distance *= lengthKm / along;
     }
+    lines_ = linesOf(outline_);
     view_.reset();
     readOut_.clear();
     hovered_.reset();
@@ -182,7 +188,7 @@ void TrackMapView::paintEvent(QPaintEvent*) {
     const View view = currentView();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().highlight(), 2));
-    for (const auto& [first, end] : linesOf(projected_)) {
+    for (const auto& [first, end] : lines_) {
         QPainterPath path(toScreen(projected_[first], view));
         for (std::size_t i = first + 1; i < end; ++i) path.lineTo(toScreen(projected_[i], view));
         painter.drawPath(path);

@@ -7,14 +7,15 @@
 //
 // The drawing is the thinned outline of the track, a few thousand points
 // whatever the file's size, so zooming and panning stay quick. It is drawn
-// as lines: one today, and one per segment once the file's segments are
-// kept, so that no line crosses a break.
+// as one line per segment, so that no line crosses a break between segments
+// or tracks.
 #pragma once
 
 #include <QCoreApplication>
 #include <QPointF>
 #include <QWidget>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "convert/track_statistics.h"
@@ -33,6 +34,8 @@ public:
     // What the read-out says of the point nearest the pointer; empty when
     // the pointer is not near the track.
     const QString& readOut() const { return readOut_; }
+    // How many lines the track is drawn as: one per segment.
+    std::size_t lineCount() const { return lines_.size(); }
     // Zoom by factor about a point of the widget, as the wheel does.
     void zoomAbout(QPointF at, double factor);
     void panBy(QPointF pixels);
@@ -63,7 +66,9 @@ private:
     std::vector<TrackSample> outline_;
     std::vector<QPointF> projected_;
     std::vector<double> distanceKm_;  // from the start, for each point
-    std::optional<View> view_;        // none: the whole track fits
+    // The lines drawn, one per segment: [first, end) ranges of the outline.
+    std::vector<std::pair<std::size_t, std::size_t>> lines_;
+    std::optional<View> view_;  // none: the whole track fits
     QPointF dragFrom_;
     QString readOut_;
     std::optional<std::size_t> hovered_;

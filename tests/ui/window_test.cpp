@@ -249,6 +249,25 @@ TEST_F(WindowTest, TheSelectedRowsFileIsPreviewed) {
     EXPECT_TRUE(shows(QStringLiteral("gone.alr: 열 수 없습니다"))) << summary.text().toStdString();
 }
 
+// Two segments far apart are drawn as two lines, and the read-out's
+// distance adds nothing across the break: the second segment, going back
+// south from the top, starts one segment's length from the start.
+TEST(TrackMapView, DrawsOneLinePerSegmentAndMeasuresWithinThem) {
+    TempDir dir;
+    writeFile(dir / "t.plt", crlfLines({"OziExplorer Track Point File Version 2.1", " wgs  84",
+                                        "ALTITUDE IS IN METERS", "Reserved 3", "0,2,255,,0,0,2,0",
+                                        "4", "10,20,0,-777,,,", "11,20,0,-777,,,",
+                                        "51,20,1,-777,,,", "50,20,0,-777,,,"}));
+    const TrackStatistics s = trackStatisticsOf(dir / "t.plt");
+    EXPECT_NEAR(s.lengthKm, 2 * 111.195, 0.001);
+    ui::TrackMapView map;
+    map.resize(300, 300);
+    map.setTrack(s.outline, s.lengthKm);
+    EXPECT_EQ(map.lineCount(), 2u);
+    map.hoverAt({150, 12});  // the second segment's start, north, at the top
+    EXPECT_EQ(text(map.readOut()), "출발점에서 111.195 km");
+}
+
 TEST_F(WindowTest, EveryTabHandsItsConverterItsOwnOptions) {
     startWindow();
     for (int tab = 0; tab < 9; ++tab) {
