@@ -130,7 +130,7 @@ void TrackStatisticsBuilder::addPoint(const TrackSample& sample) {
         lastAltitude_ = altitude;
         addToProfile(altitude);
     }
-    addToOutline(sample);
+    outline_.add(sample);
     last_ = sample;
     ++s.points;
 }
@@ -142,17 +142,27 @@ void TrackStatisticsBuilder::setLogLines(std::uint64_t linesRead, std::uint64_t 
     statistics_.badChecksums = badChecksums;
 }
 
-void TrackStatisticsBuilder::addToOutline(const TrackSample& sample) {
-    // A break passed over by the thinning goes to the next sample kept.
+void OutlineThinner::add(const TrackSample& sample) {
     breakPassedOver_ = breakPassedOver_ || sample.startsSegment;
-    if (statistics_.points % outlineStride_ != 0) return;
-    statistics_.outline.push_back(sample);
-    statistics_.outline.back().startsSegment = breakPassedOver_;
+    last_ = sample;
+    if (added_++ % stride_ != 0) return;
+    kept_.push_back(sample);
+    kept_.back().startsSegment = breakPassedOver_;
     breakPassedOver_ = false;
-    if (statistics_.outline.size() == 2 * kOutlinePoints) {
-        breakPassedOver_ = thinOutline(statistics_.outline);
-        outlineStride_ *= 2;
+    if (kept_.size() == 2 * limit_) {
+        breakPassedOver_ = thinOutline(kept_);
+        stride_ *= 2;
     }
+}
+
+std::vector<TrackSample> OutlineThinner::finish() const {
+    std::vector<TrackSample> result = kept_;
+    // The drawing ends where the track ends, whatever the thinning kept.
+    if (last_ && (added_ - 1) % stride_ != 0) {
+        result.push_back(*last_);
+        result.back().startsSegment = breakPassedOver_;
+    }
+    return result;
 }
 
 void TrackStatisticsBuilder::addToProfile(double altitudeMeters) {
@@ -168,30 +178,33 @@ void TrackStatisticsBuilder::addToProfile(double altitudeMeters) {
 
 TrackStatistics TrackStatisticsBuilder::finish() {
     TrackStatistics result = statistics_;
-    // The drawing ends where the track ends, whatever the thinning kept.
-    if (last_ && (result.outline.empty() || (result.points - 1) % outlineStride_ != 0)) {
-        result.outline.push_back(*last_);
-        result.outline.back().startsSegment = breakPassedOver_;
-    }
+    result.outline = outline_.finish();
     if (lastProfilePoint_ && (altitudes_ - 1) % profileStride_ != 0) {
         result.profile.push_back(*lastProfilePoint_);
     }
     return result;
 }
 
-TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::optional<FileKind> kind,
-                                  ReadProgress* progress, const NmeaReadOptions& reading) {
+std::unique_ptr<ItemReader> previewReaderOf(const std::filesystem::path& file,
+                                            std::optional<FileKind> kind, ReadProgress* progress,
+                                            const NmeaReadOptions& reading) {
     if (!kind) kind = fileKindOf(file);
     if (!kind || fileKindInfo(*kind).makeReader == nullptr) {
         throw Error(file, "cannot tell what kind of file it is: it reads %1",
                     {readExtensionsText()});
     }
-    TrackStatisticsBuilder builder(*kind);
     ReaderSetup setup;
     setup.progress = progress;
     setup.timeZoneHours = 0;  // an OziExplorer track's times stay local
     setup.nmeaOptions = reading;
-    const auto reader = fileKindInfo(*kind).makeReader(file, setup);
+    return fileKindInfo(*kind).makeReader(file, setup);
+}
+
+TrackStatistics trackStatisticsOf(const std::filesystem::path& file, std::optional<FileKind> kind,
+                                  ReadProgress* progress, const NmeaReadOptions& reading) {
+    if (!kind) kind = fileKindOf(file);
+    const auto reader = previewReaderOf(file, kind, progress, reading);
+    TrackStatisticsBuilder builder(*kind);
     Item item;
     while (reader->next(item)) builder.add(item);
     if (const auto* log = dynamic_cast<const NmeaItemReader*>(reader.get())) {

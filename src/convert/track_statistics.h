@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -89,6 +90,26 @@ std::string decimalText(double value, int decimals);
 // The great-circle distance between two places, in km.
 double greatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2);
 
+// Keeps a track's samples thinned as they come, to at most 2 * limit: when
+// the list reaches that, every second sample goes and from then on every
+// second one more is left out. A break (startsSegment) on a sample left out
+// goes to the next one kept, so no line is drawn across it.
+class OutlineThinner {
+public:
+    explicit OutlineThinner(std::size_t limit = kOutlinePoints) : limit_(limit) {}
+    void add(const TrackSample& sample);
+    // The samples kept, ending with the last one added.
+    std::vector<TrackSample> finish() const;
+
+private:
+    std::size_t limit_;
+    std::vector<TrackSample> kept_;
+    std::optional<TrackSample> last_;
+    std::uint64_t added_ = 0;
+    std::uint64_t stride_ = 1;
+    bool breakPassedOver_ = false;
+};
+
 // Gathers the statistics point by point.
 class TrackStatisticsBuilder {
 public:
@@ -102,7 +123,6 @@ public:
 
 private:
     void addPoint(const TrackSample& sample);
-    void addToOutline(const TrackSample& sample);
     void addToProfile(double altitudeMeters);
 
     TrackStatistics statistics_;
@@ -110,12 +130,18 @@ private:
     std::optional<double> lastAltitude_;
     std::optional<DateTime> lastTime_;
     bool segmentBegins_ = true;
-    bool breakPassedOver_ = false;
-    std::uint64_t outlineStride_ = 1;
+    OutlineThinner outline_;
     std::uint64_t profileStride_ = 1;
     std::uint64_t altitudes_ = 0;
     std::optional<ProfilePoint> lastProfilePoint_;
 };
+
+// The reader of a file, as the kind given or, without one, as the kind its
+// extension names (an Error when it names none this system reads); an
+// OziExplorer track's times stay local.
+std::unique_ptr<ItemReader> previewReaderOf(const std::filesystem::path& file,
+                                            std::optional<FileKind> kind, ReadProgress* progress,
+                                            const NmeaReadOptions& reading = {});
 
 // Reads the file once, as the kind given or, without one, as the kind its
 // extension names (an Error when it names none this system reads).

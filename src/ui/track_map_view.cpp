@@ -20,6 +20,15 @@ constexpr double kMercatorLimit = 85.05112878;
 // How far the view zooms in and out of the whole track.
 constexpr double kFurthestZoomIn = 1e5;
 constexpr double kFurthestZoomOut = 0.25;
+// Zoomed in this far beyond the whole track, the map asks for detail.
+constexpr double kDetailZoom = 4;
+// The detail is read for the view widened by this share of its size on each
+// side, so that a short pan stays within it, ...
+constexpr double kDetailMargin = 0.5;
+// ... and is asked for again when zoomed in this far beyond its step.
+constexpr double kDetailCoarseness = 2;
+// How long the view rests before the detail is asked for.
+constexpr int kDetailDelayMs = 250;
 // A wheel's notch (120) zooms by about 1.2.
 constexpr double kZoomPerWheelUnit = 1.0015;
 // The read-out takes the nearest point within this many pixels.
@@ -30,6 +39,31 @@ QPointF mercator(double latitude, double longitude) {
         std::clamp(latitude, -kMercatorLimit, kMercatorLimit) * std::numbers::pi / 180;
     return {longitude * std::numbers::pi / 180,
             -std::log(std::tan(std::numbers::pi / 4 + phi / 2))};
+}
+
+double latitudeOf(QPointF projected) {
+    return std::atan(std::sinh(-projected.y())) * 180 / std::numbers::pi;
+}
+
+double longitudeOf(QPointF projected) { return projected.x() * 180 / std::numbers::pi; }
+
+std::vector<QPointF> projectedOf(const std::vector<TrackSample>& samples) {
+    std::vector<QPointF> projected;
+    projected.reserve(samples.size());
+    for (const TrackSample& s : samples) projected.push_back(mercator(s.latitude, s.longitude));
+    return projected;
+}
+
+bool contains(const GeoBounds& outer, const GeoBounds& inner) {
+    return outer.south <= inner.south && outer.north >= inner.north && outer.west <= inner.west &&
+           outer.east >= inner.east;
+}
+
+GeoBounds widened(const GeoBounds& region, double share) {
+    const double latitudes = (region.north - region.south) * share;
+    const double longitudes = (region.east - region.west) * share;
+    return {std::max(region.south - latitudes, -kMercatorLimit), region.west - longitudes,
+            std::min(region.north + latitudes, kMercatorLimit), region.east + longitudes};
 }
 
 // The lines to draw, as [first, end) ranges of the outline: a new one at
@@ -58,6 +92,9 @@ TrackMapView::TrackMapView(QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Track map"));
     setMouseTracking(true);
     setCursor(Qt::OpenHandCursor);
+    detailTimer_.setSingleShot(true);
+    detailTimer_.setInterval(kDetailDelayMs);
+    connect(&detailTimer_, &QTimer::timeout, this, [this] { askForDetail(); });
 }
 
 // The distances along the thinned outline are scaled to the track's whole
@@ -82,6 +119,10 @@ void TrackMapView::setTrack(std::vector<TrackSample> outline, double lengthKm, b
         for (double& distance : distanceKm_) distance *= lengthKm / along;
     }
     lines_ = linesOf(outline_);
+    detailTimer_.stop();
+    detailRequest_.reset();
+    detailProjected_.clear();
+    detailLines_.clear();
     view_.reset();
     readOut_.clear();
     hovered_.reset();
@@ -106,6 +147,49 @@ QPointF TrackMapView::toScreen(QPointF projected, const View& view) const {
     return area.center() + (projected - view.centre) * view.scale;
 }
 
+void TrackMapView::setDetail(std::vector<TrackSample> detail, const DetailRequest& request) {
+    detailProjected_ = projectedOf(detail);
+    detailLines_ = linesOf(detail);
+    detailRequest_ = request;
+    update();
+}
+
+GeoBounds TrackMapView::visibleRegion(const View& view) const {
+    const QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin - 16);
+    const QPointF topLeft = view.centre - QPointF(area.width(), area.height()) / 2 / view.scale;
+    const QPointF bottomRight = view.centre + QPointF(area.width(), area.height()) / 2 / view.scale;
+    return {latitudeOf(bottomRight), longitudeOf(topLeft), latitudeOf(topLeft),
+            longitudeOf(bottomRight)};
+}
+
+// The detail is drawn when it holds all the view shows.
+bool TrackMapView::detailCovers(const View& view) const {
+    return detailRequest_ && contains(detailRequest_->region, visibleRegion(view));
+}
+
+void TrackMapView::viewChanged() {
+    detailTimer_.start();
+    update();
+}
+
+// Asks for the detail about the view when the outline no longer resolves
+// it and the detail at hand does not cover it finely enough.
+void TrackMapView::askForDetail() {
+    if (!detailSource_ || !view_ || view_->scale < fittedView().scale * kDetailZoom) return;
+    const double degreesPerPixel = 180 / std::numbers::pi / view_->scale;
+    if (detailCovers(*view_) &&
+        detailRequest_->longitudeStep <= degreesPerPixel * kDetailCoarseness) {
+        return;
+    }
+    DetailRequest request;
+    request.region = widened(visibleRegion(*view_), kDetailMargin);
+    const double farthest =
+        std::max(std::abs(request.region.south), std::abs(request.region.north));
+    request.longitudeStep = degreesPerPixel;
+    request.latitudeStep = degreesPerPixel * std::cos(farthest * std::numbers::pi / 180);
+    detailSource_(request);
+}
+
 void TrackMapView::zoomAbout(QPointF at, double factor) {
     if (projected_.empty()) return;
     const double fitted = fittedView().scale;
@@ -116,7 +200,7 @@ void TrackMapView::zoomAbout(QPointF at, double factor) {
         std::clamp(view.scale * factor, fitted * kFurthestZoomOut, fitted * kFurthestZoomIn);
     view.centre = under - (at - area.center()) / view.scale;
     view_ = view;
-    update();
+    viewChanged();
 }
 
 void TrackMapView::panBy(QPointF pixels) {
@@ -124,7 +208,7 @@ void TrackMapView::panBy(QPointF pixels) {
     View view = currentView();
     view.centre -= pixels / view.scale;
     view_ = view;
-    update();
+    viewChanged();
 }
 
 void TrackMapView::fitWholeTrack() {
@@ -188,10 +272,10 @@ void TrackMapView::paintEvent(QPaintEvent*) {
     const View view = currentView();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().highlight(), 2));
-    for (const auto& [first, end] : lines_) {
-        QPainterPath path(toScreen(projected_[first], view));
-        for (std::size_t i = first + 1; i < end; ++i) path.lineTo(toScreen(projected_[i], view));
-        painter.drawPath(path);
+    if (detailCovers(view)) {
+        drawLines(painter, detailProjected_, detailLines_, view);
+    } else {
+        drawLines(painter, projected_, lines_, view);
     }
     painter.setPen(QPen(palette().text(), 1));
     painter.setBrush(QColor(0, 160, 0));
@@ -210,6 +294,15 @@ void TrackMapView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(palette().text(), 1));
     }
     drawScaleBar(painter, view);
+}
+
+void TrackMapView::drawLines(QPainter& painter, const std::vector<QPointF>& points,
+                             const Lines& lines, const View& view) const {
+    for (const auto& [first, end] : lines) {
+        QPainterPath path(toScreen(points[first], view));
+        for (std::size_t i = first + 1; i < end; ++i) path.lineTo(toScreen(points[i], view));
+        painter.drawPath(path);
+    }
 }
 
 // The scale bar, true at the latitude of the view's centre.

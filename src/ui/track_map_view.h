@@ -8,16 +8,22 @@
 // The drawing is the thinned outline of the track, a few thousand points
 // whatever the file's size, so zooming and panning stay quick. It is drawn
 // as one line per segment, so that no line crosses a break between segments
-// or tracks.
+// or tracks. Zoomed in beyond what the outline shows, the map asks its
+// detail source for the points about the view, read again from the file,
+// and draws them once they come while they cover the view; until then, and
+// elsewhere, it draws the outline.
 #pragma once
 
 #include <QCoreApplication>
 #include <QPointF>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "convert/track_detail.h"
 #include "convert/track_statistics.h"
 
 namespace morlindo::ui {
@@ -31,6 +37,11 @@ public:
     void setTrack(std::vector<TrackSample> outline, double lengthKm = 0,
                   bool timesAreLocal = false);
 
+    // Asked, a moment after the view last changed while zoomed in, for the
+    // detail of the region about the view; it answers with setDetail.
+    using DetailSource = std::function<void(const DetailRequest&)>;
+    void setDetailSource(DetailSource source) { detailSource_ = std::move(source); }
+    void setDetail(std::vector<TrackSample> detail, const DetailRequest& request);
     // What the read-out says of the point nearest the pointer; empty when
     // the pointer is not near the track.
     const QString& readOut() const { return readOut_; }
@@ -60,14 +71,28 @@ private:
 
     View fittedView() const;
     View currentView() const { return view_.value_or(fittedView()); }
+    using Lines = std::vector<std::pair<std::size_t, std::size_t>>;
+
     QPointF toScreen(QPointF projected, const View& view) const;
+    GeoBounds visibleRegion(const View& view) const;
+    bool detailCovers(const View& view) const;
+    void viewChanged();
+    void askForDetail();
+    void drawLines(QPainter& painter, const std::vector<QPointF>& points, const Lines& lines,
+                   const View& view) const;
     void drawScaleBar(QPainter& painter, const View& view) const;
 
     std::vector<TrackSample> outline_;
     std::vector<QPointF> projected_;
     std::vector<double> distanceKm_;  // from the start, for each point
     // The lines drawn, one per segment: [first, end) ranges of the outline.
-    std::vector<std::pair<std::size_t, std::size_t>> lines_;
+    Lines lines_;
+    // The detail drawn close up, and what it was read for.
+    std::vector<QPointF> detailProjected_;
+    Lines detailLines_;
+    std::optional<DetailRequest> detailRequest_;
+    DetailSource detailSource_;
+    QTimer detailTimer_;
     std::optional<View> view_;  // none: the whole track fits
     QPointF dragFrom_;
     QString readOut_;

@@ -148,9 +148,40 @@ TrackPreview::TrackPreview(QWidget* parent) : QWidget(parent) {
     layout_.addWidget(&map_, 1);
     layout_.addWidget(&profile_, 1);
     connect(&watcher_, &QFutureWatcher<Reading>::finished, this, [this] { showReading(); });
+    connect(&detailWatcher_, &QFutureWatcher<Detail>::finished, this, [this] { showDetail(); });
+    map_.setDetailSource([this](const DetailRequest& request) { readDetail(request); });
 }
 
-TrackPreview::~TrackPreview() { stopReading(); }
+TrackPreview::~TrackPreview() {
+    stopReading();
+    stopDetail();
+}
+
+void TrackPreview::stopDetail() {
+    if (detailStop_) detailStop_->store(true);
+    ++detailGeneration_;
+}
+
+void TrackPreview::readDetail(const DetailRequest& request) {
+    if (!outlineThinned_) return;
+    stopDetail();
+    detailStop_ = std::make_shared<std::atomic<bool>>(false);
+    detailWatcher_.setFuture(
+        QtConcurrent::run([file = file_, kind = kind_, request, generation = detailGeneration_,
+                           stop = detailStop_]() -> Detail {
+            StopWhenAsked progress(stop);
+            try {
+                return {trackDetailOf(file, kind, request, &progress), request, generation};
+            } catch (...) {
+                return {};  // stopped, or the file changed since: the outline stays
+            }
+        }));
+}
+
+void TrackPreview::showDetail() {
+    const Detail detail = detailWatcher_.result();
+    if (detail.generation == detailGeneration_) map_.setDetail(detail.samples, detail.request);
+}
 
 void TrackPreview::stopReading() {
     if (stop_) stop_->store(true);
@@ -158,6 +189,10 @@ void TrackPreview::stopReading() {
 
 void TrackPreview::showFile(const std::filesystem::path& file, std::optional<FileKind> kind) {
     stopReading();
+    stopDetail();
+    file_ = file;
+    kind_ = kind;
+    outlineThinned_ = false;
     stop_ = std::make_shared<std::atomic<bool>>(false);
     summary_.setText(tr("Reading %1 ...").arg(qStringOf(file.filename())));
     map_.setTrack({});
@@ -176,6 +211,8 @@ void TrackPreview::showFile(const std::filesystem::path& file, std::optional<Fil
 
 void TrackPreview::clear() {
     stopReading();
+    stopDetail();
+    outlineThinned_ = false;
     summary_.clear();
     map_.setTrack({});
     profile_.setProfile({});
@@ -195,6 +232,7 @@ void TrackPreview::showReading() {
 
 void TrackPreview::showStatistics(const TrackStatistics& statistics) {
     summary_.setText(statisticsText(statistics));
+    outlineThinned_ = statistics.points > statistics.outline.size();
     map_.setTrack(statistics.outline, statistics.lengthKm, statistics.timesAreLocal);
     profile_.setProfile(statistics.profile);
 }

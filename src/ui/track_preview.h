@@ -2,6 +2,8 @@
 // track drawn to scale (TrackMapView), and, where the file has altitudes,
 // the elevation profile. The file is read off the user-interface thread; a newer request
 // stops an older reading. A file that cannot be read shows its error instead.
+// The map's detail close up is read from the file the same way; a newer
+// request, or another file, stops an older one and its result is dropped.
 #pragma once
 
 #include <QFutureWatcher>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <atomic>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <memory>
@@ -65,9 +68,18 @@ private:
         std::exception_ptr failure;
     };
 
+    struct Detail {
+        std::vector<TrackSample> samples;
+        DetailRequest request;
+        std::uint64_t generation = 0;  // 0: not read
+    };
+
     void showReading();
     void showStatistics(const TrackStatistics& statistics);
     void stopReading();
+    void readDetail(const DetailRequest& request);
+    void showDetail();
+    void stopDetail();
 
     QHBoxLayout layout_{this};
     FittingLabel summary_{FittingLabel::Mode::Wrap};
@@ -75,6 +87,12 @@ private:
     ElevationProfileView profile_;
     QFutureWatcher<Reading> watcher_;
     std::shared_ptr<std::atomic<bool>> stop_;
+    std::filesystem::path file_;
+    std::optional<FileKind> kind_;
+    bool outlineThinned_ = false;  // only then has the file more detail to show
+    QFutureWatcher<Detail> detailWatcher_;
+    std::shared_ptr<std::atomic<bool>> detailStop_;
+    std::uint64_t detailGeneration_ = 0;  // of the request whose result is shown
 };
 
 // The statistics as the preview words them, line by line.

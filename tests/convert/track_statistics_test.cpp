@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "convert/track_detail.h"
 #include "support/test_files.h"
 
 namespace morlindo {
@@ -63,6 +66,28 @@ TEST(TrackStatistics, MeasuresKnownTracks) {
         EXPECT_DOUBLE_EQ(s.ascentMeters, c.ascentMeters.value_or(0)) << c.name;
         EXPECT_EQ(s.lowestMeters.has_value(), c.ascentMeters.has_value()) << c.name;
     }
+}
+
+// Close up, a million points along a meridian give about one point per
+// step within the region, from the point before it to the point after it;
+// a line that only crosses the region keeps its two ends, as a line apart.
+TEST(TrackDetail, KeepsAboutAPointPerStepWithinTheRegion) {
+    TrackDetailBuilder builder({{4, -1, 5, 1}, 0.001, 0.001});
+    builder.add(itemOf(ItemKind::SegmentStart));
+    for (int i = 0; i <= 1000000; ++i) builder.add(pointAt(i * 1e-5, 0));
+    builder.add(itemOf(ItemKind::SegmentStart));
+    for (const double longitude : {-5.0, 5.0}) builder.add(pointAt(4.5, longitude));
+    const std::vector<TrackSample> detail = builder.finish();
+    ASSERT_GE(detail.size(), 900u);
+    EXPECT_LE(detail.size(), 1010u);
+    EXPECT_NEAR(detail.front().latitude, 4 - 1e-5, 1e-9);
+    EXPECT_TRUE(detail.front().startsSegment);
+    const auto lineStarts = std::count_if(detail.begin(), detail.end(),
+                                          [](const TrackSample& s) { return s.startsSegment; });
+    EXPECT_EQ(lineStarts, 2);
+    EXPECT_NEAR(detail[detail.size() - 3].latitude, 5 + 1e-5, 1e-9);
+    EXPECT_TRUE(detail[detail.size() - 2].startsSegment);
+    EXPECT_EQ(detail.back().longitude, 5.0);
 }
 
 // A million points leave at most twice the outline's size for drawing,
