@@ -115,13 +115,13 @@ bool linuxToolAvailable(const char* tool) {
 #endif
 }
 
+#ifdef MORLINDO_HAVE_JSON_PARSER
 std::string shortest(double value) {
     std::array<char, 32> text{};
     return std::string(text.data(),
                        std::to_chars(text.data(), text.data() + text.size(), value).ptr);
 }
 
-#ifdef MORLINDO_HAVE_JSON_PARSER
 std::string positionText(const nlohmann::json& position) {
     std::string text = "[";
     for (const auto& number : position) text += (text.size() > 1 ? "," : "") + shortest(number);
