@@ -24,7 +24,7 @@ std::unique_ptr<ItemReader> readAlmap(const std::filesystem::path& path, const R
 }
 
 std::unique_ptr<ItemWriter> writeAlmap(const WriterSetup& setup) {
-    return std::make_unique<AlmapItemWriter>(setup.target.output);
+    return std::make_unique<AlmapItemWriter>(setup.target);
 }
 
 std::unique_ptr<ItemReader> readOziTrack(const std::filesystem::path& path,

@@ -1,5 +1,11 @@
 #include "formats/almap_items.h"
 
+#include <array>
+#include <charconv>
+#include <string>
+
+#include "io/error.h"
+
 namespace morlindo {
 
 AlmapItemReader::AlmapItemReader(const std::filesystem::path& path, ReadProgress* progress)
@@ -39,11 +45,32 @@ std::optional<ItemCounts> AlmapItemReader::knownCounts() const {
     return counts;
 }
 
-AlmapItemWriter::AlmapItemWriter(OutputFile& output) : writer_(output) {}
+AlmapItemWriter::AlmapItemWriter(const WriteTarget& target)
+    : writer_(target.output), source_(target.source) {}
+
+void AlmapItemWriter::checkPosition(const Item& item) {
+    ++points_;
+    if (item.latitude >= -90 && item.latitude <= 90 && item.longitude >= -180 &&
+        item.longitude <= 180) {
+        return;
+    }
+    const auto text = [](double value) {
+        std::array<char, 32> digits{};
+        return std::string(digits.data(),
+                           std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
+    };
+    throw Error(source_,
+                "point %1 at latitude %2, longitude %3 lies outside what %4 holds "
+                "(latitude -90 to 90, longitude -180 to 180)",
+                {std::to_string(points_), text(item.latitude), text(item.longitude),
+                 std::string("an AlMap track")},
+                item.line);
+}
 
 void AlmapItemWriter::write(const Item& item) {
     switch (item.kind) {
         case ItemKind::Point:
+            checkPosition(item);
             writer_.writeAlmapPoint(item.longitude, item.latitude);
             break;
         case ItemKind::TrackStart:

@@ -31,15 +31,21 @@ private:
 
 class AlmapItemWriter final : public ItemWriter {
 public:
-    // Writes the signature.
-    explicit AlmapItemWriter(OutputFile& output);
+    // Writes the signature. A point off the earth (latitude beyond 90
+    // degrees, longitude beyond 180, or not a number) is an Error naming
+    // the source and the point: the track would be refused when read.
+    explicit AlmapItemWriter(const WriteTarget& target);
 
     void write(const Item& item) override;
     void finish() override {}
     Dropped dropped() const override { return dropped_; }
 
 private:
+    void checkPosition(const Item& item);
+
     AlmapTrackWriter writer_;
+    std::filesystem::path source_;
+    std::uint64_t points_ = 0;
     Dropped dropped_;
     bool lineStarted_ = false;  // a segment has begun
 };

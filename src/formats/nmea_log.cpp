@@ -93,12 +93,15 @@ bool isNegativeSide(std::string_view hemisphere, char upper, char lower) {
 }
 
 // The position in the four fields from `first` on (latitude, N/S, longitude,
-// E/W); none when a coordinate is missing or unreadable, or exactly 0
-// (receivers write zeros while they have no fix).
+// E/W); none when a coordinate is missing or unreadable, exactly 0
+// (receivers write zeros while they have no fix), or beyond the earth (90
+// degrees of latitude, 180 of longitude: a damaged sentence, which no
+// target could hold).
 std::optional<std::pair<double, double>> positionAt(const NmeaFields& fields, std::size_t first) {
     const auto latitude = nmeaCoordinate(fields[first], 2);
     const auto longitude = nmeaCoordinate(fields[first + 2], 3);
     if (!latitude || !longitude || *latitude == 0 || *longitude == 0) return std::nullopt;
+    if (!(*latitude <= 90) || !(*longitude <= 180)) return std::nullopt;
     return std::pair{isNegativeSide(fields[first + 1], 'S', 's') ? -*latitude : *latitude,
                      isNegativeSide(fields[first + 3], 'W', 'w') ? -*longitude : *longitude};
 }

@@ -85,7 +85,7 @@ namespace morlindo::ui {
     QT_TRANSLATE_NOOP("CoreReason", "no track points (the file holds %1: convert it to %2)"),
     QT_TRANSLATE_NOOP("CoreReason", "no waypoints (the file holds %1: convert it to %2)"),
     QT_TRANSLATE_NOOP("CoreReason", "no route points (the file holds %1: convert it to %2)"),
-    // KML and GeoJSON
+    // KML, GeoJSON and AlMap tracks
     QT_TRANSLATE_NOOP("CoreReason",
                       "point %1 at latitude %2, longitude %3 lies outside what %4 holds (latitude "
                       "-90 to 90, longitude -180 to 180)"),

@@ -118,6 +118,10 @@ TEST(BadInput, OziTracksOfGarbageBinaryAndOverLongLines) {
          fails(":8: the line is too long for a track file")},
         {"megabytes in a header line, which is not read",
          crlfLines({"1", "WGS 84", "3", "4", "5"}) + kMegabytes + "\r\n1,2\r\n", converts(1)},
+        {"a latitude beyond the pole, which no AlMap track holds",
+         trackFile("0", "1,2\r\n95,127\r\n"),
+         fails(":8: point 2 at latitude 95, longitude 127 lies outside what an AlMap track holds "
+               "(latitude -90 to 90, longitude -180 to 180)")},
     };
     for (const auto& c : cases) {
         expectOutcome(ConversionKind::OziTrackToAlmap, c.name, c.bytes, c.outcome);
@@ -135,6 +139,10 @@ TEST(BadInput, NmeaLogsOfGarbageBinaryAndOverLongLines) {
         {"a byte-order mark before the first sentence", kByteOrderMark + pair, converts(1)},
         {"megabytes without a line end after a pair", pair + kMegabytes, converts(1)},
         {"megabytes, then a pair", kMegabytes + "\r\n" + pair, converts(1)},
+        {"a longitude beyond 180 degrees",
+         crlfLines({"$GPGGA,123519,4807.0381,N,25316.680,E,1,08,0.9,545.4,M,46.9,M,,",
+                    "$GPRMC,123519,A,4807.038,N,25316.680,E,022.4,084.4,230394,003.1,W"}),
+         converts(0)},
     };
     for (const auto kind : kFromNmea) {
         for (const auto& c : cases) expectOutcome(kind, c.name, c.bytes, c.outcome);
