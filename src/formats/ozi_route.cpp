@@ -56,7 +56,13 @@ OziRouteWriter::OziRouteWriter(OutputFile& output, const OziRouteOptions& option
     : output_(output),
       encoding_(encoding),
       routeColor_(printed(options.routeColor)),
-      pointColors_(printed(options.waypointForeColor) + "," + printed(options.waypointBackColor)) {
+      // Symbol 0, status 1, map display format 3, the colours: the same on
+      // every point line, rendered once.
+      pointMiddle_("," + printed(0) + "," + printed(1) + "," + printed(3) + "," +
+                   printed(options.waypointForeColor) + "," + printed(options.waypointBackColor) +
+                   ","),
+      noDescription_(printed(0)),
+      pointEnd_("," + printed(0)) {
     output_.writeLine("OziExplorer Route File Version 1.0");
     output_.writeLine("WGS 84");
     output_.writeLine("reserved 1");
@@ -88,16 +94,19 @@ void OziRouteWriter::write(const Item& item) {
     line_ += ',';
     appendPrintStyleNumber(line_, ++waypoints_);
     line_ += ',';
-    line_ += field(item.name);
+    if (!item.name.empty()) line_ += field(item.name);
     line_ += ',';
     appendPrintedCoordinates(line_, item.latitude, item.longitude);
     line_ += ',';
     if (item.utcTime) appendPrintStyleNumber(line_, dayNumber(*item.utcTime));
-    // Symbol 0, status 1, map display format 3, the colours, the description
-    // (0: none), pointer direction 0.
-    line_ += "," + printed(0) + "," + printed(1) + "," + printed(3) + "," + pointColors_ + ",";
-    line_ += item.description.empty() ? printed(0) : field(item.description);
-    line_ += "," + printed(0);
+    // Then the description (0: none) and pointer direction 0.
+    line_ += pointMiddle_;
+    if (item.description.empty()) {
+        line_ += noDescription_;
+    } else {
+        line_ += field(item.description);
+    }
+    line_ += pointEnd_;
     output_.writeLine(line_);
 }
 

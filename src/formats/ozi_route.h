@@ -65,7 +65,9 @@ private:
     bool replaced_ = false;
     const TextEncoding& encoding_;
     std::string routeColor_;
-    std::string pointColors_;  // fields 11 and 12
+    std::string pointMiddle_;    // fields 8 to 12 with their commas
+    std::string noDescription_;  // field 13 without a description
+    std::string pointEnd_;       // field 14 with its comma
     std::int64_t routes_ = 0;
     std::int64_t pointsInRoute_ = 0;
     std::int64_t waypoints_ = 0;
