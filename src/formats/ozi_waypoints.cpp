@@ -35,8 +35,11 @@ OziWaypointsWriter::OziWaypointsWriter(OutputFile& output, const OziWaypointOpti
     : output_(output),
       encoding_(encoding),
       prefix_(encoding.fromUtf8(oziTextField(options.namePrefix), &replaced_)),
-      colors_(printStyleNumber(std::int64_t{options.waypointForeColor}) + "," +
-              printStyleNumber(std::int64_t{options.waypointBackColor})) {
+      // No symbol, status 1, no map display format, the colours: the same on
+      // every line, rendered once.
+      middle_(",," + printStyleNumber(std::int64_t{1}) + ",," +
+              printStyleNumber(std::int64_t{options.waypointForeColor}) + "," +
+              printStyleNumber(std::int64_t{options.waypointBackColor}) + ",") {
     output_.writeLine("OziExplorer Waypoint File Version 1.1");
     output_.writeLine("WGS 84");
     output_.writeLine("reserved 2");
@@ -63,9 +66,8 @@ void OziWaypointsWriter::write(const Item& item) {
     appendPrintedCoordinates(line_, item.latitude, item.longitude);
     line_ += ',';
     if (item.utcTime) appendPrintStyleNumber(line_, dayNumber(*item.utcTime));
-    // No symbol, status 1, no map display format, the colours.
-    line_ += ",," + printStyleNumber(std::int64_t{1}) + ",," + colors_ + ",";
-    line_ += field(item.description);
+    line_ += middle_;
+    if (!item.description.empty()) line_ += field(item.description);
     // No pointer direction, garmin display format or proximity; the altitude.
     line_ += ",,,,";
     appendPrintStyleNumber(line_, std::int64_t{altitudeFeet(item.altitudeMeters)});

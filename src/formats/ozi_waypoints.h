@@ -63,7 +63,7 @@ private:
     bool replaced_ = false;
     const TextEncoding& encoding_;
     std::string prefix_;
-    std::string colors_;  // fields 9 and 10
+    std::string middle_;  // fields 6 to 10 with their commas
     std::uint64_t number_ = 0;
     Dropped dropped_;
     std::string line_;
