@@ -1,10 +1,6 @@
 #include "formats/almap_items.h"
 
-#include <array>
-#include <charconv>
-#include <string>
-
-#include "io/error.h"
+#include "formats/earth_position.h"
 
 namespace morlindo {
 
@@ -50,21 +46,9 @@ AlmapItemWriter::AlmapItemWriter(const WriteTarget& target)
 
 void AlmapItemWriter::checkPosition(const Item& item) {
     ++points_;
-    if (item.latitude >= -90 && item.latitude <= 90 && item.longitude >= -180 &&
-        item.longitude <= 180) {
-        return;
+    if (!isOnEarth(item.latitude, item.longitude)) {
+        failOffEarth(source_, points_, item, "an AlMap track");
     }
-    const auto text = [](double value) {
-        std::array<char, 32> digits{};
-        return std::string(digits.data(),
-                           std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
-    };
-    throw Error(source_,
-                "point %1 at latitude %2, longitude %3 lies outside what %4 holds "
-                "(latitude -90 to 90, longitude -180 to 180)",
-                {std::to_string(points_), text(item.latitude), text(item.longitude),
-                 std::string("an AlMap track")},
-                item.line);
 }
 
 void AlmapItemWriter::write(const Item& item) {

@@ -1,24 +1,8 @@
 #include "formats/feature_writer.h"
 
-#include <array>
-#include <charconv>
-
-#include "io/error.h"
+#include "formats/earth_position.h"
 
 namespace morlindo {
-namespace {
-
-std::string numberText(double value) {
-    std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    return std::string(text.data(), result.ptr);
-}
-
-bool isWgs84Position(double latitude, double longitude) {
-    return latitude >= -90 && latitude <= 90 && longitude >= -180 && longitude <= 180;
-}
-
-}  // namespace
 
 FeatureWriter::FeatureWriter(const WriteTarget& target, std::string_view formatName)
     : output_(target.output),
@@ -73,13 +57,9 @@ void FeatureWriter::finish() {
 
 void FeatureWriter::checkPosition(const Item& item) {
     ++positions_;
-    if (isWgs84Position(item.latitude, item.longitude)) return;
-    throw Error(source_,
-                "point %1 at latitude %2, longitude %3 lies outside what %4 holds "
-                "(latitude -90 to 90, longitude -180 to 180)",
-                {std::to_string(positions_), numberText(item.latitude), numberText(item.longitude),
-                 std::string(formatName_)},
-                item.line);
+    if (!isOnEarth(item.latitude, item.longitude)) {
+        failOffEarth(source_, positions_, item, formatName_);
+    }
 }
 
 void FeatureWriter::openTrack() {

@@ -10,17 +10,6 @@ namespace {
 
 constexpr int kHeaderLines = 4;
 constexpr std::string_view kEndOfFile = "\x1A";
-constexpr std::size_t kQuotedFieldLength = 40;
-
-std::string quotedField(std::string_view field) {
-    std::string text = "\"";
-    for (std::size_t i = 0; i < field.size() && i < kQuotedFieldLength; ++i) {
-        const auto c = static_cast<unsigned char>(field[i]);
-        text += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
-    }
-    if (field.size() > kQuotedFieldLength) text += "...";
-    return text + "\"";
-}
 
 }  // namespace
 

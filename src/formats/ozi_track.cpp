@@ -10,22 +10,11 @@
 namespace morlindo {
 namespace {
 
-constexpr std::size_t kQuotedFieldLength = 40;
 constexpr int kHeaderLines = 6;
 constexpr std::string_view kEndOfFile = "\x1A";
 constexpr ReasonPattern kNoSeparator{
     "a point line needs a latitude and a longitude separated by \",\""};
 
-// A field as it appears in a message: short, and free of control bytes.
-std::string quoted(std::string_view field) {
-    std::string text = "\"";
-    for (std::size_t i = 0; i < field.size() && i < kQuotedFieldLength; ++i) {
-        const auto c = static_cast<unsigned char>(field[i]);
-        text += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
-    }
-    if (field.size() > kQuotedFieldLength) text += "...";
-    return text + "\"";
-}
 
 // What follows the second "," of a line; empty when it has none.
 std::string_view fieldsAfterTheSecond(std::string_view line) {
@@ -117,7 +106,7 @@ void checkOziDatum(const std::filesystem::path& path, std::string_view line, std
     }
     if (letters != "wgs84") {
         throw Error(path, "datum %1 is not WGS 84; convert the file to WGS 84 first",
-                    {quoted(trimmedBlanks(line))}, number);
+                    {quotedField(trimmedBlanks(line))}, number);
     }
 }
 
@@ -162,9 +151,9 @@ OziTrackPoint OziTrackReader::parsePointLine(std::string_view line) const {
     std::string_view longitudeText = line.substr(firstComma + 1);
     longitudeText = longitudeText.substr(0, longitudeText.find(','));
     const auto latitude = parseNumber(latitudeText);
-    if (!latitude) fail("latitude %1 is not a number", {quoted(latitudeText)});
+    if (!latitude) fail("latitude %1 is not a number", {quotedField(latitudeText)});
     const auto longitude = parseNumber(longitudeText);
-    if (!longitude) fail("longitude %1 is not a number", {quoted(longitudeText)});
+    if (!longitude) fail("longitude %1 is not a number", {quotedField(longitudeText)});
     return {*latitude, *longitude};
 }
 
@@ -191,6 +180,17 @@ OziTrackPointDetails readOziTrackPointDetails(std::string_view otherFields) {
         }
     }
     return details;
+}
+
+std::string quotedField(std::string_view field) {
+    constexpr std::size_t kQuotedFieldLength = 40;
+    std::string text = "\"";
+    for (std::size_t i = 0; i < field.size() && i < kQuotedFieldLength; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        text += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
+    }
+    if (field.size() > kQuotedFieldLength) text += "...";
+    return text + "\"";
 }
 
 }  // namespace morlindo

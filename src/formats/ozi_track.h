@@ -36,6 +36,10 @@ struct OziTrackOptions {
 inline constexpr std::int32_t kTrackTypePolyline = 0;
 inline constexpr std::int32_t kTrackTypePolygon = 10;
 
+// A field of an OziExplorer file as a message quotes it: in double quotes,
+// cut after 40 bytes ("..."), control bytes shown as "?".
+std::string quotedField(std::string_view field);
+
 // Line 5: "0," width "," colour "," name ",1," type ",0," colour.
 std::string oziTrackAttributeLine(const OziTrackOptions& options, std::string_view trackName);
 
