@@ -81,7 +81,10 @@ fi
 build=$work/build-$options_hash
 started=$SECONDS
 echo "== Qt $qt_version for Windows into $prefix (long: log in $build.log)"
-rm -rf "$build" "$prefix"
+# An interrupted build with the same options is taken up where it stopped:
+# Ninja rebuilds only what is missing or out of date.
+rm -rf "$prefix"
+[ -f "$build/build.ninja" ] || rm -rf "$build"
 mkdir -p "$build"
 low=(nice -n 19)
 command -v ionice >/dev/null && low+=(ionice -c3)

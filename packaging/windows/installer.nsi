@@ -54,6 +54,13 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "The MorlindoConverter developers"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+; The texts of the page that chooses between all users and the current
+; user, which NSIS's Korean language file does not have.
+!define MULTIUSER_TEXT_INSTALLMODE_TITLE "사용자 선택"
+!define MULTIUSER_TEXT_INSTALLMODE_SUBTITLE "$(^NameDA)을(를) 사용할 사용자를 선택하세요."
+!define MULTIUSER_INNERTEXT_INSTALLMODE_TOP "$(^NameDA)을(를) 나만 사용하도록 설치할지, 이 컴퓨터의 모든 사용자가 사용하도록 설치할지 선택하세요. $(^ClickNext)"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "이 컴퓨터를 사용하는 모든 사용자용으로 설치"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "나만 사용하도록 설치"
 !insertmacro MUI_LANGUAGE "Korean"
 
 Function .onInit

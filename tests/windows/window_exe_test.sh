@@ -5,7 +5,7 @@
 #     says so in Korean;
 #  2. in Korean without files, it opens Qt's own Open dialog (dialogs=none)
 #     under its Korean title; WORK/korean.png is a screenshot of it;
-#  3. the silent installer (run as administrator: for all users) installs
+#  3. the silent installer, for all users and for the current user, installs
 #     the zip's files, the Start menu entry, the "Open with" and uninstall
 #     entries; the silent uninstaller removes them all again.
 # Usage: window_exe_test.sh LINUX_MORLINDO ZIP_FOLDER SETUP_EXE DRIVER_PLUGINS WORK
@@ -30,20 +30,30 @@ sleep 2 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$work/korean.pn
 dialog=$(xdotool search --name '^열기$' || true)
 kill %1 && test -n "$dialog"
 
-dir=$WINEPREFIX/drive_c/Program\ Files/MorlindoConverter
-link=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/MorlindoConverter.lnk
-keys=('HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\MorlindoConverter'
-      'HKLM\Software\Classes\MorlindoConverter.Track' 'HKLM\Software\Classes\Applications\morlindo-converter.exe'
-      'HKLM\Software\Classes\.gpx\OpenWithProgids /v MorlindoConverter.Track')
-"$wine" "$setup" /S
-diff <(cd "$folder" && find . -type f | sort) <(cd "$dir" && find . -type f ! -name uninstall.exe | sort)
-test -f "$dir/uninstall.exe" && test -f "$link"
-# shellcheck disable=SC2086  # a key, or a key and its value
-for key in "${keys[@]}"; do query $key; done
-# The uninstaller runs from a copy of itself, which it starts and leaves.
-"$wine" "$dir/uninstall.exe" /S
-for _ in $(seq 60); do query "${keys[0]}" || break; sleep 1; done
-test ! -e "$dir" && test ! -e "$link"
-# shellcheck disable=SC2086
-for key in "${keys[@]}"; do if query $key; then echo "FAILED: $key is left"; exit 1; fi; done
+# One silent install and uninstall: MODE (AllUsers or CurrentUser), the
+# folder, the Start menu entry and the registry root it must use.
+installRoundTrip() {
+    local mode=$1 dir=$2 link=$3 root=$4 key
+    local keys=("$root"'\Software\Microsoft\Windows\CurrentVersion\Uninstall\MorlindoConverter'
+        "$root"'\Software\Classes\MorlindoConverter.Track'
+        "$root"'\Software\Classes\Applications\morlindo-converter.exe'
+        "$root"'\Software\Classes\.gpx\OpenWithProgids /v MorlindoConverter.Track')
+    "$wine" "$setup" /S "/$mode"
+    diff <(cd "$folder" && find . -type f | sort) <(cd "$dir" && find . -type f ! -name uninstall.exe | sort)
+    test -f "$dir/uninstall.exe" && test -f "$link"
+    # shellcheck disable=SC2086  # a key, or a key and its value
+    for key in "${keys[@]}"; do query $key; done
+    # The uninstaller runs from a copy of itself, which it starts and leaves.
+    "$wine" "$dir/uninstall.exe" /S "/$mode"
+    for _ in $(seq 60); do query "${keys[0]}" || break; sleep 1; done
+    test ! -e "$dir" && test ! -e "$link"
+    # shellcheck disable=SC2086
+    for key in "${keys[@]}"; do if query $key; then echo "FAILED: $key is left"; exit 1; fi; done
+}
+c=$WINEPREFIX/drive_c
+installRoundTrip AllUsers "$c/Program Files/MorlindoConverter" \
+    "$c/ProgramData/Microsoft/Windows/Start Menu/Programs/MorlindoConverter.lnk" HKLM
+user=$c/users/$(id -un)/AppData
+installRoundTrip CurrentUser "$user/Local/Programs/MorlindoConverter" \
+    "$user/Roaming/Microsoft/Windows/Start Menu/Programs/MorlindoConverter.lnk" HKCU
 echo "The window and installer checks passed"
