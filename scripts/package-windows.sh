@@ -39,7 +39,11 @@ strip_exe() { x86_64-w64-mingw32-strip --strip-unneeded -o "$folder/$1" "$2"; }
 strip_exe morlindo.exe build-windows/release/bin/morlindo.exe
 # Plain text with Windows line ends, which every editor there shows.
 sed 's/$/\r/' LICENSE >"$folder/LICENSE.txt"
-sed "s/@VERSION@/$version/; s/\$/\r/" packaging/windows/README.txt.in >"$folder/README.txt"
+# The README's lines for this package: "W|" marks the window's, "C|" the
+# command line's alone; the first four lines say so.
+if $window; then keep=W drop=C; else keep=C drop=W; fi
+sed -e 1,4d -e "/^$drop|/d" -e "s/^$keep|//" -e "s/@VERSION@/$version/" -e 's/$/\r/' \
+    packaging/windows/README.txt.in >"$folder/README.txt"
 if $window; then
     strip_exe morlindo-converter.exe build-windows/window/bin/morlindo-converter.exe
     files+=(morlindo-converter.exe)
