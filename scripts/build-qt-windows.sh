@@ -42,11 +42,15 @@ qt_options=(
     # platform plugin of Qt 6.4 does not compile without OpenGL.
     -DFEATURE_printsupport=OFF -DFEATURE_testlib=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no
     -DFEATURE_vulkan=OFF -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
-    # The windows platform's DirectWrite font database is built with (Qt's) FreeType.
+    # Qt's own FreeType (the windows platform's optional font engine), not the system's.
     -DFEATURE_fontconfig=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_direct2d=OFF -DFEATURE_qmake=OFF -DFEATURE_androiddeployqt=OFF
+    # Qt Gui builds its DirectWrite font database only with Direct2D, but the
+    # windows platform plugin would still ask for it. The plugin's default,
+    # the GDI font database, is what the window uses.
+    -DFEATURE_directwrite3=OFF
     # Debian's source leaves out the Wintab header the tablet support needs.
     -DFEATURE_tabletevent=OFF
 )
