@@ -3,8 +3,10 @@
 #  1. in Korean, given a sample and driven by the package check's driver,
 #     the window converts it byte for byte as the Linux morlindo does, and
 #     says so in Korean;
-#  2. in Korean without files, it opens Qt's own Open dialog (dialogs=none)
-#     under its Korean title; WORK/korean.png is a screenshot of it;
+#  2. it keeps its settings beside itself; in Korean without files, it opens
+#     Qt's own Open dialog (dialogs=none) under its Korean title, and the
+#     system's Open dialog otherwise: WORK/korean.png is a screenshot of that,
+#     WORK/korean-window.png one of the window with the sample;
 #  3. the silent installer, for all users and for the current user, installs
 #     the zip's files, the Start menu entry, the "Open with" and uninstall
 #     entries; the silent uninstaller removes them all again.
@@ -17,18 +19,43 @@ rm -rf "$5" && mkdir -p "$5" && work=$(realpath "$5")
 windowsPath() { printf 'Z:%s' "${1//\//\\}"; }
 query() { "$wine" reg query "$@" >/dev/null 2>&1; }
 
+# The window runs from a copy of the folder, anywhere (it is portable), and
+# keeps its settings file there: the folder the installer is checked
+# against stays as the zip holds it.
+cp -r "$folder" "$work/portable"
 cp samples/hike.plt "$work/window.plt" && cp samples/hike.plt "$work/cli.plt"
 "$linux_morlindo" --quiet --to alr "$work/cli.plt"
-QT_PLUGIN_PATH=$(windowsPath "$plugins") QT_QPA_GENERIC_PLUGINS=morlindodriver:cmdOzi2AlTrack \
-    timeout 120 "$wine" "$folder/morlindo-converter.exe" --lang ko "$(windowsPath "$work/window.plt")" \
+# Wine keeps Unix variables named QT_* from Windows programs (they are meant
+# for the Linux Qt); WINEQT_X reaches them as QT_X.
+WINEQT_PLUGIN_PATH=$(windowsPath "$plugins") WINEQT_QPA_GENERIC_PLUGINS=morlindodriver:cmdOzi2AlTrack \
+    timeout 120 "$wine" "$work/portable/morlindo-converter.exe" --lang ko "$(windowsPath "$work/window.plt")" \
     >"$work/messages.txt"
 cmp "$work/window.alr" "$work/cli.alr" && grep -q '변환이 완료되었습니다' "$work/messages.txt"
 
-QT_QPA_PLATFORM=windows:dialogs=none "$wine" "$folder/morlindo-converter.exe" --lang ko &
-for _ in $(seq 60); do xdotool search --name '^열기$' >/dev/null && break; sleep 1; done
-sleep 2 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$work/korean.png"
-dialog=$(xdotool search --name '^열기$' || true)
-kill %1 && test -n "$dialog"
+# Settings are kept beside a program whose folder is writable.
+test -f "$work/portable/MorlindoConverter.ini"
+
+# Waits up to a minute for a window whose whole title is $1.
+windowShows() {
+    for _ in $(seq 60); do xdotool search --name "^$1\$" >/dev/null && return; sleep 1; done
+    echo "FAILED: no window \"$1\"" && return 1
+}
+# Qt's own Open dialog carries the Korean title of Qt's translations. (Under
+# Wine on a bare X server it stays unpainted, so it is not photographed.)
+WINEQT_QPA_PLATFORM=windows:dialogs=none "$wine" "$work/portable/morlindo-converter.exe" --lang ko &
+windowShows 열기
+kill $!; wait $! || true  # ended by the kill
+# The Open dialog a Windows user gets is the system's (here Wine's, in Korean).
+"$wine" "$work/portable/morlindo-converter.exe" --lang ko &
+windowShows MorlindoConverter
+screenshot() { sleep 3 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$work/$1"; }
+screenshot korean.png
+kill $!; wait $! || true  # ended by the kill
+# And the window itself with the sample listed and previewed.
+"$wine" "$work/portable/morlindo-converter.exe" --lang ko "$(windowsPath "$work/window.plt")" &
+windowShows 'AlMap Track & NMEA.*'
+screenshot korean-window.png
+kill $!; wait $! || true  # ended by the kill
 
 # One silent install and uninstall: MODE (AllUsers or CurrentUser), the
 # folder, the Start menu entry and the registry root it must use.
