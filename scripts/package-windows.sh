@@ -47,7 +47,8 @@ sed -e 1,4d -e "/^$drop|/d" -e "s/^$keep|//" -e "s/@VERSION@/$version/" -e 's/$/
 if $window; then
     strip_exe morlindo-converter.exe build-windows/window/bin/morlindo-converter.exe
     files+=(morlindo-converter.exe)
-    for dll in Qt6Core Qt6Gui Qt6Widgets Qt6Concurrent; do
+    # (Qt Concurrent is all templates here: no program imports its DLL.)
+    for dll in Qt6Core Qt6Gui Qt6Widgets; do
         strip_exe "$dll.dll" "$qt/bin/$dll.dll"
         files+=("$dll.dll")
     done
@@ -62,8 +63,14 @@ if $window; then
     sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$folder/Qt-LICENSE-GPL-3.txt"
     files+=(translations/qtbase_ko.qm Qt-LICENSE-LGPL-3.txt Qt-LICENSE-GPL-3.txt)
 fi
-# Nothing but the files listed may be in the folder.
+# Nothing but the files listed may be in the folder, every Qt DLL that a
+# program or plugin imports must be among them, and every Qt DLL among them
+# must be imported.
 [ "$(cd "$folder" && find . -type f | sed 's|^\./||' | sort)" = "$(printf '%s\n' "${files[@]}" | sort)" ]
+imported=$(find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-objdump -p {} + |
+    sed -n 's/^\tDLL Name: \(Qt6.*\.dll\)$/\1/p' | sort -u)
+[ "$imported" = "$(cd "$folder" && find . -maxdepth 1 -name 'Qt6*.dll' -printf '%f\n' | sort)" ] ||
+    { echo "The Qt DLLs in $folder are not those its programs import: $imported"; exit 1; }
 (cd "$out" && zip -qrX "$name.zip" "$name")
 echo "Made $out/$name.zip"
 $window || exit 0
