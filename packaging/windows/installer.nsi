@@ -113,6 +113,9 @@ SectionEnd
 
 Section "Uninstall"
     !include "${DELETE_LIST}"
+    ; The window's settings, which it keeps beside itself when it may write
+    ; there (a per-user installation, or a run as administrator).
+    Delete "$INSTDIR\MorlindoConverter.ini"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${NAME}.lnk"

@@ -68,6 +68,8 @@ installRoundTrip() {
     "$wine" "$setup" /S "/$mode"
     diff <(cd "$folder" && find . -type f | sort) <(cd "$dir" && find . -type f ! -name uninstall.exe | sort)
     test -f "$dir/uninstall.exe" && test -f "$link"
+    # As the window leaves it when it may write beside itself.
+    : >"$dir/MorlindoConverter.ini"
     # shellcheck disable=SC2086  # a key, or a key and its value
     for key in "${keys[@]}"; do query $key; done
     # The uninstaller runs from a copy of itself, which it starts and leaves.
