@@ -10,7 +10,7 @@
 # Then the window (morlindo-converter.exe) is built, packed (zip and
 # installer) and checked under Wine on a virtual X display. Its Qt for
 # MinGW-w64 is built first when its cache is missing (scripts/
-# build-qt-windows.sh: about 20 minutes on an idle 2-core machine, once per
+# build-qt-windows.sh: about 15 minutes on an idle 2-core machine, once per
 # machine). MORLINDO_WINDOWS_WINDOW=0 leaves the window out: the zip then
 # holds morlindo.exe alone.
 set -euo pipefail
