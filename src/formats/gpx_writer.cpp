@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "formats/date_time.h"
+#include "formats/number_text.h"
 #include "io/error.h"
 #include "io/version.h"
 
@@ -41,44 +43,10 @@ std::size_t utf8SequenceLength(std::string_view text) {
     return length;
 }
 
-// Negative zero is written as "0": the same number, and the form every
-// reader takes alike.
-void appendShortestDecimal(std::string& out, double value) {
-    if (value == 0) value = 0;
-    std::array<char, 400> text{};  // the longest double in plain decimal has 309 digits
-    const auto result =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    out.append(text.data(), result.ptr);
-}
-
 std::string shortestDecimal(double value) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
     return std::string(text.data(), result.ptr);
-}
-
-void appendDigits(std::string& out, int value, int width) {
-    std::array<char, 4> digits{};
-    for (int i = width - 1; i >= 0; --i) {
-        digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
-    out.append(digits.data(), static_cast<std::size_t>(width));
-}
-
-void appendUtcTime(std::string& out, const DateTime& time) {
-    appendDigits(out, time.year, 4);
-    out += '-';
-    appendDigits(out, time.month, 2);
-    out += '-';
-    appendDigits(out, time.day, 2);
-    out += 'T';
-    appendDigits(out, time.hour, 2);
-    out += ':';
-    appendDigits(out, time.minute, 2);
-    out += ':';
-    appendDigits(out, time.second, 2);
-    out += 'Z';
 }
 
 }  // namespace
@@ -213,7 +181,7 @@ void GpxItemWriter::writePoint(const Item& item, std::string_view head, std::str
     }
     if (item.utcTime) {
         line_ += "<time>";
-        appendUtcTime(line_, *item.utcTime);
+        appendUtcDateTime(line_, *item.utcTime);
         line_ += "</time>";
     }
     if (named) line_ += "<name>" + xmlText(item.name) + "</name>";
