@@ -203,7 +203,9 @@ std::optional<NmeaFix> NmeaLogReader::nextPairedFix() {
         if (!fields.hasAtLeast(2)) continue;
         const std::string_view timeText = fields[1];
         // The sentences of one epoch mostly write its time alike.
-        const bool sameTime = epoch_.open && sameText(timeText, epoch_.timeText());
+        // (An epoch whose time text was too long to keep has none.)
+        const bool sameTime = epoch_.open && epoch_.timeTextLength > 0 &&
+                              sameText(timeText, epoch_.timeText());
         const auto time = sameTime ? epoch_.time : nmeaTimeOfDay(timeText);
         if (!time) {
             if (sentence.kind != Kind::Zda) ++sentencesWithoutFix_;
@@ -232,7 +234,7 @@ void NmeaLogReader::startEpoch(std::int32_t time, std::string_view timeText) {
     e.linesTaken = 0;
     epoch_.open = true;
     epoch_.time = time;
-    epoch_.timeTextLength = std::min(timeText.size(), sizeof epoch_.timeTextBytes);
+    epoch_.timeTextLength = timeText.size() <= sizeof epoch_.timeTextBytes ? timeText.size() : 0;
     std::copy_n(timeText.begin(), epoch_.timeTextLength, epoch_.timeTextBytes);
 }
 
@@ -334,11 +336,14 @@ std::optional<NmeaFix> NmeaLogReader::closeEpoch() {
 }
 
 // An RMC date; a receiver sends the same one all day.
+// Only a field that fits is kept: a longer one cut short would stand for
+// the date its first six characters spell.
 std::optional<std::int64_t> NmeaLogReader::rmcDay(std::string_view field) {
+    if (field.size() > sizeof rmcDateText_) return std::nullopt;
     if (!sameText(field, std::string_view(rmcDateText_, rmcDateLength_))) {
-        rmcDateLength_ = std::min(field.size(), sizeof rmcDateText_);
+        rmcDateLength_ = field.size();
         std::copy_n(field.begin(), rmcDateLength_, rmcDateText_);
-        rmcDateDay_ = field.size() <= sizeof rmcDateText_ ? nmeaRmcDate(field) : std::nullopt;
+        rmcDateDay_ = nmeaRmcDate(field);
     }
     return rmcDateDay_;
 }
